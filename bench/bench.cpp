@@ -1,0 +1,109 @@
+// Responsiveness figures of the program's handlers on fixed screens. The parent
+// process starts itself once per screen size on Qt's offscreen platform, so that each
+// run has the screen it measures; each child prints a table row and a JSON line per figure.
+#include "scene/kovril.h"
+#include "scene/startup.h"
+#include "surface/messagebox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Figure {
+    QString name;
+    double medianMs;
+    double worstMs;
+    int runs;
+};
+
+Figure measure(const QString& name, int runs, const std::function<void()>& action) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {name, times[times.size() / 2], times.back(), runs};
+}
+
+void report(const QString& screen, const Figure& f) {
+    std::printf("%-12s %-40s %10.3f %10.3f %6d\n", qPrintable(screen), qPrintable(f.name),
+                f.medianMs, f.worstMs, f.runs);
+    std::printf("{\"screen\":\"%s\",\"figure\":\"%s\",\"median_ms\":%.4f,\"worst_ms\":%.4f,"
+                "\"runs\":%d}\n",
+                qPrintable(screen), qPrintable(f.name), f.medianMs, f.worstMs, f.runs);
+}
+
+int runChild(int argc, char* argv[], const QString& screen) {
+    QApplication app(argc, argv);
+    surface::setMessageRecorder([](const QString&) {});
+    std::vector<Figure> figures;
+    figures.push_back(measure(QStringLiteral("startUp to first picture"), 5, [] {
+        startUp();
+        QApplication::processEvents();
+    }));
+    Kovril& w = scene::form();
+    int value = 0;
+    figures.push_back(measure(QStringLiteral("thesiy_Change"), 50, [&] {
+        value = value == 40 ? -40 : 40;
+        w.thesiy->setValue(std::int16_t(value));
+    }));
+    int rays = 10;
+    figures.push_back(measure(QStringLiteral("arithmosaktinon_Change"), 50, [&] {
+        rays = rays == 10 ? 11 : 10;
+        w.arithmosaktinon->setValue(std::int16_t(rays));
+    }));
+    for (const Figure& f : figures)
+        report(screen, f);
+    return 0;
+}
+
+int runParent(const QString& self) {
+    std::printf("%-12s %-40s %10s %10s %6s\n", "screen", "figure", "median ms", "worst ms", "runs");
+    std::fflush(stdout);
+    QTemporaryDir dir;
+    const struct { int width, height; } screens[] = {{1920, 1080}, {3840, 2160}};
+    for (const auto& size : screens) {
+        const QString name = QStringLiteral("%1x%2").arg(size.width).arg(size.height);
+        const QString config = dir.filePath(name + QStringLiteral(".json"));
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        QTextStream(&file) << "{ \"screens\": [ { \"name\": \"" << name
+                           << "\", \"x\": 0, \"y\": 0, \"width\": " << size.width
+                           << ", \"height\": " << size.height
+                           << ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }";
+        file.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + config);
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(self, {QStringLiteral("--screen"), name});
+        child.waitForFinished(-1);
+        if (child.exitCode() != 0)
+            return child.exitCode();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--screen"))
+        return runChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return runParent(QString::fromLocal8Bit(argv[0]));
+}

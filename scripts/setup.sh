@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Kovril needs on Debian 12.
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
+          xvfb xauth poppler-utils)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,221 @@
+#include "scene/kovril.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+// Not black: the lens is filled by a flood fill that stops only at black.
+const QColor windowBackground(236, 236, 236);
+
+double screenDpi() {
+    return QGuiApplication::primaryScreen()->logicalDotsPerInch();
+}
+
+int twipsToPixels(int twips) {
+    return qRound(twips * screenDpi() / 1440.0);
+}
+
+void placeInTwips(QWidget& control, int left, int top, int width, int height) {
+    control.setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+}
+
+QFont greekFont(double points) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+surface::WrapButton* makeButton(QWidget* parent, const char* name, const QString& caption, int left,
+                                int top, int width, int height) {
+    auto* button = new surface::WrapButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(greekFont(13.5));
+    placeInTwips(*button, left, top, width, height);
+    return button;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                  int width, int height) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    placeInTwips(*label, left, top, width, height);
+    return label;
+}
+
+surface::ScrollBar* makeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
+                                  std::int16_t min, std::int16_t max, std::int16_t smallChange,
+                                  std::int16_t largeChange, std::int16_t value, int left, int top,
+                                  int width, int height) {
+    auto* bar =
+        new surface::ScrollBar(orientation, min, max, smallChange, largeChange, value, parent);
+    bar->setObjectName(QLatin1String(name));
+    placeInTwips(*bar, left, top, width, height);
+    return bar;
+}
+
+surface::Shape* makeShape(QWidget* parent, const char* name, QColor fill, int left, int top,
+                          int size) {
+    auto* shape = new surface::Shape(fill, parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setGeometryInFrame(float(left), float(top), float(size), float(size));
+    return shape;
+}
+
+QPointer<Kovril>& formSlot() {
+    static QPointer<Kovril> instance;
+    return instance;
+}
+
+} // namespace
+
+Kovril::Kovril() {
+    setObjectName(QStringLiteral("Kovril"));
+    setWindowTitle(QStringLiteral("Πορεία Ακτίνων: αρχή Kovril"));
+    setFont(greekFont(8.25));
+    setAutoFillBackground(false);
+    setMouseTracking(true);
+    resize(twipsToPixels(12240), twipsToPixels(8835));
+    surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatio(), screenDpi(),
+                                                  windowBackground);
+
+    Command1 = makeButton(this, "Command1", QStringLiteral("Υπολόγισε θέση με Kovril"), 3960, 0,
+                          3012, 972);
+    Command6 = makeButton(this, "Command6", QStringLiteral("PRINT"), 6960, 240, 2532, 732);
+    Command6->setFont(font());
+    Command2 = makeButton(this, "Command2", QStringLiteral("Δέσμη ακτίνων"), 3960, 960, 3012, 972);
+    Command4 = makeButton(this, "Command4", QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"), 6960,
+                          960, 2772, 1092);
+    Command3 =
+        makeButton(this, "Command3", QStringLiteral("Κύκλοι Huygens"), 3960, 1920, 3012, 1092);
+    Command5 = makeButton(this, "Command5", QStringLiteral("Συνέχιση δέσμης μετά το φακό"), 6960,
+                          2160, 2772, 1092);
+
+    Label1 = makeLabel(this, "Label1", QString(), 720, 0, 2412, 732);
+    Label1->setFont(greekFont(13.5));
+    Label3 = makeLabel(this, "Label3", QString(), 1800, 1320, 2292, 972);
+    Label3->setFont(greekFont(13.5));
+    Label4 = makeLabel(this, "Label4", QString(), 5040, 1560, 2292, 1092);
+    Label4->setFont(greekFont(13.5));
+    Label2 = makeLabel(this, "Label2", QString(), 4920, 120, 3852, 852);
+    Label2->setFont(greekFont(18));
+
+    thesiy = makeScrollBar(this, "thesiy", Qt::Vertical, 99, -99, 1, 10, 0, 10080, 2400, 372, 4212);
+    shmeio_thesi =
+        makeScrollBar(this, "shmeio_thesi", Qt::Vertical, 99, -99, 1, 1, 0, 720, 1800, 372, 3732);
+    Label7 = makeLabel(this, "Label7", QStringLiteral("Label7"), 1080, 5520, 1332, 732);
+    xronosmetato =
+        makeScrollBar(this, "xronosmetato", Qt::Horizontal, 5, 100, 1, 5, 5, 2040, 7920, 4575, 495);
+    Label6 = makeLabel(this, "Label6", QStringLiteral("Label6"), 6600, 7800, 1935, 615);
+    arithmosaktinon =
+        makeScrollBar(this, "arithmosaktinon", Qt::Vertical, 2, 100, 1, 10, 10, 0, 1800, 495, 3735);
+    Label5 = makeLabel(this, "Label5", QString(), 0, 5520, 975, 735);
+
+    shmeio = makeShape(this, "shmeio", QColor(0, 0, 255), 5280, 4560, 132);
+    kyklos = makeShape(this, "kyklos", QColor(192, 0, 0), 3000, 4320, 132);
+    for (surface::Shape* shape : {shmeio, kyklos}) {
+        connect(shape, &surface::Shape::moved, this,
+                [this, shape] { shape->setGeometry(shapeArea(*shape).toRect()); });
+        emit shape->moved();
+    }
+
+    Form_Load();
+}
+
+Kovril::~Kovril() = default;
+
+void Kovril::sizeToScreen(const QScreen& screen) {
+    const QRect area = screen.geometry();
+    setGeometry(area);
+    surface_ = std::make_unique<surface::Surface>(area.size(), screen.devicePixelRatio(),
+                                                  screen.logicalDotsPerInch(), windowBackground);
+    surface_->setRefreshHandler([this] { update(); });
+    // Start-up draws the centres of curvature before it sets a fill colour: solid in the
+    // lens colour gives them the same look as in every later redraw.
+    surface_->FillStyle = surface::FillMode::Solid;
+    surface_->FillColor = QColor(150, 150, 80);
+}
+
+void Kovril::Scale(double x1, double y1, double x2, double y2) {
+    const QRectF pointArea = shapeArea(*shmeio);
+    const QRectF sourceArea = shapeArea(*kyklos);
+    surface_->Scale(x1, y1, x2, y2);
+    for (auto [shape, area] : {std::pair{shmeio, pointArea}, std::pair{kyklos, sourceArea}}) {
+        const QPointF topLeft = surface_->fromPaint(area.topLeft());
+        const QPointF bottomRight = surface_->fromPaint(area.bottomRight());
+        shape->setGeometryInFrame(float(topLeft.x()), float(topLeft.y()),
+                                  float(std::abs(bottomRight.x() - topLeft.x())),
+                                  float(std::abs(bottomRight.y() - topLeft.y())));
+    }
+}
+
+QRectF Kovril::shapeArea(const surface::Shape& shape) const {
+    // Height is a positive extent; the frame decides whether the bottom lies above or below.
+    const double down = surface_->ScaleHeight() < 0 ? -1.0 : 1.0;
+    const QPointF topLeft = surface_->toPaint(shape.Left(), shape.Top());
+    const QPointF bottomRight = surface_->toPaint(double(shape.Left()) + shape.Width(),
+                                                  double(shape.Top()) + down * shape.Height());
+    return QRectF(topLeft, bottomRight).normalized();
+}
+
+void Kovril::placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
+                          std::optional<double> width, std::optional<double> height) {
+    QRectF area = control.geometry();
+    const double unitX = surface_->toPaint(1, 0).x() - surface_->toPaint(0, 0).x();
+    const double unitY = surface_->toPaint(0, 1).y() - surface_->toPaint(0, 0).y();
+    if (left)
+        area.moveLeft(surface_->toPaint(*left, 0).x());
+    if (top)
+        area.moveTop(surface_->toPaint(0, *top).y());
+    if (width)
+        area.setWidth(*width * std::abs(unitX));
+    if (height)
+        area.setHeight(*height * std::abs(unitY));
+    control.setGeometry(area.toRect());
+}
+
+void Kovril::setMousePointer(int pointer) {
+    if (pointer == 0)
+        unsetCursor();
+}
+
+void Kovril::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_->image());
+}
+
+template <typename Handler> void Kovril::run(Handler handler) {
+    (this->*handler)();
+    update();
+}
+
+void Kovril::connectHandlers() {
+    connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
+    connect(arithmosaktinon, &surface::ScrollBar::Change, this,
+            [this] { run(&Kovril::arithmosaktinon_Change); });
+}
+
+namespace scene {
+
+Kovril& form() {
+    return *formSlot();
+}
+
+Kovril& createForm() {
+    delete formSlot();
+    formSlot() = new Kovril;
+    // Closing the window ends the program and frees it.
+    formSlot()->setAttribute(Qt::WA_DeleteOnClose);
+    return *formSlot();
+}
+
+} // namespace scene

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "surface/controls.h"
+#include "surface/surface.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QScreen;
+
+// The program's one window: the retained picture, the controls and their handlers.
+class Kovril : public QWidget {
+    Q_OBJECT
+public:
+    Kovril();
+    ~Kovril() override;
+
+    surface::Surface& surface() { return *surface_; }
+    // Gives the window the screen's size with a fresh retained picture in twips.
+    void sizeToScreen(const QScreen& screen);
+    // Sets the user frame; the shapes keep their place on the window.
+    void Scale(double x1, double y1, double x2, double y2);
+    // Places a control in the frame; an omitted extent keeps its current value.
+    void placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
+                      std::optional<double> width, std::optional<double> height);
+    void setMousePointer(int pointer);
+
+    surface::WrapButton* Command1;
+    surface::WrapButton* Command2;
+    surface::WrapButton* Command3;
+    surface::WrapButton* Command4;
+    surface::WrapButton* Command5;
+    surface::WrapButton* Command6;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    surface::ScrollBar* thesiy;
+    surface::ScrollBar* shmeio_thesi;
+    surface::ScrollBar* arithmosaktinon;
+    surface::ScrollBar* xronosmetato;
+    surface::Shape* shmeio;
+    surface::Shape* kyklos;
+
+    // Connects the controls to their handlers, once start-up has placed them.
+    void connectHandlers();
+
+    void Form_Load();
+    void thesiy_Change();
+    void arithmosaktinon_Change();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRectF shapeArea(const surface::Shape& shape) const;
+    // Runs a handler and shows what it drew.
+    template <typename Handler> void run(Handler handler);
+
+    std::unique_ptr<surface::Surface> surface_;
+};
+
+namespace scene {
+
+// The window start-up created; there is exactly one while the program runs.
+Kovril& form();
+// Creates the window, replacing any earlier one (which tests may have made).
+Kovril& createForm();
+
+} // namespace scene

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+
+#include <cstdint>
+
+namespace surface {
+
+// A push button whose caption breaks into lines within its own width.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    WrapButton(const QString& caption, QWidget* parent);
+    void setCaption(const QString& caption);
+    QString caption() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* text_;
+};
+
+// A scroll bar with a 16-bit Value between a minimum at the top (or left) end and a
+// maximum at the other. A minimum above the maximum is shown by negating the value,
+// so the arrows, the trough, the keys and the wheel still move the way they look.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    ScrollBar(Qt::Orientation orientation, std::int16_t min, std::int16_t max,
+              std::int16_t smallChange, std::int16_t largeChange, std::int16_t value,
+              QWidget* parent);
+    std::int16_t Value() const;
+    void setValue(std::int16_t value);
+
+signals:
+    void Change();
+
+private:
+    bool negated_;
+};
+
+// A filled circle standing on the window. Its place is kept as 32-bit floats in the
+// window's frame, read back exactly as stored; it never takes the mouse, so a press on
+// it reaches the window.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(QColor fill, QWidget* parent);
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setGeometryInFrame(float left, float top, float width, float height);
+    // Moves the centre to (x, y), keeping the size.
+    void moveCentreTo(double x, double y);
+    float centreX() const;
+    float centreY() const;
+
+signals:
+    void moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+} // namespace surface

@@ -1,0 +1,29 @@
+#include "surface/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace surface {
+
+namespace {
+std::function<void(const QString&)>& recorder() {
+    static std::function<void(const QString&)> instance;
+    return instance;
+}
+} // namespace
+
+void MsgBox(const QString& text) {
+    if (recorder()) {
+        recorder()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void setMessageRecorder(std::function<void(const QString&)> r) {
+    recorder() = std::move(r);
+}
+
+} // namespace surface

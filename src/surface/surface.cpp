@@ -1,0 +1,312 @@
+#include "surface/surface.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace surface {
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+
+std::function<void(const DrawCall&)>& recorder() {
+    static std::function<void(const DrawCall&)> instance;
+    return instance;
+}
+
+Qt::PenStyle qtPenStyle(PenStyle style) {
+    switch (style) {
+    case PenStyle::Dashed:
+        return Qt::DashLine;
+    case PenStyle::Dotted:
+        return Qt::DotLine;
+    case PenStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QColor background)
+    : image_(std::make_unique<QImage>(qRound(logicalSize.width() * devicePixelRatio),
+                                      qRound(logicalSize.height() * devicePixelRatio),
+                                      QImage::Format_RGB32)),
+      background_(background), paintSize_(logicalSize), rasterPerPaint_(devicePixelRatio),
+      penScale_(1), unitsPerInch_(logicalDpi), pointScale_(logicalDpi / 72.0) {
+    image_->setDevicePixelRatio(devicePixelRatio);
+    image_->fill(background_);
+    width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
+    height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
+}
+
+Surface::Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch)
+    : pagePainter_(&pagePainter), paintSize_(paintSize), penScale_(unitsPerInch / 96.0),
+      unitsPerInch_(unitsPerInch) {
+    width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
+    height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
+}
+
+Surface::~Surface() = default;
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    left_ = x1;
+    top_ = y1;
+    width_ = x2 - x1;
+    height_ = y2 - y1;
+}
+
+double Surface::ScaleX(double length) const {
+    return length / width_ * paintSize_.width() * rasterPerPaint_;
+}
+
+double Surface::ScaleY(double length) const {
+    return length / height_ * paintSize_.height() * rasterPerPaint_;
+}
+
+QPointF Surface::toPaint(double x, double y) const {
+    return {(x - left_) / width_ * paintSize_.width(), (y - top_) / height_ * paintSize_.height()};
+}
+
+QPointF Surface::fromPaint(QPointF p) const {
+    return {left_ + p.x() / paintSize_.width() * width_,
+            top_ + p.y() / paintSize_.height() * height_};
+}
+
+double Surface::twipsToFrameX(double twips) const {
+    return twips / twipsPerInch * unitsPerInch_ / paintSize_.width() * std::abs(width_);
+}
+
+double Surface::twipsToFrameY(double twips) const {
+    return twips / twipsPerInch * unitsPerInch_ / paintSize_.height() * height_;
+}
+
+QPainter& Surface::painter() {
+    if (pagePainter_)
+        return *pagePainter_;
+    if (!imagePainter_)
+        imagePainter_ = std::make_unique<QPainter>(image_.get());
+    return *imagePainter_;
+}
+
+void Surface::endPainting() {
+    imagePainter_.reset();
+}
+
+const QImage& Surface::image() const {
+    // The raster engine writes straight into the image, so the picture is
+    // complete even while a painter is open on it.
+    return *image_;
+}
+
+void Surface::setRecorder(std::function<void(const DrawCall&)> r) {
+    recorder() = std::move(r);
+}
+
+void Surface::record(DrawCall call) const {
+    if (!recorder())
+        return;
+    call.drawWidth = DrawWidth;
+    call.drawStyle = DrawStyle;
+    recorder()(call);
+}
+
+void Surface::preparePen(QPainter& p, QColor color) const {
+    // Aliased drawing keeps outlines pure black, so that a flood fill stops at them.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(color, penWidth(), qtPenStyle(DrawStyle),
+             DrawStyle == PenStyle::Solid ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+}
+
+void Surface::Cls() {
+    record({.kind = DrawCall::Kind::Clear});
+    CurrentX = 0;
+    CurrentY = 0;
+    if (image_) {
+        endPainting();
+        image_->fill(background_);
+    } else {
+        pagePainter_->fillRect(QRectF(QPointF(0, 0), paintSize_), Qt::white);
+    }
+}
+
+void Surface::drawLine(double x1, double y1, double x2, double y2, QColor color) {
+    record({.kind = DrawCall::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
+    QPainter& p = painter();
+    preparePen(p, color);
+    p.drawLine(toPaint(x1, y1), toPaint(x2, y2));
+    CurrentX = x2;
+    CurrentY = y2;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2) {
+    drawLine(x1, y1, x2, y2, ForeColor);
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, QColor color) {
+    drawLine(x1, y1, x2, y2, color);
+}
+
+void Surface::LineTo(double x2, double y2) {
+    drawLine(CurrentX, CurrentY, x2, y2, ForeColor);
+}
+
+void Surface::LineTo(double x2, double y2, QColor color) {
+    drawLine(CurrentX, CurrentY, x2, y2, color);
+}
+
+void Surface::Circle(double x, double y, double radius) {
+    Circle(x, y, radius, ForeColor);
+}
+
+void Surface::Circle(double x, double y, double radius, QColor color) {
+    const bool filled = FillStyle == FillMode::Solid;
+    record({.kind = DrawCall::Kind::Circle,
+            .x1 = x,
+            .y1 = y,
+            .radius = radius,
+            .color = color,
+            .filled = filled});
+    QPainter& p = painter();
+    preparePen(p, color);
+    if (filled)
+        p.setBrush(FillColor);
+    const double rx = std::abs(radius / width_ * paintSize_.width());
+    const double ry = std::abs(radius / height_ * paintSize_.height());
+    p.drawEllipse(toPaint(x, y), rx, ry);
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void Surface::Arc(double x, double y, double radius, double start, double end, QColor color) {
+    record({.kind = DrawCall::Kind::Arc,
+            .x1 = x,
+            .y1 = y,
+            .x2 = start,
+            .y2 = end,
+            .radius = radius,
+            .color = color});
+    double span = end - start;
+    if (span < 0)
+        span += 2 * std::numbers::pi;
+    // Short chords: about two painter units each, so the arc reads as a curve at any size.
+    const double lengthInPaint = span * std::abs(radius / width_ * paintSize_.width());
+    const int segments = std::max(16, int(std::ceil(lengthInPaint / 2)));
+    QPolygonF polyline;
+    polyline.reserve(segments + 1);
+    for (int k = 0; k <= segments; ++k) {
+        const double angle = start + span * k / segments;
+        polyline << toPaint(x + radius * std::cos(angle), y + radius * std::sin(angle));
+    }
+    QPainter& p = painter();
+    preparePen(p, color);
+    p.drawPolyline(polyline);
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void Surface::PSet(double x, double y) {
+    PSet(x, y, ForeColor);
+}
+
+void Surface::PSet(double x, double y, QColor color) {
+    record({.kind = DrawCall::Kind::Dot, .x1 = x, .y1 = y, .color = color});
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QPointF centre = toPaint(x, y);
+    const double across = penWidth();
+    if (across <= 1) {
+        p.fillRect(QRectF(centre.x() - across / 2, centre.y() - across / 2, across, across), color);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawEllipse(centre, across / 2, across / 2);
+    }
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void Surface::Print(const QString& text) {
+    record({.kind = DrawCall::Kind::Text, .x1 = CurrentX, .y1 = CurrentY, .text = text});
+    QPainter& p = painter();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    if (pointScale_ > 0)
+        font.setPixelSize(std::max(1, qRound(FontSize * pointScale_)));
+    else
+        font.setPointSizeF(FontSize);
+    p.setFont(font);
+    p.setPen(ForeColor);
+    const QPointF topLeft = toPaint(CurrentX, CurrentY);
+    const QRectF bounds = p.boundingRect(QRectF(topLeft, QSizeF(1, 1)),
+                                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    p.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
+    // The next Print starts on the following line at the left edge.
+    CurrentX = left_;
+    CurrentY += bounds.height() / paintSize_.height() * height_;
+}
+
+void Surface::Refresh() {
+    if (onRefresh_)
+        onRefresh_();
+}
+
+void Surface::FloodFill(int pixelX, int pixelY, QColor border) {
+    record({.kind = DrawCall::Kind::Fill,
+            .x1 = double(pixelX),
+            .y1 = double(pixelY),
+            .color = border,
+            .filled = true});
+    if (!image_)
+        return;
+    endPainting();
+    const int w = image_->width();
+    const int h = image_->height();
+    if (pixelX < 0 || pixelY < 0 || pixelX >= w || pixelY >= h)
+        return;
+    const QRgb stop = border.rgb() & RGB_MASK;
+    const QRgb paint = FillColor.rgb() | ~RGB_MASK;
+    std::vector<bool> visited(std::size_t(w) * std::size_t(h), false);
+    auto fillable = [&](int x, int y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image_->constScanLine(y));
+        return !visited[std::size_t(y) * w + x] && (row[x] & RGB_MASK) != stop;
+    };
+    std::vector<QPoint> seeds{{pixelX, pixelY}};
+    while (!seeds.empty()) {
+        const QPoint seed = seeds.back();
+        seeds.pop_back();
+        if (!fillable(seed.x(), seed.y()))
+            continue;
+        int x0 = seed.x();
+        while (x0 > 0 && fillable(x0 - 1, seed.y()))
+            --x0;
+        int x1 = seed.x();
+        while (x1 + 1 < w && fillable(x1 + 1, seed.y()))
+            ++x1;
+        auto* row = reinterpret_cast<QRgb*>(image_->scanLine(seed.y()));
+        for (int x = x0; x <= x1; ++x) {
+            row[x] = paint;
+            visited[std::size_t(seed.y()) * w + x] = true;
+        }
+        for (int ny : {seed.y() - 1, seed.y() + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            bool inRun = false;
+            for (int x = x0; x <= x1; ++x) {
+                const bool open = fillable(x, ny);
+                if (open && !inRun)
+                    seeds.push_back({x, ny});
+                inRun = open;
+            }
+        }
+    }
+}
+
+} // namespace surface

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPainter;
+
+namespace surface {
+
+enum class PenStyle { Solid = 0, Dashed = 1, Dotted = 2 };
+enum class FillMode { Solid = 0, Transparent = 1 };
+
+// One drawing call as the program handed it to a surface, in the surface's own
+// frame; tests watch these to see what was drawn without reading pixels.
+struct DrawCall {
+    enum class Kind { Line, Circle, Arc, Dot, Text, Fill, Clear };
+    Kind kind = Kind::Line;
+    double x1 = 0, y1 = 0; // start of a line, centre of a circle or arc, a dot, text position
+    double x2 = 0, y2 = 0; // end of a line; start and end angle of an arc
+    double radius = 0;
+    QColor color{};
+    int drawWidth = 1;
+    PenStyle drawStyle = PenStyle::Solid;
+    bool filled = false; // a full circle filled with the fill colour
+    QString text{};
+};
+
+// The drawing operations the program relies on, over either the window's retained
+// image or a printer page. Coordinates are in the user frame set by Scale; pen
+// widths are in the window's logical pixels (1/96 inch on paper).
+class Surface {
+public:
+    // The window's retained picture: logicalSize pixels at the given device pixel
+    // ratio; logicalDpi fixes twips and points.
+    Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QColor background);
+    // A page: the painter is already active on it; paintSize is the printable area in
+    // the painter's units and unitsPerInch their resolution.
+    Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // The frame: (x1, y1) becomes the top-left corner and (x2, y2) the bottom-right.
+    void Scale(double x1, double y1, double x2, double y2);
+    float ScaleLeft() const { return float(left_); }
+    float ScaleTop() const { return float(top_); }
+    float ScaleWidth() const { return float(width_); }
+    float ScaleHeight() const { return float(height_); }
+    // A length in the frame as pixels of the surface's own raster (sign kept).
+    double ScaleX(double length) const;
+    double ScaleY(double length) const;
+
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, QColor color);
+    void LineTo(double x2, double y2); // from the current point
+    void LineTo(double x2, double y2, QColor color);
+    void Circle(double x, double y, double radius);
+    void Circle(double x, double y, double radius, QColor color);
+    // An unfilled arc from start to end angle, in radians, from +x towards +y.
+    void Arc(double x, double y, double radius, double start, double end, QColor color);
+    void PSet(double x, double y);
+    void PSet(double x, double y, QColor color);
+    void Print(const QString& text);
+    void Refresh();
+    // Fills from an image pixel up to the border colour, 4-connected, with FillColor.
+    void FloodFill(int pixelX, int pixelY, QColor border);
+
+    int DrawWidth = 1;
+    PenStyle DrawStyle = PenStyle::Solid;
+    FillMode FillStyle = FillMode::Transparent;
+    QColor FillColor = Qt::black;
+    double FontSize = 10;
+    double CurrentX = 0;
+    double CurrentY = 0;
+    QColor ForeColor = Qt::black;
+
+    // Conversions between the frame and the painter's units (logical pixels on the
+    // window), for placing controls and reading the mouse.
+    QPointF toPaint(double x, double y) const;
+    QPointF fromPaint(QPointF p) const;
+    double twipsToFrameX(double twips) const; // a horizontal length in twips
+    double twipsToFrameY(double twips) const; // a vertical length in twips, sign kept
+
+    // The retained picture (window surfaces only).
+    const QImage& image() const;
+    bool hasImage() const { return image_ != nullptr; }
+
+    void setRefreshHandler(std::function<void()> handler) { onRefresh_ = std::move(handler); }
+    // Every surface reports each call to the recorder, if one is set (tests only).
+    static void setRecorder(std::function<void(const DrawCall&)> recorder);
+
+private:
+    QPainter& painter();
+    void endPainting();
+    void record(DrawCall call) const;
+    void preparePen(QPainter& p, QColor color) const;
+    double penWidth() const { return DrawWidth * penScale_; }
+    void drawLine(double x1, double y1, double x2, double y2, QColor color);
+
+    std::unique_ptr<QImage> image_;
+    std::unique_ptr<QPainter> imagePainter_;
+    QPainter* pagePainter_ = nullptr;
+    QColor background_ = Qt::white;
+    QSizeF paintSize_;         // drawable area in painter units
+    qreal rasterPerPaint_ = 1; // own raster pixels per painter unit
+    qreal penScale_ = 1;       // painter units per logical pixel
+    qreal unitsPerInch_ = 96;  // painter units per inch
+    qreal pointScale_ = 0;     // painter units per point; 0 lets the painter size fonts
+    double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
+    std::function<void()> onRefresh_;
+};
+
+} // namespace surface

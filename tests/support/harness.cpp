@@ -1,0 +1,72 @@
+#include "support/harness.h"
+
+#include "scene/startup.h"
+#include "surface/messagebox.h"
+
+#include <QTest>
+#include <QWindow>
+
+namespace harness {
+
+namespace {
+QStringList recordedMessages;
+std::vector<surface::DrawCall> recordedCalls;
+} // namespace
+
+Kovril& startProgram() {
+    recordedMessages.clear();
+    recordedCalls.clear();
+    surface::setMessageRecorder([](const QString& text) { recordedMessages << text; });
+    surface::Surface::setRecorder(
+        [](const surface::DrawCall& call) { recordedCalls.push_back(call); });
+    startUp();
+    Kovril& w = scene::form();
+    if (!QTest::qWaitForWindowExposed(&w))
+        qWarning("the window was not exposed");
+    return w;
+}
+
+const QStringList& messages() {
+    return recordedMessages;
+}
+
+const std::vector<surface::DrawCall>& drawn() {
+    return recordedCalls;
+}
+
+void clearRecord() {
+    recordedCalls.clear();
+}
+
+QPoint imagePixel(double x, double y) {
+    const surface::Surface& s = scene::form().surface();
+    const QPointF p = s.toPaint(x, y) * s.image().devicePixelRatio();
+    return {int(p.x()), int(p.y())};
+}
+
+QColor colourAt(double x, double y) {
+    return scene::form().surface().image().pixelColor(imagePixel(x, y));
+}
+
+QPoint windowPixel(double x, double y) {
+    const QPointF p = scene::form().surface().toPaint(x, y);
+    return {int(p.x()), int(p.y())};
+}
+
+void press(double x, double y) {
+    QTest::mousePress(scene::form().windowHandle(), Qt::LeftButton, {}, windowPixel(x, y));
+}
+
+void moveTo(double x, double y) {
+    QTest::mouseMove(scene::form().windowHandle(), windowPixel(x, y));
+}
+
+void release(double x, double y) {
+    QTest::mouseRelease(scene::form().windowHandle(), Qt::LeftButton, {}, windowPixel(x, y));
+}
+
+void setScroll(surface::ScrollBar& bar, int value) {
+    bar.setValue(std::int16_t(value));
+}
+
+} // namespace harness

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "scene/kovril.h"
+#include "surface/surface.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QStringList>
+
+#include <vector>
+
+namespace harness {
+
+// Starts the program as main does, with message boxes recorded instead of shown.
+Kovril& startProgram();
+
+// The messages shown since the program was started.
+const QStringList& messages();
+
+// Everything the program handed the window's surface since the last clearRecord.
+const std::vector<surface::DrawCall>& drawn();
+void clearRecord();
+
+// The colour of the retained image at a point of the scene.
+QColor colourAt(double x, double y);
+// The image pixel (in the image's own pixels) of a scene point.
+QPoint imagePixel(double x, double y);
+// The window's logical pixel of a scene point, for mouse events.
+QPoint windowPixel(double x, double y);
+
+// Mouse events through the window's QWindow, in scene coordinates.
+void press(double x, double y);
+void moveTo(double x, double y);
+void release(double x, double y);
+
+// Sets a scroll bar the way a student's drag would, raising its change handler.
+void setScroll(surface::ScrollBar& bar, int value);
+
+} // namespace harness

@@ -1,0 +1,201 @@
+#include "scene/redraw.h"
+#include "scene/state.h"
+#include "support/harness.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <cmath>
+
+using harness::colourAt;
+
+namespace {
+
+const QColor lensColour(150, 150, 80);
+const QColor red(255, 0, 0);
+const QColor yellow(255, 255, 0);
+
+double twipsToPixels(double twips) {
+    return twips * QGuiApplication::primaryScreen()->logicalDotsPerInch() / 1440.0;
+}
+
+// Whether a black pixel lies on the row through y between x0 and x1 (scene units).
+bool blackBetween(double x0, double x1, double y) {
+    const QImage& image = scene::form().surface().image();
+    const QPoint a = harness::imagePixel(x0, y);
+    const QPoint b = harness::imagePixel(x1, y);
+    for (int x = a.x(); x <= b.x(); ++x)
+        if (image.pixelColor(x, a.y()) == Qt::black)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { harness::startProgram(); }
+
+    void windowFillsTheScreen() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.objectName(), QStringLiteral("Kovril"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Πορεία Ακτίνων: αρχή Kovril"));
+        QCOMPARE(w.size(), QGuiApplication::primaryScreen()->size());
+        const qreal dpr = QGuiApplication::primaryScreen()->devicePixelRatio();
+        QCOMPARE(w.surface().image().size(), w.size() * dpr);
+    }
+
+    void frameSpansAThousandUnitsCentredOnTheLens() {
+        const surface::Surface& s = scene::form().surface();
+        QCOMPARE(std::abs(s.ScaleWidth()) + std::abs(s.ScaleHeight()), 1000.0f);
+        QCOMPARE(s.ScaleLeft(), -s.ScaleWidth() / 2);
+        QVERIFY(s.ScaleHeight() < 0);
+        QCOMPARE(scene::halfWidth, 500 * scene::widthFrac);
+        const QSize size = scene::form().size();
+        QCOMPARE(scene::widthFrac, float(double(size.width()) / (size.width() + size.height())));
+        // One unit is the same length across and down: circles stay round.
+        QVERIFY(qFuzzyCompare(s.toPaint(1, 0).x() - s.toPaint(0, 0).x(),
+                              s.toPaint(0, 0).y() - s.toPaint(0, 1).y()));
+    }
+
+    void sceneState() {
+        QCOMPARE(scene::curveCentreX, 165.0f);
+        QCOMPARE(scene::curveRadius, 180.0f);
+        QCOMPARE(scene::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
+        QCOMPARE(double(scene::pi), 3.1415927410125732);
+        QCOMPARE(scene::speedAir, 2.0f);
+        QCOMPARE(scene::speedLens, 1.0f);
+        QCOMPARE(scene::sineRatio, 2.0f);
+        QVERIFY(std::abs(scene::leftArcStart - 2.7305) < 1e-4);
+        QVERIFY(std::abs(scene::leftArcEnd - 3.5527) < 1e-4);
+        QVERIFY(std::abs(scene::rightArcStart - 5.8720) < 1e-4);
+        QVERIFY(std::abs(scene::rightArcEnd - 0.41114) < 1e-5);
+    }
+
+    void originPixelIsTheCentreAndInsideTheLens() {
+        const QImage& image = scene::form().surface().image();
+        QCOMPARE(qRound(scene::originPxX), image.width() / 2);
+        QCOMPARE(qRound(scene::originPxY), image.height() / 2);
+        QCOMPARE(image.pixelColor(qRound(scene::originPxX), qRound(scene::originPxY)), lensColour);
+    }
+
+    void lensIsFilledAndOutlined() {
+        QCOMPARE(colourAt(-13, 0), lensColour); // the axis inside the lens is painted over
+        QCOMPARE(colourAt(13, 0), lensColour);
+        QCOMPARE(colourAt(0, 68), lensColour);
+        QCOMPARE(colourAt(0, -68), lensColour);
+        QVERIFY(colourAt(0, 76) != lensColour);
+        QVERIFY(colourAt(-20, 20) != lensColour);
+        QVERIFY(blackBetween(-17, -13, 0));     // the front vertex
+        QVERIFY(blackBetween(-13.5, -9.5, 40)); // the front surface at y = 40 (x = -10.5)
+        QVERIFY(blackBetween(9.5, 13.5, 40));
+        // The fill stayed inside: the window's corners keep the background.
+        const QImage& image = scene::form().surface().image();
+        QVERIFY(image.pixelColor(2, 2) != lensColour);
+        QVERIFY(image.pixelColor(image.width() - 3, image.height() - 3) != lensColour);
+    }
+
+    void axisRunsAcrossTheWindow() {
+        const double edge = scene::halfWidth - 1;
+        QCOMPARE(colourAt(-edge, 0), red);
+        QCOMPARE(colourAt(edge, 0), red);
+        QCOMPARE(colourAt(100, 0), red);
+    }
+
+    void markersWhereStartUpPutsThem() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.shmeio->centreX(), -15.0f);
+        QCOMPARE(w.shmeio->centreY(), 0.0f);
+        // The yellow marker stands just behind the rear vertex, at (16.8, 0).
+        const scene::Point marker = scene::pointBehindRearSurface(0);
+        QVERIFY(std::abs(marker.x - 16.8) < 1e-4);
+        QCOMPARE(colourAt(16.8, 0.3), yellow);
+        QVERIFY(blackBetween(14.5, 16.8, 0.5));
+    }
+
+    void firstLabelTexts() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.Label1->text(), QStringLiteral("ψ= 0"));
+        QCOMPARE(w.Label7->text(), QStringLiteral("ψ blue = 0"));
+        QCOMPARE(w.Label5->text(), QStringLiteral("αριθμός σημείων =10"));
+        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=5"));
+        QVERIFY(w.Label2->text().isEmpty());
+        QVERIFY(w.Label3->text().isEmpty());
+        QVERIFY(w.Label4->text().isEmpty());
+        QCOMPARE(w.Command4->caption(), QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"));
+        QCOMPARE(w.Command6->caption(), QStringLiteral("PRINT"));
+    }
+
+    void controlsLaidOutInTheFrame() {
+        Kovril& w = scene::form();
+        const surface::Surface& s = w.surface();
+        const double u = scene::widthFrac;
+        const double v = scene::heightFrac;
+        auto pixelX = [&](double x) { return qRound(s.toPaint(x, 0).x()); };
+        auto pixelY = [&](double y) { return qRound(s.toPaint(0, y).y()); };
+        QCOMPARE(w.Command6->size(), w.Command1->size());
+        QVERIFY(std::abs(w.Command6->x() - (w.Command1->x() + w.Command1->width())) <= 1);
+        QCOMPARE(w.Command6->y(), w.Command1->y());
+        QCOMPARE(w.Command1->x(), pixelX(50 * u));
+        QCOMPARE(w.Command1->y(), 0);
+        QCOMPARE(w.Command2->y(), pixelY(430 * v));
+        QCOMPARE(w.Command5->x(), pixelX(200 * u));
+        QCOMPARE(w.Command5->y(), pixelY(360 * v));
+        // The two height bars span exactly y = -99 … 99.
+        for (QWidget* bar :
+             {static_cast<QWidget*>(w.thesiy), static_cast<QWidget*>(w.shmeio_thesi)}) {
+            QCOMPARE(bar->y(), pixelY(99));
+            QVERIFY(std::abs(bar->y() + bar->height() - pixelY(-99)) <= 1);
+        }
+        QCOMPARE(w.thesiy->x(), pixelX(450 * u));
+        QCOMPARE(w.Label7->y(), pixelY(-99));
+        QCOMPARE(w.xronosmetato->x(), pixelX(-200 * u));
+        QVERIFY(std::abs(w.Label6->x() - pixelX(-200 * u + 100)) <= 1);
+        QCOMPARE(w.Label1->x(), 0);
+        QCOMPARE(w.Label1->font().pointSizeF(), 12.0);
+        QCOMPARE(w.Label7->font().pointSizeF(), 14.0);
+        QCOMPARE(w.Command6->font().pointSizeF(), 16.0);
+        QCOMPARE(w.Command1->font().pointSizeF(), 13.5);
+        QCOMPARE(w.Label2->font().pointSizeF(), 18.0);
+    }
+
+    void unmovedControlsKeepTheirTwips() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.arithmosaktinon->pos(), QPoint(0, qRound(twipsToPixels(1800))));
+        QCOMPARE(w.Label5->pos(), QPoint(0, qRound(twipsToPixels(5520))));
+        // kyklos keeps its centre 3066 twips right of and 4386 below the top-left corner.
+        const QPointF centre = w.surface().toPaint(w.kyklos->centreX(), w.kyklos->centreY());
+        QVERIFY(std::abs(centre.x() - twipsToPixels(3066)) < 1e-3);
+        QVERIFY(std::abs(centre.y() - twipsToPixels(4386)) < 1e-3);
+    }
+
+    void scrollBarsKeepTheirRanges() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.thesiy->Value(), 0);
+        QCOMPARE(w.arithmosaktinon->Value(), 10);
+        QCOMPARE(w.xronosmetato->Value(), 5);
+        QCOMPARE(w.arithmosaktinon->minimum(), 2);
+        QCOMPARE(w.arithmosaktinon->maximum(), 100);
+        QCOMPARE(w.xronosmetato->pageStep(), 5);
+        QCOMPARE(w.shmeio_thesi->pageStep(), 1);
+        QCOMPARE(w.thesiy->pageStep(), 10);
+        // The top of a height bar reads 99.
+        w.thesiy->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(w.thesiy->Value(), 99);
+        w.thesiy->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the lower arrow
+        QCOMPARE(w.thesiy->Value(), 98);
+        w.thesiy->setValue(std::int16_t(0));
+    }
+
+    void shapesLetPressesThroughToTheWindow() {
+        Kovril& w = scene::form();
+        QVERIFY(w.kyklos->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QVERIFY(w.shmeio->testAttribute(Qt::WA_TransparentForMouseEvents));
+        QCOMPARE(w.kyklos->objectName(), QStringLiteral("kyklos"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"

@@ -1,0 +1,214 @@
+#include "surface/surface.h"
+
+#include <QTest>
+
+#include <numbers>
+
+using surface::Surface;
+
+namespace {
+
+const QColor paper(255, 255, 255);
+
+// A 200 × 100 picture whose frame has y upwards and 1 unit per pixel, origin at the centre.
+std::unique_ptr<Surface> upwardFrame(qreal dpr = 1) {
+    auto s = std::make_unique<Surface>(QSize(200, 100), dpr, 96, paper);
+    s->Scale(-100, 50, 100, -50);
+    return s;
+}
+
+QColor pixel(const Surface& s, double x, double y) {
+    const QPointF p = s.toPaint(x, y) * s.image().devicePixelRatio();
+    return s.image().pixelColor(int(p.x()), int(p.y()));
+}
+
+// Whether the colour appears within a pixel of where the scene point falls.
+bool near(const Surface& s, double x, double y, QColor colour) {
+    const QPointF p = s.toPaint(x, y) * s.image().devicePixelRatio();
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (s.image().pixelColor(int(p.x()) + dx, int(p.y()) + dy) == colour)
+                return true;
+    return false;
+}
+
+int countPixels(const QImage& image, QColor colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameReadBackAndDefaultTwips() {
+        Surface s(QSize(200, 100), 1, 96, paper);
+        QCOMPARE(s.ScaleWidth(), 3000.0f); // 200 px at 96 dpi in twips
+        QCOMPARE(s.ScaleHeight(), 1500.0f);
+        s.Scale(-100, 50, 100, -50);
+        QCOMPARE(s.ScaleLeft(), -100.0f);
+        QCOMPARE(s.ScaleTop(), 50.0f);
+        QCOMPARE(s.ScaleWidth(), 200.0f);
+        QCOMPARE(s.ScaleHeight(), -100.0f);
+    }
+
+    void upwardFrameFlipsY() {
+        auto s = upwardFrame();
+        QCOMPARE(s->toPaint(0, 0), QPointF(100, 50));
+        QVERIFY(s->toPaint(0, 10).y() < 50);
+        QCOMPARE(s->fromPaint(QPointF(150, 25)), QPointF(50, 25));
+    }
+
+    void scaleXAndYKeepSignAndCountOwnPixels() {
+        auto s = upwardFrame(2);
+        QCOMPARE(s->ScaleX(-100), -200.0); // 200 units span 400 image pixels
+        QCOMPARE(s->ScaleY(50), -100.0);
+    }
+
+    void lineEndsAtCurrentPoint() {
+        auto s = upwardFrame();
+        s->Line(-50, 0, 10, 20, Qt::red);
+        QCOMPARE(s->CurrentX, 10.0);
+        QCOMPARE(s->CurrentY, 20.0);
+        s->LineTo(40, -20, Qt::blue);
+        QCOMPARE(pixel(*s, 25, 0), QColor(Qt::blue));
+        QCOMPARE(s->CurrentX, 40.0);
+    }
+
+    void circleIsRoundAndFilledByFillStyle() {
+        auto s = upwardFrame();
+        s->FillStyle = surface::FillMode::Solid;
+        s->FillColor = QColor(0, 200, 0);
+        s->Circle(0, 0, 20, Qt::black);
+        QCOMPARE(pixel(*s, 0, 0), QColor(0, 200, 0));
+        QVERIFY(near(*s, 20, 0, Qt::black));
+        QVERIFY(near(*s, 0, 20, Qt::black));
+        QCOMPARE(pixel(*s, 0, 23), paper);
+        s->Cls();
+        s->FillStyle = surface::FillMode::Transparent;
+        s->Circle(0, 0, 20, Qt::black);
+        QCOMPARE(pixel(*s, 0, 0), paper);
+    }
+
+    void arcRunsFromStartTowardsPositiveY() {
+        auto s = upwardFrame();
+        s->Arc(0, 0, 40, 0, std::numbers::pi / 2, Qt::black);
+        QVERIFY(near(*s, 28.28, 28.28, Qt::black)); // upper right on the window
+        QVERIFY(!near(*s, -28.28, -28.28, Qt::black));
+        s->Cls();
+        // From 350° to 10° the arc passes through 0.
+        s->Arc(0, 0, 40, 2 * std::numbers::pi - 0.17, 0.17, Qt::black);
+        QVERIFY(near(*s, 40, 0, Qt::black));
+        QVERIFY(!near(*s, -40, 0, Qt::black));
+    }
+
+    void arcOnATurnedFrameIsTurned() {
+        Surface s(QSize(200, 100), 1, 96, paper);
+        s.Scale(100, -50, -100, 50); // x to the left, y downwards, as on the printed page
+        s.Arc(0, 0, 40, 0, std::numbers::pi / 2, Qt::black);
+        QVERIFY(near(s, 28.28, 28.28, Qt::black));
+        QCOMPARE(s.toPaint(28.28, 28.28).x() < 100, true); // which lies lower left on the page
+        QCOMPARE(s.toPaint(28.28, 28.28).y() > 50, true);
+        QVERIFY(!near(s, -28.28, -28.28, Qt::black));
+    }
+
+    void dotIsDrawWidthPixelsAcross_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("ratio 1") << qreal(1);
+        QTest::newRow("ratio 2") << qreal(2);
+    }
+    void dotIsDrawWidthPixelsAcross() {
+        QFETCH(qreal, dpr);
+        auto s = upwardFrame(dpr);
+        s->DrawWidth = 6;
+        s->PSet(0, 0, Qt::red);
+        const int across = countPixels(s->image(), Qt::red);
+        const double expected = std::numbers::pi * 9 * dpr * dpr;
+        QVERIFY2(across > expected * 0.6 && across < expected * 1.5,
+                 qPrintable(QString::number(across)));
+        s->Cls();
+        s->DrawWidth = 1;
+        s->PSet(0, 0, Qt::red);
+        QCOMPARE(countPixels(s->image(), Qt::red), int(dpr * dpr));
+    }
+
+    void floodFillStopsAtADiagonalOutline() {
+        auto s = upwardFrame();
+        s->Line(-90, 0, 90, 0, Qt::red); // a red line inside and outside
+        // A diamond of one-pixel diagonal steps: an 8-connected fill would leak out.
+        s->Line(0, 30, 30, 0, Qt::black);
+        s->LineTo(0, -30, Qt::black);
+        s->LineTo(-30, 0, Qt::black);
+        s->LineTo(0, 30, Qt::black);
+        s->FillColor = QColor(150, 150, 80);
+        const QPointF seed = s->toPaint(0, 5);
+        s->FloodFill(int(seed.x()), int(seed.y()), Qt::black);
+        QCOMPARE(pixel(*s, 0, 5), QColor(150, 150, 80));
+        QCOMPARE(pixel(*s, 10, 0), QColor(150, 150, 80)); // the red line inside is painted over
+        QCOMPARE(pixel(*s, 0, 40), paper);
+        QCOMPARE(pixel(*s, 60, 0), QColor(Qt::red));
+        QCOMPARE(pixel(*s, 25, 20), paper);
+    }
+
+    void floodFillSeededOnBorderOrOutsideDoesNothing() {
+        auto s = upwardFrame();
+        s->Line(-100, 0, 100, 0, Qt::black);
+        const QImage before = s->image().copy();
+        const QPointF onLine = s->toPaint(0, 0);
+        s->FloodFill(int(onLine.x()), int(onLine.y()), Qt::black);
+        s->FloodFill(-5, 10, Qt::black);
+        s->FloodFill(10, 5000, Qt::black);
+        QCOMPARE(s->image(), before);
+    }
+
+    void printPutsTopLeftAtCurrentPoint() {
+        auto s = upwardFrame();
+        s->CurrentX = 0;
+        s->CurrentY = 0;
+        s->FontSize = 12;
+        s->Print(QStringLiteral("H1"));
+        int darkAbove = 0, darkBelow = 0, darkLeft = 0;
+        const QImage& image = s->image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) > 128)
+                    continue;
+                darkAbove += y < 50;
+                darkBelow += y >= 50;
+                darkLeft += x < 100;
+            }
+        QCOMPARE(darkAbove, 0);
+        QCOMPARE(darkLeft, 0);
+        QVERIFY(darkBelow > 10);
+        QVERIFY(s->CurrentY < 0); // the next line lies below
+    }
+
+    void clsClearsAndResetsCurrentPoint() {
+        auto s = upwardFrame();
+        s->Line(-100, 10, 100, 10, Qt::black);
+        s->Cls();
+        QCOMPARE(countPixels(s->image(), paper), 200 * 100);
+        QCOMPARE(s->CurrentX, 0.0);
+    }
+
+    void recorderSeesEveryCall() {
+        std::vector<surface::DrawCall> calls;
+        Surface::setRecorder([&](const surface::DrawCall& c) { calls.push_back(c); });
+        auto s = upwardFrame();
+        s->DrawWidth = 2;
+        s->Line(1, 2, 3, 4, Qt::red);
+        s->Circle(5, 6, 7);
+        Surface::setRecorder({});
+        QCOMPARE(calls.size(), std::size_t(2));
+        QCOMPARE(calls[0].kind, surface::DrawCall::Kind::Line);
+        QCOMPARE(calls[0].drawWidth, 2);
+        QCOMPARE(calls[1].radius, 7.0);
+    }
+};
+
+QTEST_MAIN(SurfaceTest)
+#include "test_surface.moc"
