@@ -53,6 +53,26 @@ public:
     void Form_Load();
     void thesiy_Change();
     void arithmosaktinon_Change();
+    void Command1_Click();
+    void shmeio_thesi_Change();
+    void Form_MouseDown(int button, int shift, float x, float y);
+    void Form_MouseMove(int button, int shift, float x, float y);
+    void Form_MouseUp(int button, int shift, float x, float y);
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void xronosmetato_Change();
+    void Command6_Click();
+
+    // The printed counterparts of the beam procedures; they draw on Printer.
+    void desmiakmetaPRINT(float x0, float y0, int n);
+    void evreSiKyklonPRINT(float xronost, int N11);
+    void synexeiaPRINT(double kENTRX, double kENTRY);
+    surface::Surface* Printer = nullptr; // the page while a print job runs
+
+    bool dragPoint = false;  // shmeio is being dragged
+    bool dragSource = false; // kyklos is being dragged
 
 protected:
     void paintEvent(QPaintEvent* event) override;

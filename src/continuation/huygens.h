@@ -1,0 +1,37 @@
+#pragma once
+
+#include "continuation/crossing.h"
+#include "optics/lens_entry.h"
+
+// Huygens's construction at a point P where a ray leaves the lens: the least-time paths
+// to P and to two neighbours of P on the rear surface, the wavelets that light spreads
+// around the three points by a common later time, and where neighbouring wavelets cross.
+// Every continuation beyond the lens, on the window and on the page, builds on it.
+namespace continuation {
+
+struct HuygensPass {
+    double px = 0, py = 0;         // P, the exit point
+    double plusX = 0, plusY = 0;   // P+, step degrees above P on the rear surface
+    double minusX = 0, minusY = 0; // P-, step degrees below
+    optics::LensEntry a, b, c;     // least-time entries and times for P, P+ and P-
+    float commonTime = 0;          // the later time T all three wavelets are drawn for
+    double rA = 0, rB = 0, rC = 0; // wavelet radii around P, P+ and P-
+    CrossingPair plusPair;         // crossings of the wavelets around P and P+
+    CrossingPair minusPair;        // crossings of the wavelets around P and P-
+};
+
+struct Crossing {
+    float x = 0;
+    float y = 0;
+};
+
+// One pass of the construction with the neighbours stepDegrees away from P.
+HuygensPass huygensPass(double px, double py, double stepDegrees);
+
+// The crossing of a pair farther from (refX, refY); equal distances give the second.
+Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY);
+
+// The signed angle from the ray inside the lens (A -> P) to the outward normal at P.
+double incidenceAngle(const HuygensPass& pass);
+
+} // namespace continuation

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace optics {
+
+// The least-time point of the front surface for a target point, with its travel time;
+// all zero after a failed search.
+struct LensEntry {
+    float x = 0;
+    float y = 0;
+    float time = 0;
+};
+
+// The least-time point for light from the source (the centre of kyklos) to (tx, ty).
+// A failed search says "δε βρέθηκε" and returns zeros, which callers use as a point.
+LensEntry findLensEntry(double tx, double ty);
+
+} // namespace optics
