@@ -17,6 +17,12 @@ double heightAngle(double v) {
 
 } // namespace
 
+double rimAngle() {
+    const double c = curveCentreX;
+    const double r = curveRadius;
+    return std::atan(std::sqrt(r * r - c * c) / c);
+}
+
 Point rearSurfacePoint(double v) {
     const double phi = heightAngle(v);
     return {curveRadius * std::cos(phi) - curveCentreX, curveRadius * std::sin(phi)};

@@ -7,6 +7,9 @@ struct Point {
     double y = 0;
 };
 
+// The polar angle of the upper rim about either centre of curvature.
+double rimAngle();
+
 // The point of the rear surface at height v (|v| < curveRadius).
 Point rearSurfacePoint(double v);
 // The same height just behind the rear surface: its x uses the radius enlarged by 1 %.

@@ -17,13 +17,6 @@ QFont withPointSize(QFont font, double points) {
     return font;
 }
 
-// The polar angle of the upper rim about either centre of curvature.
-double rimAngle() {
-    const double c = scene::curveCentreX;
-    const double r = scene::curveRadius;
-    return std::atan(std::sqrt(r * r - c * c) / c);
-}
-
 } // namespace
 
 void Kovril::Form_Load() {
