@@ -202,6 +202,8 @@ void Kovril::connectHandlers() {
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::arithmosaktinon_Change); });
+    connect(Command2, &QPushButton::clicked, this, [this] { run(&Kovril::Command2_Click); });
+    connect(Command3, &QPushButton::clicked, this, [this] { run(&Kovril::Command3_Click); });
 }
 
 namespace scene {
