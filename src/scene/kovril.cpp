@@ -204,6 +204,7 @@ void Kovril::connectHandlers() {
             [this] { run(&Kovril::arithmosaktinon_Change); });
     connect(Command2, &QPushButton::clicked, this, [this] { run(&Kovril::Command2_Click); });
     connect(Command3, &QPushButton::clicked, this, [this] { run(&Kovril::Command3_Click); });
+    connect(Command4, &QPushButton::clicked, this, [this] { run(&Kovril::Command4_Click); });
 }
 
 namespace scene {
