@@ -65,6 +65,12 @@ int runChild(int argc, char* argv[], const QString& screen) {
         rays = rays == 10 ? 11 : 10;
         w.arithmosaktinon->setValue(std::int16_t(rays));
     }));
+    figures.push_back(
+        measure(QStringLiteral("Command2_Click (11 rays)"), 20, [&] { w.Command2_Click(); }));
+    figures.push_back(
+        measure(QStringLiteral("Command3_Click (11 rays)"), 20, [&] { w.Command3_Click(); }));
+    w.thesiy->setValue(std::int16_t(-30));
+    figures.push_back(measure(QStringLiteral("Command4_Click"), 20, [&] { w.Command4_Click(); }));
     for (const Figure& f : figures)
         report(screen, f);
     return 0;
