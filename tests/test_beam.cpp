@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 using surface::DrawCall;
 
@@ -227,7 +228,7 @@ private slots:
         for (int i = 0; i <= n; ++i) {
             const double x = scene::beamExitX[i], y = scene::beamExitY[i];
             const double angle = angleToNormal(scene::beamEntryX[i], scene::beamEntryY[i], x, y);
-            if (std::abs(angle) > M_PI / 6) {
+            if (std::abs(angle) > std::numbers::pi / 6) {
                 QVERIFY2(dot < redDots.size(), qPrintable(QStringLiteral("ray %1").arg(i)));
                 QCOMPARE(redDots[dot].x1, x);
                 QCOMPARE(redDots[dot].color, red);

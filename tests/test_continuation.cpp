@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numbers>
 
 using surface::DrawCall;
 
@@ -50,7 +51,7 @@ double angleToNormal(double ax, double ay, const scene::Point& p) {
 }
 
 QString inDegrees(double angle) {
-    return surface::Format(std::abs(angle) * 180 / M_PI, "0.00");
+    return surface::Format(std::abs(angle) * 180 / std::numbers::pi, "0.00");
 }
 
 // A source whose least-time ray to the rear-surface point at height v runs inside the
@@ -204,7 +205,7 @@ private slots:
         const scene::Point p = scene::rearSurfacePoint(-60);
         const DrawCall& inside = d.magentaLines.back();
         const double incidence = angleToNormal(inside.x2 - inside.x1, inside.y2 - inside.y1, p);
-        QVERIFY(std::abs(incidence) > M_PI / 6);
+        QVERIFY(std::abs(incidence) > std::numbers::pi / 6);
         QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + inDegrees(incidence));
         QCOMPARE(w.Label4->text(), untouched);
         QCOMPARE(d.magentaLines.size(), std::size_t(2));

@@ -98,7 +98,7 @@ void continueRay(double px, double py) {
             window.Label3->setText(QStringLiteral("προσπτωσης =") + unsignedDegrees(incidence));
             return;
         }
-        if (mx == px) // a vertical wavefront normal gives no ray to the right
+        if (mx == px) // M straight above or below P: no line towards the right
             return;
         const double qx = px + rayReach;
         const double qy = py + rayReach * (my - py) / (mx - px);
