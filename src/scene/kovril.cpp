@@ -202,6 +202,7 @@ void Kovril::connectHandlers() {
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::arithmosaktinon_Change); });
+    connect(Command1, &QPushButton::clicked, this, [this] { run(&Kovril::Command1_Click); });
 }
 
 namespace scene {
