@@ -202,6 +202,8 @@ void Kovril::connectHandlers() {
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::arithmosaktinon_Change); });
+    connect(shmeio_thesi, &surface::ScrollBar::Change, this,
+            [this] { run(&Kovril::shmeio_thesi_Change); });
     connect(Command1, &QPushButton::clicked, this, [this] { run(&Kovril::Command1_Click); });
 }
 
