@@ -205,6 +205,9 @@ void Kovril::connectHandlers() {
     connect(Command2, &QPushButton::clicked, this, [this] { run(&Kovril::Command2_Click); });
     connect(Command3, &QPushButton::clicked, this, [this] { run(&Kovril::Command3_Click); });
     connect(Command4, &QPushButton::clicked, this, [this] { run(&Kovril::Command4_Click); });
+    connect(shmeio_thesi, &surface::ScrollBar::Change, this,
+            [this] { run(&Kovril::shmeio_thesi_Change); });
+    connect(Command1, &QPushButton::clicked, this, [this] { run(&Kovril::Command1_Click); });
 }
 
 namespace scene {
