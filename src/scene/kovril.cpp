@@ -202,6 +202,9 @@ void Kovril::connectHandlers() {
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::arithmosaktinon_Change); });
+    connect(Command5, &QPushButton::clicked, this, [this] { run(&Kovril::Command5_Click); });
+    connect(xronosmetato, &surface::ScrollBar::Change, this,
+            [this] { run(&Kovril::xronosmetato_Change); });
 }
 
 namespace scene {
