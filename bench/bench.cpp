@@ -1,6 +1,7 @@
 // Responsiveness figures of the program's handlers on fixed screens. The parent
 // process starts itself once per screen size on Qt's offscreen platform, so that each
 // run has the screen it measures; each child prints a table row and a JSON line per figure.
+#include "optics/lens_entry.h"
 #include "scene/kovril.h"
 #include "scene/startup.h"
 #include "surface/messagebox.h"
@@ -65,6 +66,25 @@ int runChild(int argc, char* argv[], const QString& screen) {
         rays = rays == 10 ? 11 : 10;
         w.arithmosaktinon->setValue(std::int16_t(rays));
     }));
+    for (int n : {10, 100}) {
+        w.arithmosaktinon->setValue(std::int16_t(n));
+        const int runs = 20;
+        long long before = optics::lensEntrySearches();
+        Figure f = measure(QStringLiteral("Command5_Click n=%1").arg(n), runs,
+                           [&] { w.Command5_Click(); });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+        int time = 5;
+        before = optics::lensEntrySearches();
+        f = measure(QStringLiteral("xronosmetato_Change n=%1").arg(n), runs, [&] {
+            time = time == 60 ? 61 : 60;
+            w.xronosmetato->setValue(std::int16_t(time));
+        });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+    }
     for (const Figure& f : figures)
         report(screen, f);
     return 0;

@@ -6,7 +6,12 @@
 
 namespace optics {
 
+namespace {
+long long searches = 0;
+} // namespace
+
 LensEntry findLensEntry(double tx, double ty) {
+    ++searches;
     const Kovril& window = scene::form();
     const LensSearch search = searchLensEntry(window.kyklos->centreX(), window.kyklos->centreY(),
                                               tx, ty, StepTest::Double);
@@ -15,6 +20,10 @@ LensEntry findLensEntry(double tx, double ty) {
         return {};
     }
     return {float(search.x), float(search.y), float(search.time)};
+}
+
+long long lensEntrySearches() {
+    return searches;
 }
 
 } // namespace optics

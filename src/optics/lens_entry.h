@@ -14,4 +14,8 @@ struct LensEntry {
 // A failed search says "δε βρέθηκε" and returns zeros, which callers use as a point.
 LensEntry findLensEntry(double tx, double ty);
 
+// How many searches findLensEntry has run since the program started: the cost of a
+// construction in searches, for the benchmark.
+long long lensEntrySearches();
+
 } // namespace optics
