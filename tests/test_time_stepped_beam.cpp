@@ -86,13 +86,21 @@ private slots:
         // With an even n the middle ray leaves at the rear vertex.
         QCOMPARE(scene::beamExitX[n / 2], 15.0);
         QVERIFY(std::abs(scene::beamExitY[n / 2]) < 1e-12);
-        // The beam lines: source to entry to exit for every ray, in the foreground colour.
-        const float sx = scene::form().kyklos->centreX();
-        std::size_t fromSource = 0;
-        for (const DrawCall& call : harness::drawn())
-            fromSource +=
-                call.kind == DrawCall::Kind::Line && call.x1 == sx && call.color == Qt::black;
-        QVERIFY(fromSource >= size);
+        // The beam comes first: source to entry to exit for every ray, in the foreground colour.
+        const Kovril& w = scene::form();
+        const std::vector<DrawCall>& calls = harness::drawn();
+        QVERIFY(calls.size() > 2 * size);
+        for (std::size_t i = 0; i < size; ++i) {
+            const DrawCall& in = calls[2 * i];
+            const DrawCall& through = calls[2 * i + 1];
+            QCOMPARE(in.x1, double(w.kyklos->centreX()));
+            QCOMPARE(in.y1, double(w.kyklos->centreY()));
+            QCOMPARE(in.x2, double(scene::beamEntryX[i]));
+            QCOMPARE(through.x1, double(scene::beamEntryX[i]));
+            QCOMPARE(through.y2, scene::beamExitY[i]);
+            QCOMPARE(in.color, QColor(Qt::black));
+            QCOMPARE(through.color, QColor(Qt::black));
+        }
     }
 
     void onlyRaysThatLeaveAreContinued() {
