@@ -56,7 +56,9 @@ BeamRayConstruction constructBeamRay(double px, double py, float tolerance) {
     for (int number = 1; number <= passLimit && !agreed; ++number) {
         if (number > 1)
             step /= std::sqrt(double(number));
-        pass = huygensPass(px, py, step);
+        // The path to P is the same in every pass. findLensEntry gives zeros only when
+        // it fails; a failed search is tried again, so that each pass reports it.
+        pass = pass.a.time != 0 ? huygensPass(px, py, step, pass.a) : huygensPass(px, py, step);
         result.passes = number;
         result.incidence = incidenceAngle(pass);
         if (std::abs(result.incidence) >= result.critical) {
