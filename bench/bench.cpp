@@ -97,6 +97,25 @@ int runChild(int argc, char* argv[], const QString& screen) {
     const scene::Point target = scene::rearSurfacePoint(30);
     figures.push_back(measure(QStringLiteral("findLensEntry"), 200,
                               [&] { optics::findLensEntry(target.x, target.y); }));
+    for (int n : {10, 100}) {
+        w.arithmosaktinon->setValue(std::int16_t(n));
+        const int runs = 20;
+        long long before = optics::lensEntrySearches();
+        Figure f = measure(QStringLiteral("Command5_Click n=%1").arg(n), runs,
+                           [&] { w.Command5_Click(); });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+        int time = 5;
+        before = optics::lensEntrySearches();
+        f = measure(QStringLiteral("xronosmetato_Change n=%1").arg(n), runs, [&] {
+            time = time == 60 ? 61 : 60;
+            w.xronosmetato->setValue(std::int16_t(time));
+        });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+    }
     for (const Figure& f : figures)
         report(screen, f);
     reportEvaluations(screen);

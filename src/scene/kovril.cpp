@@ -291,6 +291,9 @@ void Kovril::connectHandlers() {
     connect(shmeio_thesi, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::shmeio_thesi_Change); });
     connect(Command1, &QPushButton::clicked, this, [this] { run(&Kovril::Command1_Click); });
+    connect(Command5, &QPushButton::clicked, this, [this] { run(&Kovril::Command5_Click); });
+    connect(xronosmetato, &surface::ScrollBar::Change, this,
+            [this] { run(&Kovril::xronosmetato_Change); });
 }
 
 namespace scene {
