@@ -1,6 +1,5 @@
 #include "beam/beam.h"
 
-#include "optics/lens_entry.h"
 #include "scene/kovril.h"
 #include "scene/state.h"
 
@@ -9,35 +8,41 @@
 
 namespace beam {
 
-void drawBeam(float x0, float y0, std::int16_t n) {
+void recreateRayArrays(int n) {
     using namespace scene;
-    surface::Surface& s = form().surface();
     const std::size_t rays = std::size_t(std::max(0, n + 1));
     beamExitX.assign(rays, 0.0);
     beamExitY.assign(rays, 0.0);
     beamEntryX.assign(rays, 0.0f);
     beamEntryY.assign(rays, 0.0f);
     beamTime.assign(rays, 0.0f);
+}
 
-    // The rim-to-rim arc is cut into n + 2 equal parts; the rims themselves carry no ray.
+optics::LensEntry traceRay(int i, int n) {
+    using namespace scene;
     const double rimAngle = std::atan(double(lensHalfHeight) / curveCentreX);
     const double spacing = 2 * rimAngle / (n + 2);
+    const double angle = -rimAngle + spacing * (i + 1);
+    beamExitX[i] = curveRadius * std::cos(angle) - curveCentreX;
+    beamExitY[i] = curveRadius * std::sin(angle);
+
+    const optics::LensEntry entry = optics::findLensEntry(beamExitX[i], beamExitY[i]);
+    beamEntryX[i] = entry.x;
+    beamEntryY[i] = entry.y;
+    beamTime[i] = entry.time;
+    return entry;
+}
+
+void drawBeam(float x0, float y0, std::int16_t n) {
+    surface::Surface& s = scene::form().surface();
+    recreateRayArrays(n);
     for (int i = 0; i <= n; ++i) {
-        const double angle = -rimAngle + spacing * (i + 1);
-        beamExitX[i] = curveRadius * std::cos(angle) - curveCentreX;
-        beamExitY[i] = curveRadius * std::sin(angle);
+        const optics::LensEntry entry = traceRay(i, n);
         s.DrawWidth = 4;
-        s.PSet(beamExitX[i], beamExitY[i]);
-        s.DrawWidth = 1;
-
-        const optics::LensEntry entry = optics::findLensEntry(beamExitX[i], beamExitY[i]);
-        beamEntryX[i] = entry.x;
-        beamEntryY[i] = entry.y;
-        beamTime[i] = entry.time;
-
+        s.PSet(scene::beamExitX[i], scene::beamExitY[i]);
         s.DrawWidth = 1;
         s.Line(x0, y0, entry.x, entry.y);
-        s.LineTo(beamExitX[i], beamExitY[i]);
+        s.LineTo(scene::beamExitX[i], scene::beamExitY[i]);
     }
 }
 

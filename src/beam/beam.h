@@ -1,8 +1,19 @@
 #pragma once
 
+#include "optics/lens_entry.h"
+
 #include <cstdint>
 
 namespace beam {
+
+// Re-creates the arrays of a beam's exit points, entry points and times with indices 0..n,
+// so that nothing of an earlier beam is left in them.
+void recreateRayArrays(int n);
+
+// Traces ray i of a beam of n + 1 rays into the beam arrays: its exit point, where the
+// rim-to-rim arc of the rear surface is cut into n + 2 equal angles (the rims themselves
+// carry no ray), and its least-time entry point and time, which it returns.
+optics::LensEntry traceRay(int i, int n);
 
 // Draws n + 1 least-time rays from (x0, y0) to evenly spaced points of the rear surface,
 // each with a thick dot where it leaves the lens, and keeps their geometry in the shared
