@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(std::abs(beam::exitAngle(1)), optics::criticalAngle());
         QVERIFY(!beam::leavesLens(2));
         harness::clearRecord();
-        timestep::drawWavefronts(120 + 30, 4);
+        timestep::drawWavefronts(w.surface(), 120 + 30, 4);
 
         const double grown = scene::speedAir * (30 - 0.7);
         const std::vector<DrawCall> axial = circlesAt(15, 0);

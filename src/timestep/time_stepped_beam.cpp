@@ -84,7 +84,7 @@ void timeSteppedBeam(float sourceX, float sourceY, int n) {
         if (beamTime[i] > maxTime)
             maxTime = beamTime[i];
     const float t = float(window.xronosmetato->Value() + double(maxTime));
-    drawWavefronts(t, n);
+    drawWavefronts(s, t, n);
     drawLensConstructions();
     s.FillStyle = surface::FillMode::Solid;
 }

@@ -3,7 +3,6 @@
 #include "beam/exit_angle.h"
 #include "continuation/ray_direction.h"
 #include "scene/guarded.h"
-#include "scene/kovril.h"
 #include "scene/state.h"
 
 #include <cmath>
@@ -22,9 +21,8 @@ bool wasContinued(const scene::RayOut& out) {
 
 } // namespace
 
-void drawWavefronts(float T, int n) {
+void drawWavefronts(surface::Surface& s, float T, int n) {
     using namespace scene;
-    surface::Surface& s = form().surface();
     float maxTime = 0;
     for (int i = 0; i <= n; ++i)
         if (beamTime[i] > maxTime)
