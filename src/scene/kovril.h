@@ -68,7 +68,8 @@ public:
     // The printed counterparts of the beam procedures; they draw on Printer.
     void desmiakmetaPRINT(float x0, float y0, int n);
     void evreSiKyklonPRINT(float xronost, int N11);
-    void synexeiaPRINT(double kENTRX, double kENTRY);
+    // Returns whether it printed the ray beyond the lens.
+    bool synexeiaPRINT(double kENTRX, double kENTRY);
     surface::Surface* Printer = nullptr; // the page while a print job runs
 
     bool dragPoint = false;  // shmeio is being dragged
