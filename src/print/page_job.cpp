@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -53,7 +54,8 @@ QString reserveNewFile(const QString& folder) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
-        if (!QFileInfo(folder).isDir())
+        // Only a name already taken is worth another try; anything else fails again.
+        if (!QFileInfo::exists(path))
             return {};
     }
     return {};
@@ -76,10 +78,13 @@ PageJob::PageJob() {
     if (printer && begin(std::move(printer)))
         return;
     printerFailed_ = printer_ != nullptr;
-    if (!beginFallbackFile())
-        surface::MsgBox(
-            QStringLiteral("Η σελίδα δεν εκτυπώθηκε: δεν υπάρχει εκτυπωτής και δεν "
-                           "ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο των εγγράφων."));
+    if (beginFallbackFile())
+        return;
+    const QString why = printerFailed_ ? QStringLiteral("η εκτύπωση δεν ξεκίνησε")
+                                       : QStringLiteral("δεν υπάρχει εκτυπωτής");
+    surface::MsgBox(QStringLiteral("Η σελίδα δεν εκτυπώθηκε: ") + why +
+                    QStringLiteral(" και δεν ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο "
+                                   "των εγγράφων."));
 }
 
 PageJob::~PageJob() {

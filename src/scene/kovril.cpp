@@ -294,6 +294,7 @@ void Kovril::connectHandlers() {
     connect(Command5, &QPushButton::clicked, this, [this] { run(&Kovril::Command5_Click); });
     connect(xronosmetato, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::xronosmetato_Change); });
+    connect(Command6, &QPushButton::clicked, this, [this] { run(&Kovril::Command6_Click); });
 }
 
 namespace scene {
