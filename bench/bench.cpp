@@ -2,6 +2,7 @@
 // process starts itself once per screen size on Qt's offscreen platform, so that each
 // run has the screen it measures; each child prints a table row and a JSON line per figure.
 #include "optics/lens_entry.h"
+#include "print/page_job.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
 #include "scene/startup.h"
@@ -115,6 +116,16 @@ int runChild(int argc, char* argv[], const QString& screen) {
         f.name +=
             QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
         figures.push_back(f);
+        QTemporaryDir pages;
+        print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
+        const int printRuns = 5;
+        before = optics::lensEntrySearches();
+        f = measure(QStringLiteral("Command6_Click to PDF n=%1").arg(n), printRuns,
+                    [&] { w.Command6_Click(); });
+        f.name += QStringLiteral(" (%1 searches)")
+                      .arg((optics::lensEntrySearches() - before) / printRuns);
+        figures.push_back(f);
+        print::directPagesTo({});
     }
     for (const Figure& f : figures)
         report(screen, f);
