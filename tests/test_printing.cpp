@@ -168,7 +168,7 @@ private slots:
     void initTestCase() { qputenv("CUPS_SERVER", "/nonexistent/kovril-test/cups.sock"); }
     void init() { harness::startProgram(); }
 
-    void theHeadingsReadUprightAboveTheScales() {
+    void theHeadingsReadUpright() {
         QTemporaryDir dir;
         const std::vector<Word> words = wordsOf(printToPdf(dir));
         const QStringList headings[] = {
