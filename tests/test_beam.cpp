@@ -19,14 +19,6 @@ namespace {
 const QColor black(0, 0, 0);
 const QColor red(255, 0, 0);
 
-std::vector<DrawCall> recorded(DrawCall::Kind kind) {
-    std::vector<DrawCall> calls;
-    for (const DrawCall& call : harness::drawn())
-        if (call.kind == kind)
-            calls.push_back(call);
-    return calls;
-}
-
 // The polar angle of the upper rim about either centre of curvature, from the rim's
 // height as the scene keeps it (a 32-bit float).
 double rimAngle() {
@@ -74,13 +66,13 @@ private slots:
         QCOMPARE(scene::beamExitX[0], 15.0);
         QCOMPARE(scene::beamExitY[0], 0.0);
 
-        const std::vector<DrawCall> dots = recorded(DrawCall::Kind::Dot);
+        const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(dots.size(), std::size_t(12));
         QCOMPARE(dots.back().x1, 15.0);
         QCOMPARE(dots.back().y1, 0.0);
         QCOMPARE(dots.back().drawWidth, 4);
         QCOMPARE(dots.back().color, black);
-        const std::vector<DrawCall> lines = recorded(DrawCall::Kind::Line);
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         const DrawCall& toEntry = lines[lines.size() - 2];
         const DrawCall& toExit = lines.back();
         QCOMPARE(toEntry.x1, double(sx));
@@ -105,7 +97,7 @@ private slots:
             QVERIFY2(std::abs(polar - expected) < 1e-12, qPrintable(QString::number(polar)));
             QCOMPARE(std::hypot(scene::beamExitY[i], scene::beamExitX[i] + 165), 180.0);
         }
-        QCOMPARE(recorded(DrawCall::Kind::Line).size(), std::size_t(4));
+        QCOMPARE(harness::drawnOfKind(DrawCall::Kind::Line).size(), std::size_t(4));
     }
 
     void beamIsSymmetricWithTheSourceOnTheAxis() {
@@ -173,7 +165,7 @@ private slots:
         QCOMPARE(scene::beamEntryX[0], 0.0f);
         QCOMPARE(scene::beamEntryY[0], 0.0f);
         QCOMPARE(scene::beamTime[0], 0.0f);
-        const std::vector<DrawCall> lines = recorded(DrawCall::Kind::Line);
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(10));
         QCOMPARE(lines[0].x2, 0.0);
         QCOMPARE(lines[0].y2, 0.0);
@@ -190,7 +182,7 @@ private slots:
         const std::vector<DrawCall> first = harness::drawn();
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         QCOMPARE(harness::drawn().size(), 2 * first.size());
-        QVERIFY(recorded(DrawCall::Kind::Clear).empty());
+        QVERIFY(harness::drawnOfKind(DrawCall::Kind::Clear).empty());
         QCOMPARE(harness::colourAt(0, 0), QColor(150, 150, 80)); // the lens is still filled
     }
 
@@ -212,9 +204,9 @@ private slots:
         QTest::mouseClick(w.Command3, Qt::LeftButton);
         const int n = w.arithmosaktinon->Value();
 
-        const std::vector<DrawCall> circles = recorded(DrawCall::Kind::Circle);
+        const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         std::vector<DrawCall> redDots;
-        for (const DrawCall& dot : recorded(DrawCall::Kind::Dot))
+        for (const DrawCall& dot : harness::drawnOfKind(DrawCall::Kind::Dot))
             if (dot.drawWidth == 6)
                 redDots.push_back(dot);
         QCOMPARE(int(redDots.size()), trapped);
@@ -278,8 +270,8 @@ private slots:
         setOneRay(exitX, -1);
         harness::clearRecord();
         beam::drawHuygensCircles(0);
-        const std::vector<DrawCall> circles = recorded(DrawCall::Kind::Circle);
-        const std::vector<DrawCall> dots = recorded(DrawCall::Kind::Dot);
+        const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
+        const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(circles.size(), std::size_t(leaves ? 1 : 0));
         QCOMPARE(dots.size(), std::size_t(leaves ? 0 : 1));
         if (leaves)

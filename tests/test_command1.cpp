@@ -14,14 +14,6 @@ using surface::DrawCall;
 
 namespace {
 
-std::vector<DrawCall> linesDrawn() {
-    std::vector<DrawCall> lines;
-    for (const DrawCall& call : harness::drawn())
-        if (call.kind == DrawCall::Kind::Line)
-            lines.push_back(call);
-    return lines;
-}
-
 bool drewAClear() {
     for (const DrawCall& call : harness::drawn())
         if (call.kind == DrawCall::Kind::Clear)
@@ -103,7 +95,7 @@ private slots:
         QVERIFY(harness::messages().isEmpty());
         QVERIFY(!drewAClear());
 
-        const std::vector<DrawCall> lines = linesDrawn();
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
         const scene::Point t = scene::rearSurfacePoint(30);
         const DrawCall& toLens = lines[0];
@@ -175,7 +167,7 @@ private slots:
         placeSource(-200, 0);
         harness::clearRecord();
         clickCommand1();
-        const DrawCall toLens = linesDrawn().at(0);
+        const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);
         QVERIFY(std::abs(std::asin(toLens.y2 / 180)) < 2e-7);
         QVERIFY(std::abs(toLens.x2 - -15) < 1e-9);
         QVERIFY(w.Label3->text() == QStringLiteral("πρόσπτωσης= -0.00 διάθλασης= 0.00") ||
@@ -192,7 +184,7 @@ private slots:
         harness::setScroll(*w.thesiy, 99);
         harness::clearRecord();
         clickCommand1();
-        const std::vector<DrawCall> lines = linesDrawn();
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
         QVERIFY(lines[0].y2 > scene::lensHalfHeight + 2);
         QVERIFY(w.shmeio->centreY() > scene::lensHalfHeight + 2);
@@ -209,11 +201,11 @@ private slots:
         harness::setScroll(*w.thesiy, -20);
         harness::clearRecord();
         clickCommand1();
-        const std::vector<DrawCall> first = linesDrawn();
+        const std::vector<DrawCall> first = harness::drawnOfKind(DrawCall::Kind::Line);
         const QImage picture = w.surface().image().copy();
         const QString labels = w.Label2->text() + w.Label3->text() + w.Label4->text();
         clickCommand1();
-        const std::vector<DrawCall> both = linesDrawn();
+        const std::vector<DrawCall> both = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(both.size(), 2 * first.size());
         for (std::size_t i = 0; i < first.size(); ++i) {
             QCOMPARE(both[first.size() + i].x2, first[i].x2);
@@ -244,7 +236,7 @@ private slots:
         const optics::LensEntry entry = optics::findLensEntry(t.x, t.y);
         harness::clearRecord();
         clickCommand1();
-        const DrawCall toLens = linesDrawn().at(0);
+        const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);
         QCOMPARE(entry.x, float(toLens.x2));
         QCOMPARE(entry.y, float(toLens.y2));
         QCOMPARE(entry.time, float(optics::pathTime(-200, 0, toLens.x2, toLens.y2, t.x, t.y)));

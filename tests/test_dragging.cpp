@@ -42,14 +42,6 @@ void drag(QPointF from, QPointF to) {
     harness::release(to.x(), to.y());
 }
 
-std::vector<DrawCall> linesDrawn() {
-    std::vector<DrawCall> lines;
-    for (const DrawCall& call : harness::drawn())
-        if (call.kind == DrawCall::Kind::Line)
-            lines.push_back(call);
-    return lines;
-}
-
 QString otherLabels() {
     const Kovril& w = scene::form();
     return w.Label3->text() + '|' + w.Label4->text() + '|' + w.Label7->text();
@@ -122,7 +114,7 @@ private slots:
         const QPointF s = source ? at : still;
         const QPointF p = source ? still : at;
         const scene::Point t = scene::pointBehindRearSurface(thesiy);
-        const std::vector<DrawCall> lines = linesDrawn();
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis, then source -> P -> T
         QVERIFY(closeTo({lines[1].x1, lines[1].y1}, s));
         QVERIFY(closeTo({lines[1].x2, lines[1].y2}, p));

@@ -108,17 +108,9 @@ struct ImagePage {
     ~ImagePage() { scene::form().Printer = nullptr; }
 };
 
-std::vector<DrawCall> recorded(DrawCall::Kind kind) {
-    std::vector<DrawCall> found;
-    for (const DrawCall& call : harness::drawn())
-        if (call.kind == kind)
-            found.push_back(call);
-    return found;
-}
-
 std::vector<DrawCall> circlesAt(double x, double y) {
     std::vector<DrawCall> found;
-    for (const DrawCall& call : recorded(DrawCall::Kind::Circle))
+    for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Circle))
         if (call.x1 == float(x) && call.y1 == float(y))
             found.push_back(call);
     return found;
@@ -270,7 +262,7 @@ private slots:
         QVERIFY(scene::widthFrac != windowWidthFrac);
         QVERIFY(w.surface().FillStyle == surface::FillMode::Solid);
         // Nothing of the page is filled: its fill style stays transparent.
-        for (const DrawCall& call : recorded(DrawCall::Kind::Circle))
+        for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Circle))
             QVERIFY(!call.filled);
 
         // The next redraw takes the window's proportions again.
@@ -278,7 +270,7 @@ private slots:
         harness::setScroll(*w.thesiy, 20);
         QCOMPARE(scene::widthFrac, windowWidthFrac);
         bool axis = false;
-        for (const DrawCall& call : recorded(DrawCall::Kind::Line))
+        for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
             axis |= call.color == red && call.y1 == 0 && call.y2 == 0 &&
                     std::abs(call.x1 + scene::halfWidth) < 1e-3 &&
                     std::abs(call.x2 - scene::halfWidth) < 1e-3;
@@ -309,14 +301,14 @@ private slots:
         QCOMPARE(scene::beamTime, time);
         QCOMPARE(scene::beamOut.size(), std::size_t(n + 1));
         QCOMPARE(scene::beamEndX.size(), std::size_t(200));
-        const std::vector<DrawCall> lines = recorded(DrawCall::Kind::Line);
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         for (int i = 0; i <= n; ++i) {
             QCOMPARE(lines[2 * i].x1, double(x0));
             QCOMPARE(lines[2 * i].x2, double(entryX[i]));
             QCOMPARE(lines[2 * i + 1].y2, exitY[i]);
             QCOMPARE(lines[2 * i + 1].color, QColor(Qt::black));
         }
-        QVERIFY(recorded(DrawCall::Kind::Dot).empty());
+        QVERIFY(harness::drawnOfKind(DrawCall::Kind::Dot).empty());
         for (const DrawCall& call : harness::drawn())
             QCOMPARE(call.drawWidth, 1);
     }
@@ -342,10 +334,10 @@ private slots:
         QCOMPARE(beam::leavesLens(0), leaves);
 
         std::vector<DrawCall> continued;
-        for (const DrawCall& call : recorded(DrawCall::Kind::Line))
+        for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
             if (call.color == red)
                 continued.push_back(call);
-        const std::vector<DrawCall> circles = recorded(DrawCall::Kind::Circle);
+        const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         if (!leaves) {
             QVERIFY(continued.empty());
             QVERIFY(circles.empty());
@@ -377,7 +369,7 @@ private slots:
             ImagePage page;
             harness::clearRecord();
             w.desmiakmetaPRINT(w.kyklos->centreX(), w.kyklos->centreY(), n);
-            circles[k] = recorded(DrawCall::Kind::Circle);
+            circles[k] = harness::drawnOfKind(DrawCall::Kind::Circle);
         }
         int leaving = 0;
         float maxTime = 0;
@@ -434,7 +426,7 @@ private slots:
         print::printBeyondLens(w, 1);
 
         std::vector<DrawCall> continued;
-        for (const DrawCall& call : recorded(DrawCall::Kind::Line))
+        for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
             if (call.color == red)
                 continued.push_back(call);
         QCOMPARE(continued.size(), std::size_t(1));
@@ -448,7 +440,7 @@ private slots:
         const std::vector<DrawCall> critical = circlesAt(vertexX, 0);
         QCOMPARE(critical.size(), std::size_t(1));
         QCOMPARE(critical.front().radius, double(float(speedAir * 4.5)));
-        QCOMPARE(recorded(DrawCall::Kind::Circle).size(), std::size_t(3));
+        QCOMPARE(harness::drawnOfKind(DrawCall::Kind::Circle).size(), std::size_t(3));
     }
 
     void withoutAPrinterThePageBecomesANewPdf() {

@@ -12,14 +12,6 @@ using surface::DrawCall;
 
 namespace {
 
-std::vector<DrawCall> linesDrawn() {
-    std::vector<DrawCall> lines;
-    for (const DrawCall& call : harness::drawn())
-        if (call.kind == DrawCall::Kind::Line)
-            lines.push_back(call);
-    return lines;
-}
-
 double labelNumber(const QLabel* label, const QString& prefix) {
     const QString text = label->text();
     return text.startsWith(prefix) ? text.mid(prefix.size()).toDouble() : std::nan("");
@@ -82,7 +74,7 @@ private slots:
         const std::vector<DrawCall>& calls = harness::drawn();
         QVERIFY(!calls.empty());
         QVERIFY(calls.front().kind == DrawCall::Kind::Clear);
-        const std::vector<DrawCall> lines = linesDrawn();
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis and the two segments
         const scene::Point t = scene::rearSurfacePoint(thesiy);
         QCOMPARE(lines[1].x1, double(w.kyklos->centreX()));

@@ -38,6 +38,14 @@ void clearRecord() {
     recordedCalls.clear();
 }
 
+std::vector<surface::DrawCall> drawnOfKind(surface::DrawCall::Kind kind) {
+    std::vector<surface::DrawCall> calls;
+    for (const surface::DrawCall& call : recordedCalls)
+        if (call.kind == kind)
+            calls.push_back(call);
+    return calls;
+}
+
 QPoint imagePixel(double x, double y) {
     const surface::Surface& s = scene::form().surface();
     const QPointF p = s.toPaint(x, y) * s.image().devicePixelRatio();

@@ -20,6 +20,8 @@ const QStringList& messages();
 // Everything the program handed the window's surface since the last clearRecord.
 const std::vector<surface::DrawCall>& drawn();
 void clearRecord();
+// The recorded calls of one kind, in the order they were drawn.
+std::vector<surface::DrawCall> drawnOfKind(surface::DrawCall::Kind kind);
 
 // The colour of the retained image at a point of the scene.
 QColor colourAt(double x, double y);
