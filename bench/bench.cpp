@@ -1,7 +1,9 @@
 // Responsiveness figures of the program's handlers on fixed screens. The parent
 // process starts itself once per screen size on Qt's offscreen platform, so that each
 // run has the screen it measures; each child prints a table row and a JSON line per figure.
+#include "optics/lens_entry.h"
 #include "scene/kovril.h"
+#include "scene/redraw.h"
 #include "scene/startup.h"
 #include "surface/messagebox.h"
 
@@ -46,6 +48,25 @@ void report(const QString& screen, const Figure& f) {
                 qPrintable(screen), qPrintable(f.name), f.medianMs, f.worstMs, f.runs);
 }
 
+// How many pathTime evaluations one search takes, from the start-up source to each height
+// of the yellow point.
+void reportEvaluations(const QString& screen) {
+    std::vector<int> counts;
+    for (int v = -99; v <= 99; ++v) {
+        const scene::Point t = scene::rearSurfacePoint(v);
+        counts.push_back(optics::searchFromSource(t.x, t.y, optics::StepTest::Single).evaluations);
+    }
+    std::sort(counts.begin(), counts.end());
+    const QString name = QStringLiteral("pathTime evaluations per search");
+    std::printf("%-12s %-40s %10d %10d %6zu   (evaluations: median, most, searches; fewest %d)\n",
+                qPrintable(screen), qPrintable(name), counts[counts.size() / 2], counts.back(),
+                counts.size(), counts.front());
+    std::printf("{\"screen\":\"%s\",\"figure\":\"%s\",\"median\":%d,\"fewest\":%d,\"most\":%d,"
+                "\"searches\":%zu}\n",
+                qPrintable(screen), qPrintable(name), counts[counts.size() / 2], counts.front(),
+                counts.back(), counts.size());
+}
+
 int runChild(int argc, char* argv[], const QString& screen) {
     QApplication app(argc, argv);
     surface::setMessageRecorder([](const QString&) {});
@@ -65,8 +86,39 @@ int runChild(int argc, char* argv[], const QString& screen) {
         rays = rays == 10 ? 11 : 10;
         w.arithmosaktinon->setValue(std::int16_t(rays));
     }));
+    figures.push_back(
+        measure(QStringLiteral("Command2_Click (11 rays)"), 20, [&] { w.Command2_Click(); }));
+    figures.push_back(
+        measure(QStringLiteral("Command3_Click (11 rays)"), 20, [&] { w.Command3_Click(); }));
+    w.thesiy->setValue(std::int16_t(-30));
+    figures.push_back(measure(QStringLiteral("Command4_Click"), 20, [&] { w.Command4_Click(); }));
+    w.thesiy->setValue(std::int16_t(30));
+    figures.push_back(measure(QStringLiteral("Command1_Click"), 50, [&] { w.Command1->click(); }));
+    const scene::Point target = scene::rearSurfacePoint(30);
+    figures.push_back(measure(QStringLiteral("findLensEntry"), 200,
+                              [&] { optics::findLensEntry(target.x, target.y); }));
+    for (int n : {10, 100}) {
+        w.arithmosaktinon->setValue(std::int16_t(n));
+        const int runs = 20;
+        long long before = optics::lensEntrySearches();
+        Figure f = measure(QStringLiteral("Command5_Click n=%1").arg(n), runs,
+                           [&] { w.Command5_Click(); });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+        int time = 5;
+        before = optics::lensEntrySearches();
+        f = measure(QStringLiteral("xronosmetato_Change n=%1").arg(n), runs, [&] {
+            time = time == 60 ? 61 : 60;
+            w.xronosmetato->setValue(std::int16_t(time));
+        });
+        f.name +=
+            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
+        figures.push_back(f);
+    }
     for (const Figure& f : figures)
         report(screen, f);
+    reportEvaluations(screen);
     return 0;
 }
 

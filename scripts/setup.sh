@@ -2,7 +2,8 @@
 # Installs what building, running and testing Kovril needs on Debian 12.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
-          xvfb xauth poppler-utils)
+          xvfb xauth poppler-utils
+          dpkg-dev file desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -36,6 +36,14 @@ private slots:
                                         << "-0.30";
         QTest::newRow("no group separator") << 123456.789 << "0.0"
                                             << "123456.8";
+        QTest::newRow("tie in decimal, just above in binary") << 0.005 << "0.00"
+                                                              << "0.01";
+        QTest::newRow("far below a unit") << 1e-300 << "0.00"
+                                          << "0.00";
+        QTest::newRow("smallest double") << 4.9406564584124654e-324 << "0.000"
+                                         << "0.000";
+        QTest::newRow("large") << 1e20 << "0.0"
+                               << "100000000000000000000.0";
     }
     void pointLocale() {
         QFETCH(double, value);

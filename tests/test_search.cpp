@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,6 +51,88 @@ private slots:
         QCOMPARE(s.reversals, 19);
         QCOMPARE(s.time, optics::pathTime(-200, 0, s.x, s.y, tx, ty));
         QCOMPARE(scene::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
+    }
+
+    // Off the axis the least-time point obeys the law of refraction with index 2, and every
+    // search ends after the nineteenth halving of its two-degree step.
+    void everySearchRefractsWithTheSpeedsRatio() {
+        for (double sourceX : {-400.0, -250.0, -120.0, -40.0})
+            for (double sourceY : {-250.0, -60.0, 0.0, 35.0, 200.0})
+                for (double v : {-99.0, -45.0, -1.0, 20.0, 71.0, 99.0}) {
+                    double tx, ty;
+                    rearPoint(v, tx, ty);
+                    const optics::LensSearch s = optics::searchLensEntry(
+                        float(sourceX), float(sourceY), tx, ty, optics::StepTest::Single);
+                    const QByteArray where = QByteArray::number(sourceX) + ',' +
+                                             QByteArray::number(sourceY) + " v " +
+                                             QByteArray::number(v);
+                    QVERIFY2(s.found, where);
+                    QVERIFY2(s.reversals == 19, where);
+                    QVERIFY2(s.evaluations > 20 && s.evaluations < 200, where);
+                    const double normalX = 165 - s.x;
+                    const double normalY = -s.y;
+                    const double incidence =
+                        optics::signedAngle(s.x - sourceX, s.y - sourceY, normalX, normalY);
+                    const double refraction =
+                        optics::signedAngle(tx - s.x, ty - s.y, normalX, normalY);
+                    const double index = std::sin(incidence) / std::sin(refraction);
+                    QVERIFY2(std::abs(index - 2) < 5e-3,
+                             where + " index " + QByteArray::number(index));
+                    // A nearby point of the front circle is no faster.
+                    const double theta = std::atan2(s.y, 165 - s.x);
+                    for (double d : {-1e-4, 1e-4}) {
+                        const double nx = 165 - 180 * std::cos(theta + d);
+                        const double ny = 180 * std::sin(theta + d);
+                        QVERIFY2(optics::pathTime(sourceX, sourceY, nx, ny, tx, ty) > s.time,
+                                 where);
+                    }
+                }
+    }
+
+    // The time grows upwards from the lower rim: the first step turns back, and the walk
+    // ends below the rim.
+    void searchThatTurnsBackAtOnce() {
+        double tx, ty;
+        rearPoint(-99, tx, ty);
+        const float sourceX = -50;
+        const float sourceY = -300;
+        const optics::LensSearch s =
+            optics::searchLensEntry(sourceX, sourceY, tx, ty, optics::StepTest::Single);
+        QVERIFY(s.found);
+        QVERIFY(s.y < -scene::lensHalfHeight - 10);
+        const double firstStep = 2 * double(scene::pi) / 180;
+        const double theta0 = -std::atan(double(scene::lensHalfHeight) / 165);
+        auto timeAt = [&](double theta) {
+            return optics::pathTime(sourceX, sourceY, 165 - 180 * std::cos(theta),
+                                    180 * std::sin(theta), tx, ty);
+        };
+        QVERIFY(timeAt(theta0 + firstStep) > timeAt(theta0));
+        // The best point lies well below the rim.
+        QVERIFY(std::atan2(s.y, 165 - s.x) < theta0 - 3 * firstStep);
+    }
+
+    // The worked example stops in its 76th evaluation; one round fewer and it gives up.
+    void roundLimit_data() {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("ten rounds") << 10 << false;
+        QTest::newRow("one round short") << 75 << false;
+        QTest::newRow("just enough") << 76 << true;
+    }
+    void roundLimit() {
+        QFETCH(int, limit);
+        QFETCH(bool, found);
+        double tx, ty;
+        rearPoint(30, tx, ty);
+        const optics::LensSearch s =
+            optics::searchLensEntry(-200, 0, tx, ty, optics::StepTest::Double, limit);
+        QCOMPARE(s.found, found);
+        QCOMPARE(s.evaluations, std::min(limit, 76)); // the first and one per round after it
+        if (!found) {
+            QCOMPARE(s.x, 0.0);
+            QCOMPARE(s.y, 0.0);
+            QCOMPARE(s.time, 0.0);
+        }
     }
 };
 

@@ -119,6 +119,7 @@ private slots:
     void dotIsDrawWidthPixelsAcross_data() {
         QTest::addColumn<qreal>("dpr");
         QTest::newRow("ratio 1") << qreal(1);
+        QTest::newRow("ratio 1.5") << qreal(1.5);
         QTest::newRow("ratio 2") << qreal(2);
     }
     void dotIsDrawWidthPixelsAcross() {
@@ -133,7 +134,37 @@ private slots:
         s->Cls();
         s->DrawWidth = 1;
         s->PSet(0, 0, Qt::red);
-        QCOMPARE(countPixels(s->image(), Qt::red), int(dpr * dpr));
+        const int side = qRound(dpr); // whole raster pixels
+        QCOMPARE(countPixels(s->image(), Qt::red), side * side);
+    }
+
+    // A pen covers the same whole number of raster pixels wherever the line falls between
+    // them, also when a logical pixel is one and a half raster pixels.
+    void penIsWholePixelsWide_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<int>("drawWidth");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("ratio 1, width 1") << qreal(1) << 1 << 1;
+        QTest::newRow("ratio 1.5, width 1") << qreal(1.5) << 1 << 2;
+        QTest::newRow("ratio 1.5, width 2") << qreal(1.5) << 2 << 3;
+        QTest::newRow("ratio 2, width 1") << qreal(2) << 1 << 2;
+    }
+    void penIsWholePixelsWide() {
+        QFETCH(qreal, dpr);
+        QFETCH(int, drawWidth);
+        QFETCH(int, rows);
+        for (double offset : {0.0, 0.2, 0.4, 0.5, 0.6, 0.8}) {
+            auto s = upwardFrame(dpr);
+            s->DrawWidth = drawWidth;
+            s->Line(-80, offset, 80, offset, Qt::red);
+            const QImage& image = s->image();
+            const int column = image.width() / 2;
+            int covered = 0;
+            for (int y = 0; y < image.height(); ++y)
+                covered += image.pixelColor(column, y) == Qt::red;
+            QVERIFY2(covered == rows,
+                     qPrintable(QStringLiteral("offset %1: %2 rows").arg(offset).arg(covered)));
+        }
     }
 
     void floodFillStopsAtADiagonalOutline() {

@@ -8,6 +8,10 @@
 namespace continuation {
 
 HuygensPass huygensPass(double px, double py, double stepDegrees) {
+    return huygensPass(px, py, stepDegrees, optics::findLensEntry(px, py));
+}
+
+HuygensPass huygensPass(double px, double py, double stepDegrees, const optics::LensEntry& a) {
     const double d = scene::curveCentreX;
     const double r = scene::curveRadius;
     HuygensPass pass;
@@ -21,7 +25,7 @@ HuygensPass huygensPass(double px, double py, double stepDegrees) {
     pass.minusX = r * std::cos(minus) - d;
     pass.minusY = r * std::sin(minus);
 
-    pass.a = optics::findLensEntry(px, py);
+    pass.a = a;
     pass.b = optics::findLensEntry(pass.plusX, pass.plusY);
     pass.c = optics::findLensEntry(pass.minusX, pass.minusY);
 

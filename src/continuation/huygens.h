@@ -27,6 +27,8 @@ struct Crossing {
 
 // One pass of the construction with the neighbours stepDegrees away from P.
 HuygensPass huygensPass(double px, double py, double stepDegrees);
+// The same with the least-time entry for P already known (it does not change with the step).
+HuygensPass huygensPass(double px, double py, double stepDegrees, const optics::LensEntry& a);
 
 // The crossing of a pair farther from (refX, refY); equal distances give the second.
 Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY);

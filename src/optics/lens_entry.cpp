@@ -1,20 +1,31 @@
 #include "optics/lens_entry.h"
 
-#include "optics/search.h"
 #include "scene/kovril.h"
 #include "surface/messagebox.h"
 
 namespace optics {
 
-LensEntry findLensEntry(double tx, double ty) {
+namespace {
+long long searches = 0;
+} // namespace
+
+LensSearch searchFromSource(double tx, double ty, StepTest test, int roundLimit) {
     const Kovril& window = scene::form();
     const LensSearch search = searchLensEntry(window.kyklos->centreX(), window.kyklos->centreY(),
-                                              tx, ty, StepTest::Double);
-    if (!search.found) {
+                                              tx, ty, test, roundLimit);
+    if (!search.found)
         surface::MsgBox(QStringLiteral("δε βρέθηκε"));
-        return {};
-    }
+    return search;
+}
+
+LensEntry findLensEntry(double tx, double ty) {
+    ++searches;
+    const LensSearch search = searchFromSource(tx, ty, StepTest::Double);
     return {float(search.x), float(search.y), float(search.time)};
+}
+
+long long lensEntrySearches() {
+    return searches;
 }
 
 } // namespace optics

@@ -1,8 +1,25 @@
 #include "surface/controls.h"
 
+#include "surface/accessible.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace surface {
+
+namespace {
+
+// The style marks keyboard focus faintly on buttons and not at all on scroll bars; a frame in
+// the highlight colour shows plainly where the focus is, once the keyboard has moved it.
+void paintKeyboardFocus(QWidget& widget) {
+    if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter p(&widget);
+    p.setPen(QPen(widget.palette().color(QPalette::Highlight), 2));
+    p.drawRect(QRectF(widget.rect()).adjusted(1, 1, -1, -1));
+}
+
+} // namespace
 
 WrapButton::WrapButton(const QString& caption, QWidget* parent)
     : QPushButton(parent), text_(new QLabel(caption, this)) {
@@ -25,6 +42,11 @@ void WrapButton::resizeEvent(QResizeEvent* event) {
     text_->setGeometry(rect().adjusted(4, 2, -4, -2));
 }
 
+void WrapButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    paintKeyboardFocus(*this);
+}
+
 ScrollBar::ScrollBar(Qt::Orientation orientation, std::int16_t min, std::int16_t max,
                      std::int16_t smallChange, std::int16_t largeChange, std::int16_t value,
                      QWidget* parent)
@@ -37,10 +59,33 @@ ScrollBar::ScrollBar(Qt::Orientation orientation, std::int16_t min, std::int16_t
     setPageStep(largeChange);
     setValue(value);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::Change);
+    installScrollBarAccessibility();
 }
 
 std::int16_t ScrollBar::Value() const {
-    return std::int16_t(negated_ ? -value() : value());
+    return valueAt(value());
+}
+
+std::int16_t ScrollBar::valueAt(int position) const {
+    return std::int16_t(negated_ ? -position : position);
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    paintKeyboardFocus(*this);
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event) {
+    // Qt's scroll bar swaps its arrow keys so that Up moves a vertical thumb up, which sends a
+    // horizontal thumb the wrong way under Left and Right: those two follow the arrow here.
+    const bool left = event->key() == Qt::Key_Left;
+    if (orientation() == Qt::Horizontal && (left || event->key() == Qt::Key_Right)) {
+        const bool towardsMaximum = left == isRightToLeft();
+        triggerAction(towardsMaximum ? SliderSingleStepAdd : SliderSingleStepSub);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 void ScrollBar::setValue(std::int16_t v) {

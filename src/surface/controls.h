@@ -19,6 +19,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* text_;
@@ -35,9 +36,15 @@ public:
               QWidget* parent);
     std::int16_t Value() const;
     void setValue(std::int16_t value);
+    // The Value the bar has with its thumb at a position of Qt's range.
+    std::int16_t valueAt(int position) const;
 
 signals:
     void Change();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool negated_;

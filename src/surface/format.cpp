@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace surface {
@@ -14,6 +16,17 @@ namespace {
 int decimalsOf(const char* pattern) {
     const char* point = std::strchr(pattern, '.');
     return point ? int(std::strlen(point + 1)) : 0;
+}
+
+// How many fractional digits the exact decimal expansion of a double has: a binary
+// fraction of k bits needs exactly k decimal digits. Printing more only adds zeros.
+int exactFractionDigits(double magnitude) {
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);
+    const int lowestBit =
+        std::max(exponent - std::numeric_limits<double>::digits,
+                 std::numeric_limits<double>::min_exponent - std::numeric_limits<double>::digits);
+    return std::max(0, -lowestBit);
 }
 
 // Adds one unit in the last place of a string of decimal digits.
@@ -36,7 +49,8 @@ QString Format(double value, const char* pattern) {
     const int decimals = decimalsOf(pattern);
     // The exact decimal expansion of the double, so the rounding sees the true tail.
     char exact[1200];
-    std::snprintf(exact, sizeof exact, "%.1100f", std::abs(value));
+    const int precision = std::max(exactFractionDigits(std::abs(value)), decimals + 1);
+    std::snprintf(exact, sizeof exact, "%.*f", precision, std::abs(value));
     const char* point = std::strchr(exact, '.');
     std::string digits(exact, std::size_t(point - exact));
     digits.append(point + 1, decimals);

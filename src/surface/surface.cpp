@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -116,6 +117,14 @@ void Surface::record(DrawCall call) const {
     recorder()(call);
 }
 
+double Surface::penWidth() const {
+    if (!image_)
+        return DrawWidth * penScale_;
+    // Whole raster pixels: at a pixel ratio of 1.5 an aliased pen 1.5 pixels wide comes out
+    // now one, now two pixels wide, and outlines look frayed.
+    return std::max(1.0, std::round(DrawWidth * rasterPerPaint_)) / rasterPerPaint_;
+}
+
 void Surface::preparePen(QPainter& p, QColor color) const {
     // Aliased drawing keeps outlines pure black, so that a flood fill stops at them.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -222,7 +231,8 @@ void Surface::PSet(double x, double y, QColor color) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const QPointF centre = toPaint(x, y);
     const double across = penWidth();
-    if (across <= 1) {
+    // A dot one logical pixel across is a square; wider ones are round.
+    if (DrawWidth * penScale_ <= 1) {
         p.fillRect(QRectF(centre.x() - across / 2, centre.y() - across / 2, across, across), color);
     } else {
         p.setPen(Qt::NoPen);

@@ -100,7 +100,7 @@ private:
     void endPainting();
     void record(DrawCall call) const;
     void preparePen(QPainter& p, QColor color) const;
-    double penWidth() const { return DrawWidth * penScale_; }
+    double penWidth() const;
     void drawLine(double x1, double y1, double x2, double y2, QColor color);
 
     std::unique_ptr<QImage> image_;

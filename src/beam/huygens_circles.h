@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace beam {
+
+// Around the exit point of each ray 0..n of the beam last drawn, the wavelet that has
+// spread into the air by a moment 0.7 after the slowest ray arrived; a ray that meets
+// the rear surface beyond the critical angle cannot leave, and gets a thick red dot
+// instead. Leaves FillStyle transparent and DrawWidth 1.
+void drawHuygensCircles(std::int16_t n);
+
+} // namespace beam

@@ -1,0 +1,32 @@
+#include "optics/captions.h"
+
+#include "scene/state.h"
+#include "surface/format.h"
+
+#include <cmath>
+
+namespace optics {
+
+namespace {
+
+double degrees(double radians) {
+    return radians * 180 / scene::pi;
+}
+
+} // namespace
+
+QString anglesCaption(const Refraction& angles) {
+    return QStringLiteral("πρόσπτωσης= ") + surface::Format(degrees(angles.incidence), "0.00") +
+           QStringLiteral(" διάθλασης= ") + surface::Format(degrees(angles.refraction), "0.00");
+}
+
+QString indexCaption(const Refraction& angles) {
+    return QStringLiteral("δείκτης = ") +
+           surface::Format(std::sin(angles.incidence) / std::sin(angles.refraction), "0.00");
+}
+
+QString timeCaption(double time) {
+    return QStringLiteral("χρόνος = ") + surface::Format(time, "0.00");
+}
+
+} // namespace optics

@@ -1,0 +1,246 @@
+#include "beam/exit_angle.h"
+#include "scene/state.h"
+#include "support/harness.h"
+#include "timestep/pragmatik.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using surface::DrawCall;
+
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QColor green(0, 255, 0);
+const QColor cyan(0, 255, 255);
+const QColor background(236, 236, 236);
+
+double halfAngle() {
+    return std::atan(double(scene::lensHalfHeight) / scene::curveCentreX);
+}
+
+std::size_t count(DrawCall::Kind kind, QColor color, int width) {
+    std::size_t n = 0;
+    for (const DrawCall& call : harness::drawn())
+        n += call.kind == kind && call.color == color && call.drawWidth == width;
+    return n;
+}
+
+bool finite(const DrawCall& c) {
+    return std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) &&
+           std::isfinite(c.y2) && std::isfinite(c.radius);
+}
+
+bool insideTheBox(double x, double y) {
+    return std::abs(x) <= 10.0 * scene::halfWidth && std::abs(y) <= 10.0 * scene::halfHeight;
+}
+
+void runBeam(int n) {
+    Kovril& w = scene::form();
+    if (w.arithmosaktinon->Value() != n)
+        harness::setScroll(*w.arithmosaktinon, n);
+    harness::clearRecord();
+    w.Command5->click();
+}
+
+} // namespace
+
+class TimeSteppedBeamTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { harness::startProgram(); }
+
+    void threeRaysDivideTheRearSurfaceEvenly() {
+        runBeam(2);
+        const double expected[] = {-halfAngle() / 2, 0, halfAngle() / 2};
+        for (int i = 0; i <= 2; ++i) {
+            const double angle =
+                std::atan2(scene::beamExitY[i], scene::beamExitX[i] + scene::curveCentreX);
+            QVERIFY(std::abs(angle - expected[i]) < 1e-12);
+            QCOMPARE(std::hypot(scene::beamExitY[i], scene::beamExitX[i] + scene::curveCentreX),
+                     double(scene::curveRadius));
+        }
+    }
+
+    void everyArrayIsRecreatedForTheBeam_data() {
+        QTest::addColumn<int>("n");
+        QTest::newRow("2") << 2;
+        QTest::newRow("4") << 4;
+        QTest::newRow("10") << 10;
+        QTest::newRow("100") << 100;
+    }
+    void everyArrayIsRecreatedForTheBeam() {
+        QFETCH(int, n);
+        const std::size_t size = std::size_t(n) + 1;
+        scene::beamEndX.assign(200, 7);
+        scene::beamOut.assign(200, {1, 2, 3});
+        runBeam(n);
+        for (std::size_t s :
+             {scene::beamExitX.size(), scene::beamExitY.size(), scene::beamEntryX.size(),
+              scene::beamEntryY.size(), scene::beamTime.size(), scene::beamEndX.size(),
+              scene::beamEndY.size(), scene::beamOut.size()})
+            QCOMPARE(s, size);
+        // With an even n the middle ray leaves at the rear vertex.
+        QCOMPARE(scene::beamExitX[n / 2], 15.0);
+        QVERIFY(std::abs(scene::beamExitY[n / 2]) < 1e-12);
+        // The beam comes first: source to entry to exit for every ray, in the foreground colour.
+        const Kovril& w = scene::form();
+        const std::vector<DrawCall>& calls = harness::drawn();
+        QVERIFY(calls.size() > 2 * size);
+        for (std::size_t i = 0; i < size; ++i) {
+            const DrawCall& in = calls[2 * i];
+            const DrawCall& through = calls[2 * i + 1];
+            QCOMPARE(in.x1, double(w.kyklos->centreX()));
+            QCOMPARE(in.y1, double(w.kyklos->centreY()));
+            QCOMPARE(in.x2, double(scene::beamEntryX[i]));
+            QCOMPARE(through.x1, double(scene::beamEntryX[i]));
+            QCOMPARE(through.y2, scene::beamExitY[i]);
+            QCOMPARE(in.color, QColor(Qt::black));
+            QCOMPARE(through.color, QColor(Qt::black));
+        }
+    }
+
+    void onlyRaysThatLeaveAreContinued() {
+        Kovril& w = scene::form();
+        w.kyklos->moveCentreTo(-30, 60);
+        runBeam(10);
+        int leaving = 0;
+        for (int i = 0; i <= 10; ++i) {
+            if (!beam::leavesLens(i)) {
+                QCOMPARE(scene::beamEndX[i], 0.0f);
+                QCOMPARE(scene::beamEndY[i], 0.0f);
+                QCOMPARE(scene::beamOut[i].x, 0.0f);
+                QCOMPARE(scene::beamOut[i].time, 0.0f);
+                continue;
+            }
+            ++leaving;
+            const float x = scene::beamEndX[i];
+            const float y = scene::beamEndY[i];
+            QVERIFY(x == scene::halfWidth || std::abs(y) == scene::halfHeight);
+            QVERIFY(scene::beamOut[i].time >= 2);
+            bool dot = false;
+            for (const DrawCall& call : harness::drawn())
+                dot |= call.kind == DrawCall::Kind::Dot && call.x1 == x && call.y1 == y &&
+                       call.drawWidth == 1 && call.color == Qt::black;
+            QVERIFY(dot);
+        }
+        QVERIFY(leaving > 0 && leaving < 11);
+        QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
+        QCOMPARE(count(DrawCall::Kind::Line, QColor(0, 55, 0), 1), std::size_t(leaving));
+        QVERIFY(w.surface().FillStyle == surface::FillMode::Solid);
+        QCOMPARE(w.surface().DrawWidth, 1);
+        QCOMPARE(w.surface().FontSize, 10.0);
+    }
+
+    void theAxialRayRunsAlongTheAxis() {
+        Kovril& w = scene::form();
+        w.kyklos->moveCentreTo(-200, 0);
+        runBeam(2);
+        QCOMPARE(scene::beamEndX[1], scene::halfWidth);
+        QVERIFY(std::abs(scene::beamEndY[1]) < 1e-3);
+        bool axial = false;
+        for (const DrawCall& call : harness::drawn())
+            axial |= call.kind == DrawCall::Kind::Line && call.color == red &&
+                     call.drawWidth == 2 && call.x1 == 15 && call.y1 == 0;
+        QVERIFY(axial);
+    }
+
+    void command5DrawsOverThePicture() {
+        Kovril& w = scene::form();
+        const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
+        w.surface().DrawWidth = 5;
+        w.surface().PSet(mark.x(), mark.y(), blue);
+        w.surface().DrawWidth = 1;
+        harness::clearRecord();
+        w.Command5->click();
+        QCOMPARE(harness::colourAt(mark.x(), mark.y()), blue);
+        for (const DrawCall& call : harness::drawn()) {
+            QVERIFY(call.kind != DrawCall::Kind::Clear);
+            QVERIFY(call.kind != DrawCall::Kind::Fill);
+        }
+        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=5"));
+    }
+
+    void theTimeBarStartsFromAClearedScene() {
+        Kovril& w = scene::form();
+        const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
+        w.surface().DrawWidth = 5;
+        w.surface().PSet(mark.x(), mark.y(), blue);
+        w.surface().DrawWidth = 1;
+        harness::clearRecord();
+        harness::setScroll(*w.xronosmetato, 37);
+        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=37"));
+        QCOMPARE(harness::colourAt(mark.x(), mark.y()), background);
+        const std::vector<DrawCall>& calls = harness::drawn();
+        QVERIFY(!calls.empty());
+        QCOMPARE(calls.front().kind, DrawCall::Kind::Clear);
+        // The scene is redrawn (its fill ends the redraw) before the beam starts.
+        const auto fill = std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) {
+            return c.kind == DrawCall::Kind::Fill;
+        });
+        QVERIFY(fill != calls.end());
+        const auto firstRed = std::find_if(calls.begin(), calls.end(), [](const DrawCall& c) {
+            return c.color == red && c.drawWidth == 2;
+        });
+        QVERIFY(fill < firstRed);
+        int leaving = 0;
+        for (int i = 0; i <= w.arithmosaktinon->Value(); ++i)
+            leaving += beam::leavesLens(i);
+        QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
+    }
+
+    // Sources that leave parts of the constructions undefined: everything else is drawn and
+    // nothing drawn is non-finite or outside the box.
+    void guardedSourcePositions_data() {
+        const pragmatik::CardinalPoints p = pragmatik::cardinalPoints(180, 165);
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<bool>("thinImage");
+        QTest::addColumn<bool>("thickImage");
+        QTest::newRow("in the lens plane") << 0.0 << 50.0 << false << true;
+        QTest::newRow("at the thin focal point") << -90.0 << 50.0 << false << true;
+        QTest::newRow("on the axis") << -200.0 << 0.0 << true << false;
+        QTest::newRow("at the lens centre") << 0.0 << 0.0 << false << false;
+        QTest::newRow("on the axis at the thin focal point") << -90.0 << 0.0 << false << false;
+        QTest::newRow("at F1") << p.f1 << 50.0 << true << false;
+        QTest::newRow("on the axis at F1") << p.f1 << 0.0 << true << false;
+    }
+    void guardedSourcePositions() {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(bool, thinImage);
+        QFETCH(bool, thickImage);
+        Kovril& w = scene::form();
+        w.kyklos->moveCentreTo(x, y);
+        for (int n : {2, 11}) {
+            runBeam(n);
+            harness::setScroll(*w.xronosmetato, n == 2 ? 60 : 5);
+            for (const DrawCall& call : harness::drawn()) {
+                QVERIFY(finite(call));
+                if (call.kind == DrawCall::Kind::Line) {
+                    QVERIFY(insideTheBox(call.x1, call.y1));
+                    QVERIFY(insideTheBox(call.x2, call.y2));
+                }
+                if (call.kind == DrawCall::Kind::Dot || call.kind == DrawCall::Kind::Circle)
+                    QVERIFY(insideTheBox(call.x1, call.y1));
+                if (call.kind == DrawCall::Kind::Circle)
+                    QVERIFY(call.radius <= 10.0 * scene::halfWidth);
+            }
+            // What stays defined is still drawn.
+            QCOMPARE(count(DrawCall::Kind::Dot, blue, 15), std::size_t(thinImage ? 2 : 0));
+            QCOMPARE(count(DrawCall::Kind::Line, green, 2), std::size_t(8));
+            QVERIFY(count(DrawCall::Kind::Line, cyan, 2) >= 8);
+            QCOMPARE(count(DrawCall::Kind::Dot, cyan, 15), std::size_t(thickImage ? 2 : 0));
+            std::size_t labels = 0;
+            for (const DrawCall& call : harness::drawn())
+                labels += call.kind == DrawCall::Kind::Text;
+            QCOMPARE(labels, std::size_t(12));
+        }
+    }
+};
+
+QTEST_MAIN(TimeSteppedBeamTest)
+#include "test_time_stepped_beam.moc"
