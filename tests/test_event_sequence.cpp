@@ -196,15 +196,6 @@ void closeModals() {
     }
 }
 
-QtMessageHandler qtestHandler = nullptr;
-
-// Drags run far outside the window on purpose; QTest's warning about each says nothing new.
-void quietOutsideWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtWarningMsg && text.contains(QLatin1String("occurs outside target window")))
-        return;
-    qtestHandler(type, context, text);
-}
-
 // What the student can see move: the markers and the scroll bars.
 QList<double> controlsState() {
     const Kovril& w = scene::form();
@@ -247,7 +238,7 @@ private slots:
     void initTestCase() {
         // The program as a Greek student runs it: decimal commas.
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        qtestHandler = qInstallMessageHandler(quietOutsideWarnings);
+        events::silenceOutsideWarnings();
         optics::setSearchObserver([](const optics::LensSearch& s) { searches.push_back(s); });
         for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL})
             std::signal(signal, onFatalSignal);

@@ -45,6 +45,17 @@ QPoint pixelOf(QPointF p) {
     return pixel.isNull() ? QPoint(0, 1) : pixel;
 }
 
+QtMessageHandler& nextHandler() {
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void dropOutsideWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.contains(QLatin1String("occurs outside target window")))
+        return;
+    nextHandler()(type, context, text);
+}
+
 QString point(QPointF p) {
     return QStringLiteral("(%1, %2)").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3);
 }
@@ -287,6 +298,11 @@ void send(const Event& e) {
         QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, {}, pixelOf(e.path.back()));
         return;
     }
+}
+
+void silenceOutsideWarnings() {
+    if (!nextHandler())
+        nextHandler() = qInstallMessageHandler(dropOutsideWarnings);
 }
 
 } // namespace events

@@ -53,4 +53,8 @@ private:
 // Gives the event to the real window through Qt's test functions.
 void send(const Event& event);
 
+// Drags run far outside the window on purpose; this drops QTest's warning about each such
+// mouse event and passes every other message on.
+void silenceOutsideWarnings();
+
 } // namespace events
