@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -270,6 +271,43 @@ private slots:
         modalWatch.setInterval(20);
         connect(&modalWatch, &QTimer::timeout, this, closeModals);
         modalWatch.start();
+    }
+
+    // The checks themselves see what they look for, so that a clean run means something.
+    void checksCatchFaults() {
+        Kovril& w = harness::startProgram();
+        QVERIFY(labelFault().isEmpty());
+        for (const char* text : {"δείκτης = --", "δείκτης = ", "χρόνος = nan", "ψ blue = inf"}) {
+            w.Label4->setText(QString::fromUtf8(text));
+            QVERIFY2(!labelFault().isEmpty(), text);
+        }
+        w.Label4->setText(QStringLiteral("δείκτης = -2,00"));
+        QVERIFY(labelFault().isEmpty());
+
+        const double far = 10.0 * scene::halfWidth * 1.001;
+        const double notANumber = std::nan("");
+        using Kind = DrawCall::Kind;
+        QVERIFY(sensible({.kind = Kind::Line, .x1 = -far / 1.01, .x2 = 10}));
+        QVERIFY(!sensible({.kind = Kind::Line, .x2 = far}));
+        QVERIFY(!sensible({.kind = Kind::Line, .y1 = notANumber}));
+        QVERIFY(!sensible({.kind = Kind::Circle, .radius = far}));
+        QVERIFY(!sensible({.kind = Kind::Dot, .x1 = -far}));
+        QVERIFY(!sensible({.kind = Kind::Fill, .x1 = -1}));
+
+        searches = {optics::LensSearch{.found = true, .evaluations = optics::searchRoundLimit}};
+        QVERIFY(searchFault().isEmpty());
+        searches.front().evaluations = optics::searchRoundLimit + 1;
+        QVERIFY(!searchFault().isEmpty());
+        searches = {optics::LensSearch{.found = true, .time = notANumber, .evaluations = 70}};
+        QVERIFY(!searchFault().isEmpty());
+        searches.clear();
+
+        shownModal.clear();
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kovril"), QStringLiteral("?"),
+                        QMessageBox::Ok, &w);
+        box.open();
+        QTRY_VERIFY(!shownModal.isEmpty());
+        QVERIFY(!box.isVisible());
     }
 
     void everyEventLeavesAWorkingWindow() {
