@@ -1,19 +1,29 @@
-// Responsiveness figures of the program's handlers on fixed screens. The parent
-// process starts itself once per screen size on Qt's offscreen platform, so that each
-// run has the screen it measures; each child prints a table row and a JSON line per figure.
+// Responsiveness figures of the program on fixed screens. The parent process starts itself
+// once per screen size on Qt's offscreen platform, so that each run has the screen it
+// measures. Each child prints one JSON line per figure; the parent shows them as a table for
+// people and then repeats the JSON lines for tools.
+//
+// A handler's time runs from the event to the picture repainted: the control's own signal,
+// the handler, and the paint of the window that follows.
 #include "optics/lens_entry.h"
 #include "print/page_job.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
 #include "scene/startup.h"
+#include "support/event_sequence.h"
+#include "support/harness.h"
 #include "surface/messagebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,122 +32,187 @@
 
 namespace {
 
-struct Figure {
-    QString name;
-    double medianMs;
-    double worstMs;
-    int runs;
-};
+QString screenName;
 
-Figure measure(const QString& name, int runs, const std::function<void()>& action) {
+void emitFigure(QJsonObject figure) {
+    figure.insert(QStringLiteral("screen"), screenName);
+    std::printf("%s\n", QJsonDocument(figure).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+void settle() {
+    QApplication::processEvents();
+}
+
+// Median and worst of repeated runs.
+QJsonObject timed(const QString& name, int runs, const std::function<void()>& action) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
         action();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        settle();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    return {name, times[times.size() / 2], times.back(), runs};
+    return {{QStringLiteral("figure"), name},
+            {QStringLiteral("median_ms"), times[times.size() / 2]},
+            {QStringLiteral("worst_ms"), times.back()},
+            {QStringLiteral("runs"), runs}};
 }
 
-void report(const QString& screen, const Figure& f) {
-    std::printf("%-12s %-40s %10.3f %10.3f %6d\n", qPrintable(screen), qPrintable(f.name),
-                f.medianMs, f.worstMs, f.runs);
-    std::printf("{\"screen\":\"%s\",\"figure\":\"%s\",\"median_ms\":%.4f,\"worst_ms\":%.4f,"
-                "\"runs\":%d}\n",
-                qPrintable(screen), qPrintable(f.name), f.medianMs, f.worstMs, f.runs);
+void measure(const QString& name, int runs, const std::function<void()>& action) {
+    emitFigure(timed(name, runs, action));
+}
+
+// The same, with the least-time searches one run costs.
+void measureSearches(const QString& name, int runs, const std::function<void()>& action) {
+    const long long before = optics::lensEntrySearches();
+    QJsonObject figure = timed(name, runs, action);
+    figure.insert(QStringLiteral("searches_per_run"),
+                  double(optics::lensEntrySearches() - before) / runs);
+    emitFigure(figure);
+}
+
+// Alternates a scroll bar between two values, so that every run is a change.
+std::function<void()> toggle(surface::ScrollBar& bar, int a, int b) {
+    return [&bar, a, b] { bar.setValue(std::int16_t(bar.Value() == a ? b : a)); };
+}
+
+// Drags a marker from where it stands to the other of two places.
+std::function<void()> dragBetween(surface::Shape& marker, QPointF a, QPointF b) {
+    return [&marker, a, b] {
+        const QPointF from(marker.centreX(), marker.centreY());
+        const QPointF to = std::abs(from.x() - a.x()) + std::abs(from.y() - a.y()) < 1 ? b : a;
+        harness::press(from.x(), from.y());
+        harness::moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
+        harness::release(to.x(), to.y());
+    };
+}
+
+void measureHandlers(Kovril& w) {
+    measure(QStringLiteral("thesiy_Change"), 50, toggle(*w.thesiy, 40, -40));
+    measure(QStringLiteral("shmeio_thesi_Change"), 50, toggle(*w.shmeio_thesi, 30, -30));
+    measure(QStringLiteral("arithmosaktinon_Change"), 50, toggle(*w.arithmosaktinon, 10, 11));
+    w.thesiy->setValue(std::int16_t(30));
+    measure(QStringLiteral("Command1_Click"), 50, [&] { w.Command1->click(); });
+    w.thesiy->setValue(std::int16_t(-30));
+    measureSearches(QStringLiteral("Command4_Click"), 20, [&] { w.Command4->click(); });
+    for (int n : {10, 100}) {
+        w.arithmosaktinon->setValue(std::int16_t(n));
+        const QString rays = QStringLiteral(" n=%1").arg(n);
+        measureSearches(QStringLiteral("Command2_Click") + rays, 20, [&] { w.Command2->click(); });
+        measureSearches(QStringLiteral("Command3_Click") + rays, 20, [&] { w.Command3->click(); });
+        measureSearches(QStringLiteral("Command5_Click") + rays, 20, [&] { w.Command5->click(); });
+        measureSearches(QStringLiteral("xronosmetato_Change") + rays, 20,
+                        toggle(*w.xronosmetato, 60, 61));
+        measureSearches(QStringLiteral("Command6_Click to a PDF") + rays, 5,
+                        [&] { w.Command6->click(); });
+    }
+    w.arithmosaktinon->setValue(std::int16_t(10));
+    measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*w.kyklos, {-200, 80}, {-250, -60}));
+    measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*w.shmeio, {-12, 30}, {-12, -30}));
+    const scene::Point target = scene::rearSurfacePoint(30);
+    measure(QStringLiteral("findLensEntry"), 200,
+            [&] { optics::findLensEntry(target.x, target.y); });
 }
 
 // How many pathTime evaluations one search takes, from the start-up source to each height
 // of the yellow point.
-void reportEvaluations(const QString& screen) {
+void reportEvaluations() {
     std::vector<int> counts;
     for (int v = -99; v <= 99; ++v) {
         const scene::Point t = scene::rearSurfacePoint(v);
         counts.push_back(optics::searchFromSource(t.x, t.y, optics::StepTest::Single).evaluations);
     }
     std::sort(counts.begin(), counts.end());
-    const QString name = QStringLiteral("pathTime evaluations per search");
-    std::printf("%-12s %-40s %10d %10d %6zu   (evaluations: median, most, searches; fewest %d)\n",
-                qPrintable(screen), qPrintable(name), counts[counts.size() / 2], counts.back(),
-                counts.size(), counts.front());
-    std::printf("{\"screen\":\"%s\",\"figure\":\"%s\",\"median\":%d,\"fewest\":%d,\"most\":%d,"
-                "\"searches\":%zu}\n",
-                qPrintable(screen), qPrintable(name), counts[counts.size() / 2], counts.front(),
-                counts.back(), counts.size());
+    emitFigure({{QStringLiteral("figure"), QStringLiteral("pathTime evaluations per search")},
+                {QStringLiteral("median"), counts[counts.size() / 2]},
+                {QStringLiteral("fewest"), counts.front()},
+                {QStringLiteral("most"), counts.back()},
+                {QStringLiteral("searches"), int(counts.size())}});
+}
+
+// The random event sequence of the robustness test, without its checks, on a fresh window.
+void reportEventRate() {
+    constexpr int count = 3000;
+    constexpr std::uint64_t seed = 1;
+    startUp();
+    settle();
+    events::silenceOutsideWarnings();
+    events::Generator generator(seed);
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < count; ++i) {
+        events::send(generator.next());
+        settle();
+    }
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    emitFigure({{QStringLiteral("figure"), QStringLiteral("event sequence")},
+                {QStringLiteral("events_per_second"), count / seconds},
+                {QStringLiteral("events"), count},
+                {QStringLiteral("seed"), qint64(seed)},
+                {QStringLiteral("seconds"), seconds}});
+}
+
+void reportPeakMemory() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    emitFigure({{QStringLiteral("figure"), QStringLiteral("peak memory")},
+                {QStringLiteral("max_rss_kib"), qint64(usage.ru_maxrss)}});
 }
 
 int runChild(int argc, char* argv[], const QString& screen) {
     QApplication app(argc, argv);
+    screenName = screen;
     surface::setMessageRecorder([](const QString&) {});
-    std::vector<Figure> figures;
-    figures.push_back(measure(QStringLiteral("startUp to first picture"), 5, [] {
-        startUp();
-        QApplication::processEvents();
-    }));
-    Kovril& w = scene::form();
-    int value = 0;
-    figures.push_back(measure(QStringLiteral("thesiy_Change"), 50, [&] {
-        value = value == 40 ? -40 : 40;
-        w.thesiy->setValue(std::int16_t(value));
-    }));
-    int rays = 10;
-    figures.push_back(measure(QStringLiteral("arithmosaktinon_Change"), 50, [&] {
-        rays = rays == 10 ? 11 : 10;
-        w.arithmosaktinon->setValue(std::int16_t(rays));
-    }));
-    figures.push_back(
-        measure(QStringLiteral("Command2_Click (11 rays)"), 20, [&] { w.Command2_Click(); }));
-    figures.push_back(
-        measure(QStringLiteral("Command3_Click (11 rays)"), 20, [&] { w.Command3_Click(); }));
-    w.thesiy->setValue(std::int16_t(-30));
-    figures.push_back(measure(QStringLiteral("Command4_Click"), 20, [&] { w.Command4_Click(); }));
-    w.thesiy->setValue(std::int16_t(30));
-    figures.push_back(measure(QStringLiteral("Command1_Click"), 50, [&] { w.Command1->click(); }));
-    const scene::Point target = scene::rearSurfacePoint(30);
-    figures.push_back(measure(QStringLiteral("findLensEntry"), 200,
-                              [&] { optics::findLensEntry(target.x, target.y); }));
-    for (int n : {10, 100}) {
-        w.arithmosaktinon->setValue(std::int16_t(n));
-        const int runs = 20;
-        long long before = optics::lensEntrySearches();
-        Figure f = measure(QStringLiteral("Command5_Click n=%1").arg(n), runs,
-                           [&] { w.Command5_Click(); });
-        f.name +=
-            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
-        figures.push_back(f);
-        int time = 5;
-        before = optics::lensEntrySearches();
-        f = measure(QStringLiteral("xronosmetato_Change n=%1").arg(n), runs, [&] {
-            time = time == 60 ? 61 : 60;
-            w.xronosmetato->setValue(std::int16_t(time));
-        });
-        f.name +=
-            QStringLiteral(" (%1 searches)").arg((optics::lensEntrySearches() - before) / runs);
-        figures.push_back(f);
-        QTemporaryDir pages;
-        print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
-        const int printRuns = 5;
-        before = optics::lensEntrySearches();
-        f = measure(QStringLiteral("Command6_Click to PDF n=%1").arg(n), printRuns,
-                    [&] { w.Command6_Click(); });
-        f.name += QStringLiteral(" (%1 searches)")
-                      .arg((optics::lensEntrySearches() - before) / printRuns);
-        figures.push_back(f);
-        print::directPagesTo({});
-    }
-    for (const Figure& f : figures)
-        report(screen, f);
-    reportEvaluations(screen);
+    // PRINT, timed and in the event sequence, writes its page here.
+    QTemporaryDir pages;
+    print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
+    measure(QStringLiteral("startUp to first picture"), 5, [] { startUp(); });
+    measureHandlers(scene::form());
+    reportEvaluations();
+    reportEventRate();
+    reportPeakMemory();
     return 0;
 }
 
+// One table row per figure, whatever its kind.
+QString tableRow(const QJsonObject& f) {
+    const QString head = QStringLiteral("%1  %2")
+                             .arg(f[QStringLiteral("screen")].toString(), -10)
+                             .arg(f[QStringLiteral("figure")].toString(), -44);
+    if (f.contains(QStringLiteral("median_ms"))) {
+        QString row = head + QStringLiteral("%1 %2 %3")
+                                 .arg(f[QStringLiteral("median_ms")].toDouble(), 10, 'f', 3)
+                                 .arg(f[QStringLiteral("worst_ms")].toDouble(), 10, 'f', 3)
+                                 .arg(f[QStringLiteral("runs")].toInt(), 6);
+        if (f.contains(QStringLiteral("searches_per_run")))
+            row += QStringLiteral("   (%1 searches a run)")
+                       .arg(f[QStringLiteral("searches_per_run")].toDouble(), 0, 'f', 0);
+        return row;
+    }
+    if (f.contains(QStringLiteral("fewest")))
+        return head + QStringLiteral("%1 %2 %3   (median, most, searches; fewest %4)")
+                          .arg(f[QStringLiteral("median")].toInt(), 10)
+                          .arg(f[QStringLiteral("most")].toInt(), 10)
+                          .arg(f[QStringLiteral("searches")].toInt(), 6)
+                          .arg(f[QStringLiteral("fewest")].toInt());
+    if (f.contains(QStringLiteral("events_per_second")))
+        return head + QStringLiteral("%1 events/s (%2 events of seed %3 in %4 s)")
+                          .arg(f[QStringLiteral("events_per_second")].toDouble(), 10, 'f', 0)
+                          .arg(f[QStringLiteral("events")].toInt())
+                          .arg(f[QStringLiteral("seed")].toInt())
+                          .arg(f[QStringLiteral("seconds")].toDouble(), 0, 'f', 2);
+    return head + QStringLiteral("%1 MiB peak resident")
+                      .arg(f[QStringLiteral("max_rss_kib")].toDouble() / 1024, 10, 'f', 1);
+}
+
 int runParent(const QString& self) {
-    std::printf("%-12s %-40s %10s %10s %6s\n", "screen", "figure", "median ms", "worst ms", "runs");
-    std::fflush(stdout);
     QTemporaryDir dir;
     const struct { int width, height; } screens[] = {{1920, 1080}, {3840, 2160}};
+    QStringList json;
+    std::printf("%-10s  %-44s%10s %10s %6s\n", "screen", "figure", "median ms", "worst ms", "runs");
     for (const auto& size : screens) {
         const QString name = QStringLiteral("%1x%2").arg(size.width).arg(size.height);
         const QString config = dir.filePath(name + QStringLiteral(".json"));
@@ -154,12 +229,22 @@ int runParent(const QString& self) {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"),
                    QStringLiteral("offscreen:configfile=") + config);
         child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         child.start(self, {QStringLiteral("--screen"), name});
         child.waitForFinished(-1);
-        if (child.exitCode() != 0)
-            return child.exitCode();
+        while (child.canReadLine()) {
+            const QByteArray line = child.readLine().trimmed();
+            const QJsonObject figure = QJsonDocument::fromJson(line).object();
+            if (figure.isEmpty())
+                continue;
+            json << QString::fromUtf8(line);
+            std::printf("%s\n", qPrintable(tableRow(figure)));
+        }
+        std::fflush(stdout);
+        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+            return 1;
     }
+    std::printf("\n%s\n", qPrintable(json.join(QLatin1Char('\n'))));
     return 0;
 }
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test headless.
+# Sets up, builds and runs every test headless. "./scripts/test.sh asan" does the same in
+# the build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+preset=${1:-default}
 ./scripts/setup.sh
-cmake --preset default >/dev/null
-cmake --build --preset default
-ctest --preset default -j 2
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+ctest --preset "$preset" -j 2

@@ -197,6 +197,22 @@ private slots:
                  above ? QStringList{QStringLiteral("Nai the")} : QStringList{});
     }
 
+    // A source right of and above the lens sends the ray out of the rim almost straight up:
+    // 50 units to the right it would be some 14000 units high. It is drawn up to the box
+    // around the window that every far-reaching line is clipped to, along the same line.
+    void steepOutgoingRayStopsAtTheBox() {
+        continueFrom(108.5, 135, -70);
+        const Drawing d = whatWasDrawn();
+        QCOMPARE(d.blackLines.size(), std::size_t(1));
+        const DrawCall& ray = d.blackLines[0];
+        const scene::Point p = scene::rearSurfacePoint(-70);
+        QCOMPARE(ray.x1, p.x);
+        QCOMPARE(ray.y1, p.y);
+        QCOMPARE(ray.y2, 10.0 * scene::halfHeight);
+        QVERIFY(ray.x2 > p.x && ray.x2 < p.x + 50);
+        QCOMPARE(harness::messages(), QStringList{QStringLiteral("Nai the")});
+    }
+
     void totalReflection() {
         Kovril& w = scene::form();
         continueFrom(-400, -150, -60);

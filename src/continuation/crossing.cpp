@@ -25,10 +25,16 @@ CrossingPair circleCrossing(double cx1, double cy1, double r1, double cx2, doubl
     pair.y2 = float((cy1 + c * m - std::sqrt(d)) / (1 + m * m));
     pair.x1 = float((k - 2 * dy * pair.y1) / (2 * dx));
     pair.x2 = float((k - 2 * dy * pair.y2) / (2 * dx));
+    // Circles too large for 32-bit floats give no points to draw or to measure from.
+    if (!std::isfinite(pair.x1) || !std::isfinite(pair.y1) || !std::isfinite(pair.x2) ||
+        !std::isfinite(pair.y2))
+        return {};
     return pair;
 }
 
-BorderHit borderPoint(double x0, double y0, double dx, double dy) {
+namespace {
+
+BorderHit borderCrossing(double x0, double y0, double dx, double dy) {
     const double w = scene::halfWidth;
     const double h = scene::halfHeight;
     auto nearer = [&](double ex, double ey, double sx, double sy) {
@@ -56,6 +62,16 @@ BorderHit borderPoint(double x0, double y0, double dx, double dy) {
     if (dx < 0 && dy == 0)
         return {float(-w), float(y0)};
     return {};
+}
+
+} // namespace
+
+BorderHit borderPoint(double x0, double y0, double dx, double dy) {
+    const BorderHit hit = borderCrossing(x0, y0, dx, dy);
+    // A start or direction beyond all measure has no border point to draw to.
+    if (!std::isfinite(hit.x) || !std::isfinite(hit.y))
+        return {};
+    return hit;
 }
 
 } // namespace continuation

@@ -5,7 +5,8 @@
 namespace continuation {
 
 // The crossing points of two circles; all zero when they do not cross (or when their
-// centres share an x, which the radical-line method cannot solve for).
+// centres share an x, which the radical-line method cannot solve for, or when the points
+// lie beyond the range of 32-bit floats).
 struct CrossingPair {
     bool found = false;
     float x1 = 0; // the crossing with the larger y
@@ -22,7 +23,8 @@ struct BorderHit {
 CrossingPair circleCrossing(double cx1, double cy1, double r1, double cx2, double cy2, double r2);
 
 // Where the ray from (x0, y0) in direction (dx, dy) meets the border of the window's
-// area (±halfWidth, ±halfHeight); (0, 0) for no direction. On a corner the side edge wins.
+// area (±halfWidth, ±halfHeight); (0, 0) for no direction, and for a start or direction
+// that puts the point beyond the range of 32-bit floats. On a corner the side edge wins.
 BorderHit borderPoint(double x0, double y0, double dx, double dy);
 
 } // namespace continuation

@@ -2,6 +2,7 @@
 
 #include "continuation/huygens.h"
 #include "optics/helpers.h"
+#include "scene/guarded.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
@@ -49,20 +50,23 @@ void drawNormal(double px, double py) {
     s.DrawStyle = surface::PenStyle::Solid;
 }
 
-// Along the normal the ray leaves without turning: on along A -> P.
+// Along the normal the ray leaves without turning: on along A -> P, which may be steep.
 void drawUndeviatedRay(const HuygensPass& pass) {
     const double run = pass.px - pass.a.x;
     if (run == 0)
         return;
-    scene::form().surface().Line(pass.px, pass.py, pass.px + rayReach,
-                                 pass.py + rayReach * (pass.py - pass.a.y) / run);
+    surface::Surface& s = scene::form().surface();
+    scene::guardedLine(s, pass.px, pass.py, pass.px + rayReach,
+                       pass.py + rayReach * (pass.py - pass.a.y) / run, s.ForeColor);
     drawNormal(pass.px, pass.py);
 }
 
 void drawOutgoingRay(double px, double py, double qx, double qy) {
     if (qy > 0)
         surface::MsgBox(QStringLiteral("Nai the"));
-    scene::form().surface().Line(px, py, qx, qy);
+    // A ray leaving almost along the surface climbs steeply within its 50 units.
+    surface::Surface& s = scene::form().surface();
+    scene::guardedLine(s, px, py, qx, qy, s.ForeColor);
     scene::form().Label4->setText(QStringLiteral("δείκτης = ") +
                                   surface::Format(scene::sineRatio, "0.00"));
     drawNormal(px, py);

@@ -9,16 +9,18 @@ namespace optics {
 
 namespace {
 
+std::function<void(const LensSearch&)>& observer() {
+    static std::function<void(const LensSearch&)> instance;
+    return instance;
+}
+
 bool stepIsSmallEnough(float step, StepTest test) {
     if (test == StepTest::Single)
         return std::abs(step) < float(1e-7);
     return double(std::abs(step)) < 1e-7;
 }
 
-} // namespace
-
-LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
-                           int roundLimit) {
+LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest test, int roundLimit) {
     const double c = scene::curveCentreX;
     const double r = scene::curveRadius;
     scene::lensHalfHeight = float(std::sqrt(r * r - c * c));
@@ -59,6 +61,20 @@ LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, S
         }
         previousTime = search.time;
     }
+}
+
+} // namespace
+
+LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
+                           int roundLimit) {
+    const LensSearch search = walk(sourceX, sourceY, tx, ty, test, roundLimit);
+    if (observer())
+        observer()(search);
+    return search;
+}
+
+void setSearchObserver(std::function<void(const LensSearch&)> o) {
+    observer() = std::move(o);
 }
 
 } // namespace optics

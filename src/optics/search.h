@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace optics {
 
 // How the search compares its step with its threshold: the button's own search rounds
@@ -24,5 +26,9 @@ constexpr int searchRoundLimit = 1500;
 // step is below 1e-7 rad, or gives up after roundLimit rounds. Refreshes lensHalfHeight.
 LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
                            int roundLimit = searchRoundLimit);
+
+// Hands every search's outcome, found or not, to an observer as it ends, so that tests can
+// see what each construction cost; an empty function stops it. Nothing else observes.
+void setSearchObserver(std::function<void(const LensSearch&)> observer);
 
 } // namespace optics
