@@ -5,10 +5,6 @@
 
 namespace optics {
 
-namespace {
-long long searches = 0;
-} // namespace
-
 LensSearch searchFromSource(double tx, double ty, StepTest test, int roundLimit) {
     const Kovril& window = scene::form();
     const LensSearch search = searchLensEntry(window.kyklos->centreX(), window.kyklos->centreY(),
@@ -19,13 +15,8 @@ LensSearch searchFromSource(double tx, double ty, StepTest test, int roundLimit)
 }
 
 LensEntry findLensEntry(double tx, double ty) {
-    ++searches;
     const LensSearch search = searchFromSource(tx, ty, StepTest::Double);
     return {float(search.x), float(search.y), float(search.time)};
-}
-
-long long lensEntrySearches() {
-    return searches;
 }
 
 } // namespace optics

@@ -20,8 +20,4 @@ LensSearch searchFromSource(double tx, double ty, StepTest test, int roundLimit 
 // after a failed search, which callers use as a point.
 LensEntry findLensEntry(double tx, double ty);
 
-// How many searches findLensEntry has run since the program started: the cost of a
-// construction in searches, for the benchmark.
-long long lensEntrySearches();
-
 } // namespace optics

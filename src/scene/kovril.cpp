@@ -48,6 +48,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
+    // Labels stand edge to edge along the top; a little room keeps their texts apart.
+    label->setContentsMargins(3, 0, 3, 0);
     placeInTwips(*label, left, top, width, height);
     return label;
 }
