@@ -18,11 +18,15 @@ void recreateRayArrays(int n) {
     beamTime.assign(rays, 0.0f);
 }
 
+double rayAngle(int i, int n) {
+    const double rimAngle = std::atan(double(scene::lensHalfHeight) / scene::curveCentreX);
+    const double spacing = 2 * rimAngle / (n + 2);
+    return -rimAngle + spacing * (i + 1);
+}
+
 optics::LensEntry traceRay(int i, int n) {
     using namespace scene;
-    const double rimAngle = std::atan(double(lensHalfHeight) / curveCentreX);
-    const double spacing = 2 * rimAngle / (n + 2);
-    const double angle = -rimAngle + spacing * (i + 1);
+    const double angle = rayAngle(i, n);
     beamExitX[i] = curveRadius * std::cos(angle) - curveCentreX;
     beamExitY[i] = curveRadius * std::sin(angle);
 
@@ -31,6 +35,14 @@ optics::LensEntry traceRay(int i, int n) {
     beamEntryY[i] = entry.y;
     beamTime[i] = entry.time;
     return entry;
+}
+
+float latestArrival(int n) {
+    float latest = 0;
+    for (int i = 0; i <= n; ++i)
+        if (scene::beamTime[i] > latest)
+            latest = scene::beamTime[i];
+    return latest;
 }
 
 void drawBeam(float x0, float y0, std::int16_t n) {

@@ -10,10 +10,17 @@ namespace beam {
 // so that nothing of an earlier beam is left in them.
 void recreateRayArrays(int n);
 
-// Traces ray i of a beam of n + 1 rays into the beam arrays: its exit point, where the
-// rim-to-rim arc of the rear surface is cut into n + 2 equal angles (the rims themselves
-// carry no ray), and its least-time entry point and time, which it returns.
+// The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
+// beam of n + 1 rays: the rim-to-rim arc is cut into n + 2 equal angles and the rims
+// themselves carry no ray.
+double rayAngle(int i, int n);
+
+// Traces ray i of a beam of n + 1 rays into the beam arrays: its exit point and its
+// least-time entry point and time, which it returns.
 optics::LensEntry traceRay(int i, int n);
+
+// The latest time at which a ray of the last beam reaches the rear surface, and at least 0.
+float latestArrival(int n);
 
 // Draws n + 1 least-time rays from (x0, y0) to evenly spaced points of the rear surface,
 // each with a thick dot where it leaves the lens, and keeps their geometry in the shared

@@ -14,10 +14,7 @@ void drawHuygensCircles(std::int16_t n) {
     surface::Surface& s = form().surface();
     const int last = std::min<int>(n, int(beamTime.size()) - 1);
 
-    float maxTime = 0;
-    for (int i = 0; i <= last; ++i)
-        if (beamTime[i] > maxTime)
-            maxTime = beamTime[i];
+    const float maxTime = latestArrival(last);
 
     s.FillStyle = surface::FillMode::Transparent;
     for (int i = 0; i <= last; ++i) {

@@ -23,10 +23,7 @@ void printBeyondLens(Kovril& window, int n) {
             beamOut[i] = rayOut;
     }
 
-    float maxTime = 0;
-    for (int i = 0; i <= n; ++i)
-        if (beamTime[i] > maxTime)
-            maxTime = beamTime[i];
+    const float maxTime = beam::latestArrival(n);
     const float t = float(window.xronosmetato->Value() + double(maxTime));
     window.evreSiKyklonPRINT(t, n);
 }

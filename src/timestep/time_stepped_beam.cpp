@@ -1,5 +1,6 @@
 #include "timestep/time_stepped_beam.h"
 
+#include "beam/beam.h"
 #include "beam/exit_angle.h"
 #include "continuation/beam_ray.h"
 #include "optics/lens_entry.h"
@@ -10,7 +11,6 @@
 #include "timestep/pragmatik.h"
 #include "timestep/wavefronts.h"
 
-#include <cmath>
 
 namespace timestep {
 
@@ -18,12 +18,8 @@ namespace {
 
 void recreateBeamArrays(int n) {
     using namespace scene;
+    beam::recreateRayArrays(n);
     const std::size_t rays = std::size_t(n) + 1;
-    beamExitX.assign(rays, 0);
-    beamExitY.assign(rays, 0);
-    beamEntryX.assign(rays, 0);
-    beamEntryY.assign(rays, 0);
-    beamTime.assign(rays, 0);
     beamEndX.assign(rays, 0);
     beamEndY.assign(rays, 0);
     beamOut.assign(rays, RayOut{});
@@ -31,17 +27,8 @@ void recreateBeamArrays(int n) {
 
 void traceBeam(surface::Surface& s, float sourceX, float sourceY, int n) {
     using namespace scene;
-    // The exit points divide the rear surface between its rims into n + 2 equal angles.
-    const double halfAngle = std::atan(double(lensHalfHeight) / curveCentreX);
-    const double step = 2 * halfAngle / (n + 2);
     for (int i = 0; i <= n; ++i) {
-        const double a = -halfAngle + step + i * step;
-        beamExitX[i] = curveRadius * std::cos(a) - curveCentreX;
-        beamExitY[i] = curveRadius * std::sin(a);
-        const optics::LensEntry e = optics::findLensEntry(beamExitX[i], beamExitY[i]);
-        beamEntryX[i] = e.x;
-        beamEntryY[i] = e.y;
-        beamTime[i] = e.time;
+        const optics::LensEntry e = beam::traceRay(i, n);
         guardedLine(s, sourceX, sourceY, e.x, e.y, s.ForeColor);
         guardedLine(s, e.x, e.y, beamExitX[i], beamExitY[i], s.ForeColor);
     }
@@ -79,10 +66,7 @@ void timeSteppedBeam(float sourceX, float sourceY, int n) {
     s.FillStyle = surface::FillMode::Transparent;
     continueRays(s, n);
 
-    float maxTime = 0;
-    for (int i = 0; i <= n; ++i)
-        if (beamTime[i] > maxTime)
-            maxTime = beamTime[i];
+    const float maxTime = beam::latestArrival(n);
     const float t = float(window.xronosmetato->Value() + double(maxTime));
     drawWavefronts(s, t, n);
     drawLensConstructions();

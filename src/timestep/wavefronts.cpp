@@ -1,5 +1,6 @@
 #include "timestep/wavefronts.h"
 
+#include "beam/beam.h"
 #include "beam/exit_angle.h"
 #include "continuation/ray_direction.h"
 #include "scene/guarded.h"
@@ -23,10 +24,7 @@ bool wasContinued(const scene::RayOut& out) {
 
 void drawWavefronts(surface::Surface& s, float T, int n) {
     using namespace scene;
-    float maxTime = 0;
-    for (int i = 0; i <= n; ++i)
-        if (beamTime[i] > maxTime)
-            maxTime = beamTime[i];
+    const float maxTime = beam::latestArrival(n);
 
     std::vector<double> radius(std::size_t(n) + 1);
     std::vector<bool> leaves(std::size_t(n) + 1, false);
