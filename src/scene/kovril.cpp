@@ -1,5 +1,7 @@
 #include "scene/kovril.h"
 
+#include "scene/accessibility.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
@@ -73,87 +75,6 @@ surface::Shape* makeShape(QWidget* parent, const char* name, QColor fill, int le
     return shape;
 }
 
-// What a control tells a screen reader: its name says what it does, the description how.
-struct Access {
-    QWidget* control;
-    QString name;
-    QString description;
-};
-
-// Every button and scroll bar is reached with Tab, worked from the keyboard (Space presses a
-// button; the arrows, Page Up/Down, Home and End move a scroll bar) and named in Greek.
-// Tab follows the window as a page is read: the buttons row by row from the top, left before
-// right (Command1, Command6; Command2, Command4; Command3, Command5), then the scroll bars from
-// the top down, left before right: arithmosaktinon high on the left edge, shmeio_thesi and
-// thesiy across the middle, xronosmetato at the bottom. Shift+Tab goes back the same way.
-void makeKeyboardAccessible(Kovril& w) {
-    const Access tabOrder[] = {
-        {w.Command1, QStringLiteral("Υπολόγισε θέση με Kovril"),
-         QStringLiteral("Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως "
-                        "της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις "
-                        "γωνίες, το δείκτη διάθλασης και το χρόνο.")},
-        {w.Command6, QStringLiteral("PRINT: εκτύπωση της εικόνας"),
-         QStringLiteral("Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών "
-                        "κύματος στον αέρα και στο φακό.")},
-        {w.Command2, QStringLiteral("Δέσμη ακτίνων"),
-         QStringLiteral("Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.")},
-        {w.Command4, QStringLiteral("Συνέχιση ακτίνας μετά το φακό"),
-         QStringLiteral("Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την "
-                        "κατασκευή του Huygens.")},
-        {w.Command3, QStringLiteral("Κύκλοι Huygens"),
-         QStringLiteral("Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου "
-                        "οι ακτίνες βγαίνουν από το φακό.")},
-        {w.Command5, QStringLiteral("Συνέχιση δέσμης μετά το φακό"),
-         QStringLiteral("Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος "
-                        "τη στιγμή που ορίζει η μπάρα του χρόνου.")},
-        {w.arithmosaktinon, QStringLiteral("Αριθμός ακτίνων της δέσμης"),
-         QStringLiteral("Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το "
-                        "φακό.")},
-        {w.shmeio_thesi, QStringLiteral("Ύψος του μπλε σημείου στην μπροστινή επιφάνεια"),
-         QStringLiteral("Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο "
-                        "και το χρόνο της, για σύγκριση με τον ελάχιστο.")},
-        {w.thesiy, QStringLiteral("Ύψος του κίτρινου σημείου στην πίσω επιφάνεια"),
-         QStringLiteral("Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και "
-                        "ξανασχεδιάζει το φακό.")},
-        {w.xronosmetato, QStringLiteral("Χρόνος του μετώπου κύματος"),
-         QStringLiteral("Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη "
-                        "στιγμή που ορίζει.")},
-    };
-    QWidget* previous = nullptr;
-    for (const Access& access : tabOrder) {
-        access.control->setAccessibleName(access.name);
-        access.control->setAccessibleDescription(access.description);
-        if (qobject_cast<QScrollBar*>(access.control))
-            access.control->setFocusPolicy(Qt::StrongFocus);
-        if (previous)
-            QWidget::setTabOrder(previous, access.control);
-        previous = access.control;
-    }
-}
-
-// The labels keep their text as their name, so that a screen reader reads what they show;
-// the description says what that is. The two markers are named after what they stand for.
-void describeForScreenReaders(Kovril& w) {
-    const Access shown[] = {
-        {w.Label1, {}, QStringLiteral("Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης")},
-        {w.Label2, {}, QStringLiteral("Χρόνος της διαδρομής")},
-        {w.Label3, {}, QStringLiteral("Γωνίες πρόσπτωσης και διάθλασης")},
-        {w.Label4, {}, QStringLiteral("Δείκτης διάθλασης που μετρήθηκε")},
-        {w.Label5, {}, QStringLiteral("Αριθμός ακτίνων της δέσμης")},
-        {w.Label6, {}, QStringLiteral("Χρόνος του μετώπου κύματος")},
-        {w.Label7, {}, QStringLiteral("Ύψος του μπλε σημείου")},
-        {w.kyklos, QStringLiteral("Πηγή φωτός"),
-         QStringLiteral("Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι.")},
-        {w.shmeio, QStringLiteral("Μπλε σημείο στην μπροστινή επιφάνεια"),
-         QStringLiteral("Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.")},
-    };
-    for (const Access& access : shown) {
-        if (!access.name.isEmpty())
-            access.control->setAccessibleName(access.name);
-        access.control->setAccessibleDescription(access.description);
-    }
-}
-
 QPointer<Kovril>& formSlot() {
     static QPointer<Kovril> instance;
     return instance;
@@ -211,8 +132,8 @@ Kovril::Kovril() {
         emit shape->moved();
     }
 
-    makeKeyboardAccessible(*this);
-    describeForScreenReaders(*this);
+    scene::makeKeyboardAccessible(*this);
+    scene::describeForScreenReaders(*this);
     Form_Load();
 }
 
