@@ -125,8 +125,8 @@ private slots:
         QVERIFY(w.Label2->text().isEmpty());
         QVERIFY(w.Label3->text().isEmpty());
         QVERIFY(w.Label4->text().isEmpty());
-        QCOMPARE(w.Command4->caption(), QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"));
-        QCOMPARE(w.Command6->caption(), QStringLiteral("PRINT"));
+        QCOMPARE(w.Command4->text(), QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"));
+        QCOMPARE(w.Command6->text(), QStringLiteral("PRINT"));
     }
 
     void controlsLaidOutInTheFrame() {

@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace surface {
 
@@ -21,29 +23,24 @@ void paintKeyboardFocus(QWidget& widget) {
 
 } // namespace
 
-WrapButton::WrapButton(const QString& caption, QWidget* parent)
-    : QPushButton(parent), text_(new QLabel(caption, this)) {
-    text_->setWordWrap(true);
-    text_->setAlignment(Qt::AlignCenter);
-    text_->setAttribute(Qt::WA_TransparentForMouseEvents);
+WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAccessibleName(caption);
 }
 
-void WrapButton::setCaption(const QString& caption) {
-    text_->setText(caption);
-}
-
-QString WrapButton::caption() const {
-    return text_->text();
-}
-
-void WrapButton::resizeEvent(QResizeEvent* event) {
-    QPushButton::resizeEvent(event);
-    text_->setGeometry(rect().adjusted(4, 2, -4, -2));
-}
-
-void WrapButton::paintEvent(QPaintEvent* event) {
-    QPushButton::paintEvent(event);
+void WrapButton::paintEvent(QPaintEvent*) {
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        // The style would draw the caption on one line, clipped; it is drawn below, wrapped.
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()
+                               ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                               .adjusted(4, 0, -4, 0);
+        p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                       QPalette::ButtonText);
+    }
     paintKeyboardFocus(*this);
 }
 

@@ -14,15 +14,9 @@ class WrapButton : public QPushButton {
     Q_OBJECT
 public:
     WrapButton(const QString& caption, QWidget* parent);
-    void setCaption(const QString& caption);
-    QString caption() const;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QLabel* text_;
 };
 
 // A scroll bar with a 16-bit Value between a minimum at the top (or left) end and a
