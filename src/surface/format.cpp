@@ -66,10 +66,6 @@ QString Format(double value, const char* pattern) {
     return text;
 }
 
-} // namespace surface
-
-namespace surface {
-
 int toInteger(double value) {
     return int(std::nearbyint(value));
 }

@@ -10,10 +10,6 @@ namespace surface {
 // the user's locale.
 QString Format(double value, const char* pattern);
 
-} // namespace surface
-
-namespace surface {
-
 // Conversion of a number to an integer: to the nearest, halves to even.
 int toInteger(double value);
 
