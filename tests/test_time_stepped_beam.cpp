@@ -18,6 +18,18 @@ const QColor green(0, 255, 0);
 const QColor cyan(0, 255, 255);
 const QColor background(236, 236, 236);
 
+// A blue dot near the lower left corner, where no beam reaches, standing for an earlier
+// picture; the record starts after it.
+QPointF markTheCorner() {
+    surface::Surface& s = scene::form().surface();
+    const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
+    s.DrawWidth = 5;
+    s.PSet(mark.x(), mark.y(), blue);
+    s.DrawWidth = 1;
+    harness::clearRecord();
+    return mark;
+}
+
 double halfAngle() {
     return std::atan(double(scene::lensHalfHeight) / scene::curveCentreX);
 }
@@ -150,11 +162,7 @@ private slots:
 
     void command5DrawsOverThePicture() {
         Kovril& w = scene::form();
-        const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
-        w.surface().DrawWidth = 5;
-        w.surface().PSet(mark.x(), mark.y(), blue);
-        w.surface().DrawWidth = 1;
-        harness::clearRecord();
+        const QPointF mark = markTheCorner();
         w.Command5->click();
         QCOMPARE(harness::colourAt(mark.x(), mark.y()), blue);
         for (const DrawCall& call : harness::drawn()) {
@@ -166,11 +174,7 @@ private slots:
 
     void theTimeBarStartsFromAClearedScene() {
         Kovril& w = scene::form();
-        const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
-        w.surface().DrawWidth = 5;
-        w.surface().PSet(mark.x(), mark.y(), blue);
-        w.surface().DrawWidth = 1;
-        harness::clearRecord();
+        const QPointF mark = markTheCorner();
         harness::setScroll(*w.xronosmetato, 37);
         QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=37"));
         QCOMPARE(harness::colourAt(mark.x(), mark.y()), background);
