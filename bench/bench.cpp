@@ -5,8 +5,8 @@
 //
 // A handler's time runs from the event to the picture repainted: the control's own signal,
 // the handler, and the paint of the window that follows.
-#include "optics/lens_entry.h"
-#include "optics/search.h"
+#include "geometry/lens.h"
+#include "geometry/search.h"
 #include "print/page_job.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
@@ -69,9 +69,9 @@ void measure(const QString& name, int runs, const std::function<void()>& action)
 // The same, with the least-time searches one run costs.
 void measureSearches(const QString& name, int runs, const std::function<void()>& action) {
     long long searches = 0;
-    optics::setSearchObserver([&searches](const optics::LensSearch&) { ++searches; });
+    geometry::setSearchObserver([&searches](const geometry::LensSearch&) { ++searches; });
     QJsonObject figure = timed(name, runs, action);
-    optics::setSearchObserver({});
+    geometry::setSearchObserver({});
     figure.insert(QStringLiteral("searches_per_run"), double(searches) / runs);
     emitFigure(figure);
 }
@@ -114,18 +114,21 @@ void measureHandlers(Kovril& w) {
     w.arithmosaktinon->setValue(std::int16_t(10));
     measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*w.kyklos, {-200, 80}, {-250, -60}));
     measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*w.shmeio, {-12, 30}, {-12, -30}));
-    const scene::Point target = scene::rearSurfacePoint(30);
-    measure(QStringLiteral("findLensEntry"), 200,
-            [&] { optics::findLensEntry(target.x, target.y); });
+    const geometry::Point target = geometry::rearSurfacePoint(30);
+    measure(QStringLiteral("findLensEntry"), 200, [&] {
+        geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), target.x, target.y);
+    });
 }
 
 // How many pathTime evaluations one search takes, from the start-up source to each height
 // of the yellow point.
-void reportEvaluations() {
+void reportEvaluations(const Kovril& w) {
     std::vector<int> counts;
     for (int v = -99; v <= 99; ++v) {
-        const scene::Point t = scene::rearSurfacePoint(v);
-        counts.push_back(optics::searchFromSource(t.x, t.y, optics::StepTest::Single).evaluations);
+        const geometry::Point t = geometry::rearSurfacePoint(v);
+        counts.push_back(geometry::searchLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), t.x,
+                                                   t.y, geometry::StepTest::Single)
+                             .evaluations);
     }
     std::sort(counts.begin(), counts.end());
     emitFigure({{QStringLiteral("figure"), QStringLiteral("pathTime evaluations per search")},
@@ -173,7 +176,7 @@ int runChild(int argc, char* argv[], const QString& screen) {
     print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
     measure(QStringLiteral("startUp to first picture"), 5, [] { startUp(); });
     measureHandlers(scene::form());
-    reportEvaluations();
+    reportEvaluations(scene::form());
     reportEventRate();
     reportPeakMemory();
     return 0;

@@ -1,7 +1,8 @@
 #include "beam/beam.h"
-#include "beam/exit_angle.h"
 #include "beam/huygens_circles.h"
-#include "optics/helpers.h"
+#include "geometry/exit_angle.h"
+#include "geometry/helpers.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 #include "support/harness.h"
 #include "surface/messagebox.h"
@@ -39,11 +40,11 @@ void placeSource(double x, double y) {
 
 // One ray by hand: exit point (x, 0), entry point (0, entryY), time 10.
 void setOneRay(double exitX, float entryY) {
-    scene::beamExitX = {exitX};
-    scene::beamExitY = {0};
-    scene::beamEntryX = {0};
-    scene::beamEntryY = {entryY};
-    scene::beamTime = {10};
+    geometry::beamExitX = {exitX};
+    geometry::beamExitY = {0};
+    geometry::beamEntryX = {0};
+    geometry::beamEntryY = {entryY};
+    geometry::beamTime = {10};
 }
 
 } // namespace
@@ -59,12 +60,12 @@ private slots:
     void oneRayGoesToTheRearVertex() {
         Kovril& w = scene::form();
         const float sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
-        beam::drawBeam(sx, sy, 10);
-        beam::drawBeam(sx, sy, 0);
-        QCOMPARE(scene::beamExitX.size(), std::size_t(1));
-        QCOMPARE(scene::beamTime.size(), std::size_t(1));
-        QCOMPARE(scene::beamExitX[0], 15.0);
-        QCOMPARE(scene::beamExitY[0], 0.0);
+        beam::drawBeam(scene::form().surface(), {sx, sy}, 10);
+        beam::drawBeam(scene::form().surface(), {sx, sy}, 0);
+        QCOMPARE(geometry::beamExitX.size(), std::size_t(1));
+        QCOMPARE(geometry::beamTime.size(), std::size_t(1));
+        QCOMPARE(geometry::beamExitX[0], 15.0);
+        QCOMPARE(geometry::beamExitY[0], 0.0);
 
         const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(dots.size(), std::size_t(12));
@@ -77,8 +78,8 @@ private slots:
         const DrawCall& toExit = lines.back();
         QCOMPARE(toEntry.x1, double(sx));
         QCOMPARE(toEntry.y1, double(sy));
-        QCOMPARE(toEntry.x2, double(scene::beamEntryX[0]));
-        QCOMPARE(toEntry.y2, double(scene::beamEntryY[0]));
+        QCOMPARE(toEntry.x2, double(geometry::beamEntryX[0]));
+        QCOMPARE(toEntry.y2, double(geometry::beamEntryY[0]));
         QCOMPARE(toExit.x1, toEntry.x2);
         QCOMPARE(toExit.x2, 15.0);
         QCOMPARE(toExit.y2, 0.0);
@@ -89,13 +90,13 @@ private slots:
 
     void twoRaysAtAThirdOfTheRimAngle() {
         Kovril& w = scene::form();
-        beam::drawBeam(w.kyklos->centreX(), w.kyklos->centreY(), 1);
-        QCOMPARE(scene::beamExitY.size(), std::size_t(2));
+        beam::drawBeam(w.surface(), w.source(), 1);
+        QCOMPARE(geometry::beamExitY.size(), std::size_t(2));
         for (int i = 0; i < 2; ++i) {
-            const double polar = std::atan2(scene::beamExitY[i], scene::beamExitX[i] + 165);
+            const double polar = std::atan2(geometry::beamExitY[i], geometry::beamExitX[i] + 165);
             const double expected = (i == 0 ? -1 : 1) * rimAngle() / 3;
             QVERIFY2(std::abs(polar - expected) < 1e-12, qPrintable(QString::number(polar)));
-            QCOMPARE(std::hypot(scene::beamExitY[i], scene::beamExitX[i] + 165), 180.0);
+            QCOMPARE(std::hypot(geometry::beamExitY[i], geometry::beamExitX[i] + 165), 180.0);
         }
         QCOMPARE(harness::drawnOfKind(DrawCall::Kind::Line).size(), std::size_t(4));
     }
@@ -105,14 +106,14 @@ private slots:
         placeSource(-250, 0);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         const int n = w.arithmosaktinon->Value();
-        QCOMPARE(int(scene::beamExitX.size()), n + 1);
+        QCOMPARE(int(geometry::beamExitX.size()), n + 1);
         for (int i = 0; i <= n; ++i) {
             const int j = n - i;
-            QVERIFY(std::abs(scene::beamExitX[i] - scene::beamExitX[j]) < 1e-9);
-            QVERIFY(std::abs(scene::beamExitY[i] + scene::beamExitY[j]) < 1e-9);
-            QVERIFY(std::abs(scene::beamEntryX[i] - scene::beamEntryX[j]) < 1e-4);
-            QVERIFY(std::abs(scene::beamEntryY[i] + scene::beamEntryY[j]) < 1e-4);
-            QVERIFY(std::abs(scene::beamTime[i] - scene::beamTime[j]) < 1e-4);
+            QVERIFY(std::abs(geometry::beamExitX[i] - geometry::beamExitX[j]) < 1e-9);
+            QVERIFY(std::abs(geometry::beamExitY[i] + geometry::beamExitY[j]) < 1e-9);
+            QVERIFY(std::abs(geometry::beamEntryX[i] - geometry::beamEntryX[j]) < 1e-4);
+            QVERIFY(std::abs(geometry::beamEntryY[i] + geometry::beamEntryY[j]) < 1e-4);
+            QVERIFY(std::abs(geometry::beamTime[i] - geometry::beamTime[j]) < 1e-4);
         }
         QVERIFY(harness::messages().isEmpty());
     }
@@ -130,19 +131,19 @@ private slots:
         Kovril& w = scene::form();
         placeSource(sourceX, sourceY);
         const double sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
-        beam::drawBeam(float(sx), float(sy), 12);
+        beam::drawBeam(scene::form().surface(), {float(sx), float(sy)}, 12);
         for (int i = 0; i <= 12; ++i) {
-            const double ex = scene::beamEntryX[i], ey = scene::beamEntryY[i];
-            const double tx = scene::beamExitX[i], ty = scene::beamExitY[i];
-            const double time = optics::pathTime(sx, sy, ex, ey, tx, ty);
-            QVERIFY2(std::abs(time - scene::beamTime[i]) < 1e-4,
+            const double ex = geometry::beamEntryX[i], ey = geometry::beamEntryY[i];
+            const double tx = geometry::beamExitX[i], ty = geometry::beamExitY[i];
+            const double time = geometry::pathTime(sx, sy, ex, ey, tx, ty);
+            QVERIFY2(std::abs(time - geometry::beamTime[i]) < 1e-4,
                      qPrintable(QStringLiteral("ray %1").arg(i)));
             // No nearby point of the front surface is faster.
             const double theta = std::atan2(ey, 165 - ex);
             for (double dt : {-1e-3, 1e-3}) {
                 const double ox = 165 - 180 * std::cos(theta + dt);
                 const double oy = 180 * std::sin(theta + dt);
-                QVERIFY(optics::pathTime(sx, sy, ox, oy, tx, ty) > time);
+                QVERIFY(geometry::pathTime(sx, sy, ox, oy, tx, ty) > time);
             }
         }
     }
@@ -155,24 +156,24 @@ private slots:
         QStringList shown;
         surface::setMessageRecorder([&](const QString& text) {
             shown << text;
-            scene::pi = float(4 * std::atan(1.0));
+            geometry::pi = float(4 * std::atan(1.0));
         });
-        scene::pi = std::numeric_limits<float>::quiet_NaN();
+        geometry::pi = std::numeric_limits<float>::quiet_NaN();
         const float sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
-        beam::drawBeam(sx, sy, 4);
+        beam::drawBeam(scene::form().surface(), {sx, sy}, 4);
 
         QCOMPARE(shown, QStringList{QStringLiteral("δε βρέθηκε")});
-        QCOMPARE(scene::beamEntryX[0], 0.0f);
-        QCOMPARE(scene::beamEntryY[0], 0.0f);
-        QCOMPARE(scene::beamTime[0], 0.0f);
+        QCOMPARE(geometry::beamEntryX[0], 0.0f);
+        QCOMPARE(geometry::beamEntryY[0], 0.0f);
+        QCOMPARE(geometry::beamTime[0], 0.0f);
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(10));
         QCOMPARE(lines[0].x2, 0.0);
         QCOMPARE(lines[0].y2, 0.0);
-        QCOMPARE(lines[1].x2, scene::beamExitX[0]);
+        QCOMPARE(lines[1].x2, geometry::beamExitX[0]);
         for (int i = 1; i <= 4; ++i) {
-            QVERIFY(scene::beamTime[i] > 0);
-            QVERIFY(scene::beamEntryX[i] < 0);
+            QVERIFY(geometry::beamTime[i] > 0);
+            QVERIFY(geometry::beamEntryX[i] < 0);
         }
     }
 
@@ -214,12 +215,13 @@ private slots:
 
         int slowest = 0;
         for (int i = 0; i <= n; ++i)
-            if (scene::beamTime[i] > scene::beamTime[slowest])
+            if (geometry::beamTime[i] > geometry::beamTime[slowest])
                 slowest = i;
         std::size_t circle = 0, dot = 0;
         for (int i = 0; i <= n; ++i) {
-            const double x = scene::beamExitX[i], y = scene::beamExitY[i];
-            const double angle = angleToNormal(scene::beamEntryX[i], scene::beamEntryY[i], x, y);
+            const double x = geometry::beamExitX[i], y = geometry::beamExitY[i];
+            const double angle =
+                angleToNormal(geometry::beamEntryX[i], geometry::beamEntryY[i], x, y);
             if (std::abs(angle) > std::numbers::pi / 6) {
                 QVERIFY2(dot < redDots.size(), qPrintable(QStringLiteral("ray %1").arg(i)));
                 QCOMPARE(redDots[dot].x1, x);
@@ -235,11 +237,11 @@ private slots:
             QCOMPARE(c.color, black);
             QVERIFY(!c.filled);
             // Every wavelet belongs to one moment, 0.7 after the slowest ray arrived.
-            const double moment = c.radius / scene::speedAir + scene::beamTime[i];
-            QVERIFY(std::abs(moment - (scene::beamTime[slowest] + 0.7)) < 1e-5);
+            const double moment = c.radius / geometry::speedAir + geometry::beamTime[i];
+            QVERIFY(std::abs(moment - (geometry::beamTime[slowest] + 0.7)) < 1e-5);
             if (i == slowest)
-                QVERIFY(std::abs(c.radius - 0.7 * scene::speedAir) < 1e-9);
-            QVERIFY(c.radius >= 0.7 * scene::speedAir - 1e-9);
+                QVERIFY(std::abs(c.radius - 0.7 * geometry::speedAir) < 1e-9);
+            QVERIFY(c.radius >= 0.7 * geometry::speedAir - 1e-9);
         }
         QVERIFY(w.surface().FillStyle == surface::FillMode::Transparent);
         QCOMPARE(w.surface().DrawWidth, 1);
@@ -261,7 +263,7 @@ private slots:
             double candidate = std::sqrt(3.0);
             for (int k = 0; k < 50 && exitX == 0; ++k) {
                 setOneRay(candidate, -1);
-                if (std::abs(beam::exitAngle(0)) == optics::criticalAngle())
+                if (std::abs(geometry::exitAngle(0)) == geometry::criticalAngle())
                     exitX = candidate;
                 candidate = std::nextafter(candidate, 2.0);
             }
@@ -269,13 +271,13 @@ private slots:
         }
         setOneRay(exitX, -1);
         harness::clearRecord();
-        beam::drawHuygensCircles(0);
+        beam::drawHuygensCircles(scene::form().surface(), 0);
         const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(circles.size(), std::size_t(leaves ? 1 : 0));
         QCOMPARE(dots.size(), std::size_t(leaves ? 0 : 1));
         if (leaves)
-            QVERIFY(std::abs(circles[0].radius - 0.7 * scene::speedAir) < 1e-9);
+            QVERIFY(std::abs(circles[0].radius - 0.7 * geometry::speedAir) < 1e-9);
         else
             QCOMPARE(dots[0].color, red);
     }

@@ -1,7 +1,9 @@
 #include "continuation/beam_ray.h"
-#include "continuation/beam_ray_construction.h"
-#include "continuation/crossing.h"
-#include "optics/helpers.h"
+#include "geometry/beam_ray_construction.h"
+#include "geometry/crossing.h"
+#include "geometry/helpers.h"
+#include "geometry/lens.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -16,15 +18,24 @@ using surface::Format;
 
 namespace {
 
+// The window's continuation of one beam ray, with its texts shown as the beam shows them.
+bool continueOnWindow(double px, double py) {
+    Kovril& w = scene::form();
+    const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
+        w.surface(), w.source(), px, py, continuation::BeamRayTarget::Window);
+    w.applyLabels(ray.labels);
+    return ray.drawn;
+}
+
 const QColor red(255, 0, 0);
 
 QString degrees(double angle) {
-    return Format(std::abs(angle) * 180 / scene::pi, "0.00");
+    return Format(std::abs(angle) * 180 / geometry::pi, "0.00");
 }
 
 bool onTheBorder(double x, double y) {
-    return std::abs(std::abs(x) - scene::halfWidth) < 1e-3 ||
-           std::abs(std::abs(y) - scene::halfHeight) < 1e-3;
+    return std::abs(std::abs(x) - geometry::halfWidth) < 1e-3 ||
+           std::abs(std::abs(y) - geometry::halfHeight) < 1e-3;
 }
 
 } // namespace
@@ -44,9 +55,9 @@ private slots:
     void anOrdinaryRayIsDrawnToTheBorder() {
         QFETCH(double, height);
         Kovril& w = scene::form();
-        const scene::Point p = scene::rearSurfacePoint(height);
-        const continuation::BeamRayConstruction ray =
-            continuation::constructBeamRay(p.x, p.y, float(1e-12));
+        const geometry::Point p = geometry::rearSurfacePoint(height);
+        const geometry::BeamRayConstruction ray =
+            geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
         QVERIFY(!ray.totalReflection);
         QVERIFY(ray.leaves);
         // The 32-bit index never equals 2 exactly here: all five passes run.
@@ -55,7 +66,7 @@ private slots:
         QCOMPARE(ray.qx, p.x + 250);
 
         harness::clearRecord();
-        QVERIFY(continuation::continueBeamRay(p.x, p.y));
+        QVERIFY(continueOnWindow(p.x, p.y));
         QCOMPARE(harness::drawn().size(), std::size_t(1));
         const DrawCall& line = harness::drawn().front();
         QCOMPARE(line.kind, DrawCall::Kind::Line);
@@ -64,17 +75,17 @@ private slots:
         QCOMPARE(w.surface().DrawWidth, 2);
         QCOMPARE(line.x1, p.x);
         QCOMPARE(line.y1, p.y);
-        QCOMPARE(line.x2, double(scene::rayEndX));
-        QCOMPARE(line.y2, double(scene::rayEndY));
+        QCOMPARE(line.x2, double(geometry::rayEndX));
+        QCOMPARE(line.y2, double(geometry::rayEndY));
         QVERIFY(onTheBorder(line.x2, line.y2));
         // The line runs from P towards Q.
         const double cross = (line.x2 - p.x) * (ray.qy - p.y) - (line.y2 - p.y) * (ray.qx - p.x);
-        QVERIFY(std::abs(cross) < 1e-3 * optics::pointDistance(p.x, p.y, line.x2, line.y2) * 250);
+        QVERIFY(std::abs(cross) < 1e-3 * geometry::pointDistance(p.x, p.y, line.x2, line.y2) * 250);
 
-        QCOMPARE(scene::rayOut.x, float(ray.mx));
-        QCOMPARE(scene::rayOut.y, ray.my);
-        QCOMPARE(scene::rayOut.time, ray.timeLeft);
-        QCOMPARE(scene::sineRatio, ray.sineRatio);
+        QCOMPARE(geometry::rayOut.x, float(ray.mx));
+        QCOMPARE(geometry::rayOut.y, ray.my);
+        QCOMPARE(geometry::rayOut.time, ray.timeLeft);
+        QCOMPARE(geometry::sineRatio, ray.sineRatio);
         QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence) +
                                        QStringLiteral(" διάθλασης =") + degrees(ray.refraction));
         QCOMPARE(w.Label4->text(), QStringLiteral("δείκτης = ") + Format(ray.sineRatio, "0.000"));
@@ -83,9 +94,9 @@ private slots:
 
     void thePrintedToleranceStopsAtTheFirstAgreement() {
         for (double height : {-60.0, 0.0, 20.0, 60.0}) {
-            const scene::Point p = scene::rearSurfacePoint(height);
-            const continuation::BeamRayConstruction ray =
-                continuation::constructBeamRay(p.x, p.y, float(0.001));
+            const geometry::Point p = geometry::rearSurfacePoint(height);
+            const geometry::BeamRayConstruction ray =
+                geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(0.001));
             QVERIFY(ray.leaves);
             QVERIFY(ray.passes < 5);
             QVERIFY(float(std::abs(ray.sineRatio - 2.0)) <= float(0.001));
@@ -97,28 +108,28 @@ private slots:
     void aTotallyReflectedRayDrawsNothing() {
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-30, 60);
-        const scene::Point p = scene::rearSurfacePoint(20);
-        const continuation::BeamRayConstruction ray =
-            continuation::constructBeamRay(p.x, p.y, float(1e-12));
+        const geometry::Point p = geometry::rearSurfacePoint(20);
+        const geometry::BeamRayConstruction ray =
+            geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
         QVERIFY(ray.totalReflection);
         QVERIFY(!ray.leaves);
         QCOMPARE(ray.passes, 1);
         QVERIFY(std::abs(ray.incidence) >= ray.critical);
 
-        scene::rayEndX = 11;
-        scene::rayEndY = 12;
-        scene::rayOut = {13, 14, 15};
-        scene::sineRatio = 1.5f;
+        geometry::rayEndX = 11;
+        geometry::rayEndY = 12;
+        geometry::rayOut = {13, 14, 15};
+        geometry::sineRatio = 1.5f;
         w.Label4->setText(QStringLiteral("earlier"));
         harness::clearRecord();
-        QVERIFY(!continuation::continueBeamRay(p.x, p.y));
+        QVERIFY(!continueOnWindow(p.x, p.y));
         QVERIFY(harness::drawn().empty());
-        QCOMPARE(scene::rayEndX, 11.0f);
-        QCOMPARE(scene::rayEndY, 12.0f);
-        QCOMPARE(scene::rayOut.x, 13.0f);
-        QCOMPARE(scene::rayOut.y, 14.0f);
-        QCOMPARE(scene::rayOut.time, 15.0f);
-        QCOMPARE(scene::sineRatio, 1.5f);
+        QCOMPARE(geometry::rayEndX, 11.0f);
+        QCOMPARE(geometry::rayEndY, 12.0f);
+        QCOMPARE(geometry::rayOut.x, 13.0f);
+        QCOMPARE(geometry::rayOut.y, 14.0f);
+        QCOMPARE(geometry::rayOut.time, 15.0f);
+        QCOMPARE(geometry::sineRatio, 1.5f);
         QCOMPARE(w.Label1->text(),
                  QStringLiteral("ολική ανάκλαση     ορική = ") + Format(30, "0.00"));
         QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence));
@@ -128,21 +139,21 @@ private slots:
     void theAxialRayGoesOnUndeviated() {
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-200, 0);
-        const continuation::BeamRayConstruction ray =
-            continuation::constructBeamRay(15, 0, float(1e-12));
+        const geometry::BeamRayConstruction ray =
+            geometry::constructBeamRay(scene::form().source(), 15, 0, float(1e-12));
         QCOMPARE(ray.passes, 5);
         QVERIFY(std::abs(ray.incidence) < 0.001);
         QVERIFY(ray.leaves);
         harness::clearRecord();
-        QVERIFY(continuation::continueBeamRay(15, 0));
+        QVERIFY(continueOnWindow(15, 0));
         QCOMPARE(harness::drawn().size(), std::size_t(1));
         const DrawCall& line = harness::drawn().front();
         QCOMPARE(line.x1, 15.0);
         QCOMPARE(line.y1, 0.0);
-        QCOMPARE(line.x2, double(scene::halfWidth));
+        QCOMPARE(line.x2, double(geometry::halfWidth));
         QVERIFY(std::abs(line.y2) < 1e-3);
         QCOMPARE(w.Label4->text(),
-                 QStringLiteral("δείκτης = ") + Format(scene::sineRatio, "0.000"));
+                 QStringLiteral("δείκτης = ") + Format(geometry::sineRatio, "0.000"));
     }
 };
 

@@ -1,12 +1,16 @@
-#include "optics/helpers.h"
-#include "optics/lens_entry.h"
+#include "geometry/helpers.h"
+#include "geometry/lens.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
 
 #include <QLocale>
 #include <QTest>
+
 #include <QWindow>
+#include <limits>
 
 #include <cmath>
 
@@ -97,7 +101,7 @@ private slots:
 
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
-        const scene::Point t = scene::rearSurfacePoint(30);
+        const geometry::Point t = geometry::rearSurfacePoint(30);
         const DrawCall& toLens = lines[0];
         const DrawCall& inLens = lines[1];
         const DrawCall& normal = lines[2];
@@ -147,7 +151,7 @@ private slots:
         harness::setScroll(*w.thesiy, v == 0 ? 1 : 0);
         harness::setScroll(*w.thesiy, v);
         clickCommand1();
-        const scene::Point t = scene::rearSurfacePoint(v);
+        const geometry::Point t = geometry::rearSurfacePoint(v);
         const double sx = w.kyklos->centreX();
         const double sy = w.kyklos->centreY();
         const double px = w.shmeio->centreX();
@@ -186,8 +190,8 @@ private slots:
         clickCommand1();
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
-        QVERIFY(lines[0].y2 > scene::lensHalfHeight + 2);
-        QVERIFY(w.shmeio->centreY() > scene::lensHalfHeight + 2);
+        QVERIFY(lines[0].y2 > geometry::lensHalfHeight + 2);
+        QVERIFY(w.shmeio->centreY() > geometry::lensHalfHeight + 2);
         QCOMPARE(labelNumber(w.Label4, QStringLiteral("δείκτης = ")), 2.0);
         QVERIFY(colourNear(lines[0].x2 - 20,
                            lines[0].y2 - 20 * (lines[0].y2 + 250) / (lines[0].x2 + 100),
@@ -216,30 +220,47 @@ private slots:
         QCOMPARE(w.Label2->text() + w.Label3->text() + w.Label4->text(), labels);
     }
 
-    void failedSearchSaysSoOnceAndGivesZeros() {
-        placeSource(-200, 0);
-        const scene::Point t = scene::rearSurfacePoint(30);
-        const optics::LensSearch s =
-            optics::searchFromSource(t.x, t.y, optics::StepTest::Single, 40);
-        QCOMPARE(harness::messages(), QStringList{QStringLiteral("δε βρέθηκε")});
+    void failedSearchGivesZeros() {
+        const geometry::Point t = geometry::rearSurfacePoint(30);
+        const geometry::LensSearch s =
+            geometry::searchLensEntry(-200, 0, t.x, t.y, geometry::StepTest::Single, 40);
         QVERIFY(!s.found);
         QCOMPARE(s.x, 0.0);
         QCOMPARE(s.y, 0.0);
         QCOMPARE(s.time, 0.0);
     }
 
+    // No real source makes the search give up, so its step is made NaN through the shared
+    // pi: the button then says so once, and draws and changes nothing.
+    void aFailedSearchOnTheButtonSaysSoOnceAndChangesNothing() {
+        Kovril& w = scene::form();
+        placeSource(-200, 0);
+        const QImage picture = w.surface().image();
+        const QString labels = w.Label2->text() + w.Label3->text() + w.Label4->text();
+        const float blueX = w.shmeio->centreX();
+        const float pi = geometry::pi;
+        geometry::pi = std::numeric_limits<float>::quiet_NaN();
+        clickCommand1();
+        geometry::pi = pi;
+        QCOMPARE(harness::messages(), QStringList{QStringLiteral("δε βρέθηκε")});
+        QCOMPARE(w.surface().image(), picture);
+        QCOMPARE(w.Label2->text() + w.Label3->text() + w.Label4->text(), labels);
+        QCOMPARE(w.shmeio->centreX(), blueX);
+    }
+
     void findLensEntryIsTheButtonsPointAsFloats() {
         Kovril& w = scene::form();
         placeSource(-200, 0);
         harness::setScroll(*w.thesiy, 30);
-        const scene::Point t = scene::rearSurfacePoint(30);
-        const optics::LensEntry entry = optics::findLensEntry(t.x, t.y);
+        const geometry::Point t = geometry::rearSurfacePoint(30);
+        const geometry::LensEntry entry =
+            geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), t.x, t.y);
         harness::clearRecord();
         clickCommand1();
         const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);
         QCOMPARE(entry.x, float(toLens.x2));
         QCOMPARE(entry.y, float(toLens.y2));
-        QCOMPARE(entry.time, float(optics::pathTime(-200, 0, toLens.x2, toLens.y2, t.x, t.y)));
+        QCOMPARE(entry.time, float(geometry::pathTime(-200, 0, toLens.x2, toLens.y2, t.x, t.y)));
         QVERIFY(harness::messages().isEmpty());
     }
 };

@@ -1,3 +1,5 @@
+#include "geometry/lens.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -45,7 +47,7 @@ Drawing whatWasDrawn() {
 }
 
 // The angle from direction a to the rear surface's outward normal at P, by atan2.
-double angleToNormal(double ax, double ay, const scene::Point& p) {
+double angleToNormal(double ax, double ay, const geometry::Point& p) {
     const double nx = p.x + 165, ny = p.y;
     return std::atan2(ax * ny - ay * nx, ax * nx + ay * ny);
 }
@@ -58,7 +60,7 @@ QString inDegrees(double angle) {
 // lens along the rear surface's normal: the normal line meets the front surface at A,
 // and the ray in air reaches A refracted by the law of sines with index 2.
 QPointF sourceForNormalExit(int v) {
-    const scene::Point p = scene::rearSurfacePoint(v);
+    const geometry::Point p = geometry::rearSurfacePoint(v);
     const double length = std::hypot(p.x + 165, p.y);
     const double ux = (p.x + 165) / length, uy = p.y / length; // the ray inside the lens
     // A = P - t·u on the front circle (centre (165, 0), radius 180), the root near the lens.
@@ -121,7 +123,7 @@ private slots:
             drawnBeforeMessage = harness::drawn().size();
         });
         continueFrom(sourceX, sourceY, v);
-        const scene::Point p = scene::rearSurfacePoint(v);
+        const geometry::Point p = geometry::rearSurfacePoint(v);
         const Drawing d = whatWasDrawn();
 
         QCOMPARE(int(d.magentaLines.size()), 2 * passes);
@@ -150,7 +152,7 @@ private slots:
                                        QStringLiteral(" διάθλασης =") + inDegrees(refraction));
         QCOMPARE(w.Label4->text(), QStringLiteral("δείκτης = 2.00"));
         QCOMPARE(w.Label1->text(), untouched);
-        QVERIFY(std::abs(std::abs(scene::sineRatio) - 2) <= 0.001f);
+        QVERIFY(std::abs(std::abs(geometry::sineRatio) - 2) <= 0.001f);
 
         // "Nai the" exactly when the ray ends above the axis, before the ray is drawn.
         if (ray.y2 > 0) {
@@ -205,10 +207,10 @@ private slots:
         const Drawing d = whatWasDrawn();
         QCOMPARE(d.blackLines.size(), std::size_t(1));
         const DrawCall& ray = d.blackLines[0];
-        const scene::Point p = scene::rearSurfacePoint(-70);
+        const geometry::Point p = geometry::rearSurfacePoint(-70);
         QCOMPARE(ray.x1, p.x);
         QCOMPARE(ray.y1, p.y);
-        QCOMPARE(ray.y2, 10.0 * scene::halfHeight);
+        QCOMPARE(ray.y2, 10.0 * geometry::halfHeight);
         QVERIFY(ray.x2 > p.x && ray.x2 < p.x + 50);
         QCOMPARE(harness::messages(), QStringList{QStringLiteral("Nai the")});
     }
@@ -218,7 +220,7 @@ private slots:
         continueFrom(-400, -150, -60);
         const Drawing d = whatWasDrawn();
         QCOMPARE(w.Label1->text(), QStringLiteral("ολική ανάκλαση     ορική = 30.00"));
-        const scene::Point p = scene::rearSurfacePoint(-60);
+        const geometry::Point p = geometry::rearSurfacePoint(-60);
         const DrawCall& inside = d.magentaLines.back();
         const double incidence = angleToNormal(inside.x2 - inside.x1, inside.y2 - inside.y1, p);
         QVERIFY(std::abs(incidence) > std::numbers::pi / 6);
@@ -264,7 +266,7 @@ private slots:
         QFETCH(int, v);
         Kovril& w = scene::form();
         continueFrom(source.x(), source.y(), v);
-        const scene::Point p = scene::rearSurfacePoint(v);
+        const geometry::Point p = geometry::rearSurfacePoint(v);
         const Drawing d = whatWasDrawn();
         QCOMPARE(d.magentaLines.size(), std::size_t(6));
         const DrawCall& inside = d.magentaLines.back();

@@ -1,11 +1,12 @@
-#include "continuation/crossing.h"
+#include "geometry/crossing.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 
 #include <QTest>
 
-using continuation::borderPoint;
-using continuation::circleCrossing;
-using continuation::CrossingPair;
+using geometry::borderPoint;
+using geometry::circleCrossing;
+using geometry::CrossingPair;
 
 class CrossingTest : public QObject {
     Q_OBJECT
@@ -71,9 +72,9 @@ private slots:
         QFETCH(QList<double>, ray);
         QFETCH(float, x);
         QFETCH(float, y);
-        scene::halfWidth = 300;
-        scene::halfHeight = 200;
-        const continuation::BorderHit hit = borderPoint(ray[0], ray[1], ray[2], ray[3]);
+        geometry::halfWidth = 300;
+        geometry::halfHeight = 200;
+        const geometry::BorderHit hit = borderPoint(ray[0], ray[1], ray[2], ray[3]);
         QCOMPARE(hit.x, x);
         QCOMPARE(hit.y, y);
     }

@@ -1,3 +1,5 @@
+#include "geometry/lens.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -54,7 +56,7 @@ double shownTime() {
 }
 
 // Air at speed 2 from S to P, then speed 1 from P to T.
-double travelTime(QPointF s, QPointF p, scene::Point t) {
+double travelTime(QPointF s, QPointF p, geometry::Point t) {
     return std::hypot(p.x() - s.x(), p.y() - s.y()) / 2 + std::hypot(t.x - p.x(), t.y - p.y());
 }
 
@@ -113,7 +115,7 @@ private slots:
         QVERIFY(harness::drawn().front().kind == DrawCall::Kind::Clear);
         const QPointF s = source ? at : still;
         const QPointF p = source ? still : at;
-        const scene::Point t = scene::pointBehindRearSurface(thesiy);
+        const geometry::Point t = geometry::pointBehindRearSurface(thesiy);
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis, then source -> P -> T
         QVERIFY(closeTo({lines[1].x1, lines[1].y1}, s));
@@ -203,8 +205,8 @@ private slots:
         QFETCH(QPointF, outside);
         Kovril& w = scene::form();
         surface::Shape& m = marker(name);
-        const double halfWidth = scene::halfWidth;
-        const double halfHeight = scene::halfHeight;
+        const double halfWidth = geometry::halfWidth;
+        const double halfHeight = geometry::halfHeight;
         const QPointF away(outside.x() * halfWidth, outside.y() * halfHeight);
         const QPoint awayPixel = harness::windowPixel(away.x(), away.y());
         QVERIFY(!w.rect().contains(awayPixel));
@@ -217,7 +219,7 @@ private slots:
         QVERIFY2(closeTo(centre, edge),
                  qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
         QVERIFY(!w.dragPoint && !w.dragSource);
-        const scene::Point t = scene::pointBehindRearSurface(w.thesiy->Value());
+        const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
         const bool source = name == QLatin1String("kyklos");
         const QPointF other = centreOf(source ? *w.shmeio : *w.kyklos);
         const double time = source ? travelTime(edge, other, t) : travelTime(other, edge, t);

@@ -3,7 +3,8 @@
 // the drawing surface, every least-time search ends within its rounds and no message box is
 // shown. KOVRIL_EVENT_SEEDS (for example "1,2,10-19") and KOVRIL_EVENTS (events per seed)
 // set the size; a failure names its seed and event, and the same two numbers replay it.
-#include "optics/search.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
 #include "print/page_job.h"
 #include "scene/state.h"
 #include "support/event_sequence.h"
@@ -149,15 +150,15 @@ QString describe(const DrawCall& c) {
 // Ten times the window's half extents, as far as anything drawn may reach.
 bool inBox(double x, double y) {
     const double slack = 1 + 1e-9;
-    return std::abs(x) <= 10.0 * scene::halfWidth * slack &&
-           std::abs(y) <= 10.0 * scene::halfHeight * slack;
+    return std::abs(x) <= 10.0 * geometry::halfWidth * slack &&
+           std::abs(y) <= 10.0 * geometry::halfHeight * slack;
 }
 
 bool sensible(const DrawCall& c) {
     for (double v : {c.x1, c.y1, c.x2, c.y2, c.radius})
         if (!std::isfinite(v))
             return false;
-    const double largest = 10.0 * std::max(scene::halfWidth, scene::halfHeight) * (1 + 1e-9);
+    const double largest = 10.0 * std::max(geometry::halfWidth, geometry::halfHeight) * (1 + 1e-9);
     switch (c.kind) {
     case DrawCall::Kind::Line:
         return inBox(c.x1, c.y1) && inBox(c.x2, c.y2);
@@ -182,16 +183,16 @@ QString drawingFault() {
         if (!sensible(call))
             return QStringLiteral("drawn: %1, beyond ±%2 by ±%3")
                 .arg(describe(call))
-                .arg(10.0 * scene::halfWidth)
-                .arg(10.0 * scene::halfHeight);
+                .arg(10.0 * geometry::halfWidth)
+                .arg(10.0 * geometry::halfHeight);
     return {};
 }
 
-std::vector<optics::LensSearch> searches;
+std::vector<geometry::LensSearch> searches;
 
 QString searchFault() {
-    for (const optics::LensSearch& s : searches) {
-        if (s.evaluations > optics::searchRoundLimit)
+    for (const geometry::LensSearch& s : searches) {
+        if (s.evaluations > geometry::searchRoundLimit)
             return QStringLiteral("a search took %1 evaluations").arg(s.evaluations);
         if (s.found && !(std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.time)))
             return QStringLiteral("a search found (%1, %2) at time %3")
@@ -264,7 +265,7 @@ private slots:
         // The program as a Greek student runs it: decimal commas.
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
         events::silenceOutsideWarnings();
-        optics::setSearchObserver([](const optics::LensSearch& s) { searches.push_back(s); });
+        geometry::setSearchObserver([](const geometry::LensSearch& s) { searches.push_back(s); });
         noteFatalSignals();
 #if defined(__SANITIZE_ADDRESS__)
         __sanitizer_set_death_callback(printReplayNote);
@@ -291,7 +292,7 @@ private slots:
         w.Label4->setText(QStringLiteral("δείκτης = -2,00"));
         QVERIFY(labelFault().isEmpty());
 
-        const double far = 10.0 * scene::halfWidth * 1.001;
+        const double far = 10.0 * geometry::halfWidth * 1.001;
         const double notANumber = std::nan("");
         using Kind = DrawCall::Kind;
         QVERIFY(sensible({.kind = Kind::Line, .x1 = -far / 1.01, .x2 = 10}));
@@ -301,11 +302,11 @@ private slots:
         QVERIFY(!sensible({.kind = Kind::Dot, .x1 = -far}));
         QVERIFY(!sensible({.kind = Kind::Fill, .x1 = -1}));
 
-        searches = {optics::LensSearch{.found = true, .evaluations = optics::searchRoundLimit}};
+        searches = {geometry::LensSearch{.found = true, .evaluations = geometry::searchRoundLimit}};
         QVERIFY(searchFault().isEmpty());
-        searches.front().evaluations = optics::searchRoundLimit + 1;
+        searches.front().evaluations = geometry::searchRoundLimit + 1;
         QVERIFY(!searchFault().isEmpty());
-        searches = {optics::LensSearch{.found = true, .time = notANumber, .evaluations = 70}};
+        searches = {geometry::LensSearch{.found = true, .time = notANumber, .evaluations = 70}};
         QVERIFY(!searchFault().isEmpty());
         searches.clear();
 
@@ -364,7 +365,7 @@ private slots:
                 ++moves.sent;
                 moves.moved += controlsState() != before ? 1 : 0;
                 totals.searches += long(searches.size());
-                for (const optics::LensSearch& s : searches)
+                for (const geometry::LensSearch& s : searches)
                     totals.failedSearches += s.found ? 0 : 1;
             }
             totals.messages += harness::messages().size();

@@ -1,5 +1,6 @@
-#include "scene/guarded.h"
+#include "geometry/state.h"
 #include "scene/state.h"
+#include "surface/guarded.h"
 
 #include <QTest>
 
@@ -23,8 +24,8 @@ class GuardedTest : public QObject {
 private slots:
     void initTestCase() {
         // A window 600 by 400 units: the box reaches x = ±3000 and y = ±2000.
-        scene::halfWidth = 300;
-        scene::halfHeight = 200;
+        geometry::halfWidth = 300;
+        geometry::halfHeight = 200;
         surface::Surface::setRecorder([](const DrawCall& call) { recorded.push_back(call); });
     }
     void init() { recorded.clear(); }
@@ -50,7 +51,7 @@ private slots:
         QFETCH(QLineF, drawn);
         surface::Surface s(QSize(60, 40), 1, 96, Qt::white);
         s.Scale(-300, 200, 300, -200);
-        scene::guardedLine(s, line.x1(), line.y1(), line.x2(), line.y2(), Qt::red);
+        surface::guardedLine(s, line.x1(), line.y1(), line.x2(), line.y2(), Qt::red);
         if (drawn.isNull()) {
             QVERIFY(recorded.empty());
             return;
@@ -67,26 +68,26 @@ private slots:
     void nothingNonFiniteIsHandedOn() {
         surface::Surface s(QSize(60, 40), 1, 96, Qt::white);
         s.Scale(-300, 200, 300, -200);
-        scene::guardedLine(s, 0, 0, inf, 5, Qt::red);
-        scene::guardedLine(s, notANumber, 0, 5, 5, Qt::red);
-        scene::guardedLine(s, 0, 0, 5, -inf, Qt::red);
-        scene::guardedPSet(s, notANumber, 0, Qt::red);
-        scene::guardedPSet(s, 0, inf, Qt::red);
-        scene::guardedCircle(s, 0, 0, notANumber, Qt::red);
-        scene::guardedCircle(s, 0, 0, inf, Qt::red);
-        scene::guardedCircle(s, notANumber, 0, 1, Qt::red);
+        surface::guardedLine(s, 0, 0, inf, 5, Qt::red);
+        surface::guardedLine(s, notANumber, 0, 5, 5, Qt::red);
+        surface::guardedLine(s, 0, 0, 5, -inf, Qt::red);
+        surface::guardedPSet(s, notANumber, 0, Qt::red);
+        surface::guardedPSet(s, 0, inf, Qt::red);
+        surface::guardedCircle(s, 0, 0, notANumber, Qt::red);
+        surface::guardedCircle(s, 0, 0, inf, Qt::red);
+        surface::guardedCircle(s, notANumber, 0, 1, Qt::red);
         QVERIFY(recorded.empty());
     }
 
     void dotsAndCirclesOutsideTheBoxAreSkipped() {
         surface::Surface s(QSize(60, 40), 1, 96, Qt::white);
         s.Scale(-300, 200, 300, -200);
-        scene::guardedPSet(s, 3000, -2000, Qt::red);
-        scene::guardedPSet(s, 3000.5, 0, Qt::red);
-        scene::guardedPSet(s, 0, -2000.5, Qt::red);
-        scene::guardedCircle(s, -3000, 2000, 3000, Qt::red);
-        scene::guardedCircle(s, 0, 0, 3000.5, Qt::red);
-        scene::guardedCircle(s, 0, 2001, 1, Qt::red);
+        surface::guardedPSet(s, 3000, -2000, Qt::red);
+        surface::guardedPSet(s, 3000.5, 0, Qt::red);
+        surface::guardedPSet(s, 0, -2000.5, Qt::red);
+        surface::guardedCircle(s, -3000, 2000, 3000, Qt::red);
+        surface::guardedCircle(s, 0, 0, 3000.5, Qt::red);
+        surface::guardedCircle(s, 0, 2001, 1, Qt::red);
         QCOMPARE(recorded.size(), std::size_t(2));
         QCOMPARE(recorded[0].kind, DrawCall::Kind::Dot);
         QCOMPARE(recorded[1].kind, DrawCall::Kind::Circle);

@@ -1,4 +1,5 @@
-#include "optics/helpers.h"
+#include "geometry/helpers.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 
 #include <QTest>
@@ -11,12 +12,12 @@ const double pi32 = 3.1415927410125732; // 4·atn(1) as a 32-bit float
 
 double call(const QString& procedure, const QList<double>& a) {
     if (procedure == QLatin1String("pathTime"))
-        return optics::pathTime(a[0], a[1], a[2], a[3], a[4], a[5]);
+        return geometry::pathTime(a[0], a[1], a[2], a[3], a[4], a[5]);
     if (procedure == QLatin1String("signedAngle"))
-        return optics::signedAngle(a[0], a[1], a[2], a[3]);
+        return geometry::signedAngle(a[0], a[1], a[2], a[3]);
     if (procedure == QLatin1String("arcSin"))
-        return optics::arcSin(a[0]);
-    return optics::pointDistance(a[0], a[1], a[2], a[3]);
+        return geometry::arcSin(a[0]);
+    return geometry::pointDistance(a[0], a[1], a[2], a[3]);
 }
 
 } // namespace
@@ -25,9 +26,9 @@ class HelpersTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        scene::speedAir = 2;
-        scene::speedLens = 1;
-        scene::pi = float(pi32);
+        geometry::speedAir = 2;
+        geometry::speedLens = 1;
+        geometry::pi = float(pi32);
     }
 
     // tolerance 0: the result must be exactly the expected double.
@@ -78,18 +79,18 @@ private slots:
     }
 
     void pathTimeReadsTheSpeedsOnEveryCall() {
-        QCOMPARE(optics::pathTime(0, 0, 3, 4, 3, 5), 3.5);
-        scene::speedAir = 5;
-        scene::speedLens = 0.5f;
-        QCOMPARE(optics::pathTime(0, 0, 3, 4, 3, 5), 3.0);
+        QCOMPARE(geometry::pathTime(0, 0, 3, 4, 3, 5), 3.5);
+        geometry::speedAir = 5;
+        geometry::speedLens = 0.5f;
+        QCOMPARE(geometry::pathTime(0, 0, 3, 4, 3, 5), 3.0);
     }
 
     void arcSinRefreshesPiOnlyWithinRange() {
-        scene::pi = 3;
-        optics::arcSin(2);
-        QCOMPARE(scene::pi, 3.0f);
-        optics::arcSin(0.25);
-        QCOMPARE(double(scene::pi), pi32);
+        geometry::pi = 3;
+        geometry::arcSin(2);
+        QCOMPARE(geometry::pi, 3.0f);
+        geometry::arcSin(0.25);
+        QCOMPARE(double(geometry::pi), pi32);
     }
 };
 

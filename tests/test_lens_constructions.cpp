@@ -1,4 +1,6 @@
-#include "optics/helpers.h"
+#include "geometry/cardinal_points.h"
+#include "geometry/helpers.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 #include "support/harness.h"
 #include "timestep/lens_constructions.h"
@@ -39,7 +41,7 @@ private slots:
     void init() { harness::startProgram(); }
 
     void cardinalPointsOfTheStartUpLens() {
-        const pragmatik::CardinalPoints p = pragmatik::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
         QCOMPARE(p.thickness, 30.0);
         QCOMPARE(p.v1, -15.0);
         QCOMPARE(p.v2, 15.0);
@@ -53,12 +55,12 @@ private slots:
     }
 
     void imagesOfASourceAboveTheAxis() {
-        const timestep::ThinLensImage thin = timestep::thinLensImage(180, -200, 50);
+        const geometry::ThinLensImage thin = geometry::thinLensImage(180, -200, 50);
         QCOMPARE(thin.fThin, 90.0f);
         QVERIFY(near(thin.x, 163.6364, 5e-5));
         QVERIFY(near(thin.y, -40.9091, 5e-5));
-        const pragmatik::CardinalPoints p = pragmatik::cardinalPoints(180, 165);
-        const pragmatik::ThickLensImage thick = pragmatik::thickLensImage(p, -200, 50);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
+        const geometry::ThickLensImage thick = geometry::thickLensImage(p, -200, 50);
         QVERIFY(near(thick.x, 190.2527, 5e-5));
         QVERIFY(near(thick.y, -47.4725, 5e-5));
         // The thick-lens imaging equation, with the distances measured from H1 and H2.
@@ -81,7 +83,7 @@ private slots:
         QCOMPARE(w.kyklos->centreY(), float(ys));
         w.surface().FontSize = 8;
         harness::clearRecord();
-        timestep::drawLensConstructions();
+        timestep::drawLensConstructions(scene::form().surface(), scene::form().source());
 
         const std::vector<DrawCall> image = dots(blue);
         QCOMPARE(image.size(), std::size_t(1));
@@ -93,7 +95,7 @@ private slots:
         QCOMPARE(thinFoci[0].x1, 90.0);
         QCOMPARE(thinFoci[1].x1, -90.0);
 
-        const pragmatik::CardinalPoints p = pragmatik::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
         const std::vector<DrawCall> foci = dots(red);
         QCOMPARE(foci.size(), std::size_t(2));
         QCOMPARE(foci[0].x1, p.f1);
@@ -144,7 +146,7 @@ private slots:
         const float entryX = float(exitX - 25 * std::cos(0.2 + incidence));
         const float entryY = float(exitY - 25 * std::sin(0.2 + incidence));
         harness::clearRecord();
-        pragmatik::drawExitRefraction(exitX, exitY, entryX, entryY);
+        pragmatik::drawExitRefraction(scene::form().surface(), exitX, exitY, entryX, entryY);
         QCOMPARE(harness::drawn().size(), std::size_t(refracted ? 1 : 0));
         if (!refracted)
             return;
@@ -153,9 +155,9 @@ private slots:
         QCOMPARE(line.drawWidth, 1);
         QCOMPARE(line.x2, exitX + 300);
         const double inside =
-            optics::signedAngle(exitX - entryX, exitY - entryY, exitX + 165, exitY);
+            geometry::signedAngle(exitX - entryX, exitY - entryY, exitX + 165, exitY);
         const double outside =
-            optics::signedAngle(line.x2 - exitX, line.y2 - exitY, exitX + 165, exitY);
+            geometry::signedAngle(line.x2 - exitX, line.y2 - exitY, exitX + 165, exitY);
         QVERIFY(near(std::sin(outside), 2 * std::sin(inside), 1e-12));
     }
 };

@@ -1,3 +1,5 @@
+#include "geometry/lens.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -44,7 +46,7 @@ private slots:
         QCOMPARE(w.Label1->text(), label);
         const surface::DrawCall* marker = lastMarker();
         QVERIFY(marker);
-        const scene::Point m = scene::rearSurfacePoint(value);
+        const geometry::Point m = geometry::rearSurfacePoint(value);
         QCOMPARE(marker->x1, m.x);
         QCOMPARE(marker->y1, m.y);
         QCOMPARE(marker->drawWidth, 2);
@@ -57,11 +59,11 @@ private slots:
     }
 
     void markerOnTheAxisSitsOnTheRearVertex() {
-        const scene::Point m = scene::rearSurfacePoint(0);
+        const geometry::Point m = geometry::rearSurfacePoint(0);
         QCOMPARE(m.x, 15.0);
         QCOMPARE(m.y, 0.0);
-        const scene::Point top = scene::rearSurfacePoint(99);
-        QVERIFY(top.y > scene::lensHalfHeight); // above the upper rim, outside the lens
+        const geometry::Point top = geometry::rearSurfacePoint(99);
+        QVERIFY(top.y > geometry::lensHalfHeight); // above the upper rim, outside the lens
     }
 
     void arithmosaktinonShowsTheNumber_data() {

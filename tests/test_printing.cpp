@@ -1,7 +1,9 @@
 #include "beam/beam.h"
-#include "beam/exit_angle.h"
-#include "optics/helpers.h"
-#include "optics/lens_entry.h"
+#include "geometry/exit_angle.h"
+#include "geometry/helpers.h"
+#include "geometry/lens.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
 #include "print/page_job.h"
 #include "print/printed_beam.h"
 #include "scene/redraw.h"
@@ -120,10 +122,10 @@ std::vector<DrawCall> circlesAt(double x, double y) {
 // maxTime + 0.7 to the moment the chosen time after maxTime, as a 32-bit float.
 double secondRadius(int chosen, float maxTime) {
     const float moment = float(chosen + double(maxTime));
-    return float(scene::speedAir * (double(moment) - (double(maxTime) + 0.7)));
+    return float(geometry::speedAir * (double(moment) - (double(maxTime) + 0.7)));
 }
 
-bool isZero(const scene::RayOut& out) {
+bool isZero(const geometry::RayOut& out) {
     return out.x == 0 && out.y == 0 && out.time == 0;
 }
 
@@ -190,6 +192,28 @@ private slots:
         QVERIFY(tops[0] < tops[1]);
     }
 
+    // Over the same span, ten wavelengths in air stand against twenty in the lens: the air
+    // ticks lie speedAir·10 apart and the lens ticks speedLens·10.
+    void theScalesTickOneWavelengthApart() {
+        QTemporaryDir dir;
+        harness::clearRecord();
+        printToPdf(dir);
+        auto ticksBetween = [](double top, double bottom) {
+            std::vector<double> xs;
+            for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
+                if (call.x1 == call.x2 && call.y1 == top && call.y2 == bottom)
+                    xs.push_back(call.x1);
+            return xs;
+        };
+        std::vector<double> air, lens;
+        for (int i = 0; i <= 10; ++i)
+            air.push_back(-180 + 20.0 * i);
+        for (int i = 0; i <= 20; ++i)
+            lens.push_back(-180 + 10.0 * i);
+        QCOMPARE(ticksBetween(-180, -160), air);
+        QCOMPARE(ticksBetween(-150, -130), lens);
+    }
+
     void theFigureIsTurnedAboutThePageCentre() {
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-200, 50);
@@ -224,12 +248,12 @@ private slots:
         // The frame's fractions are those of the printable area, whose margins are even.
         const double printableWidth = axisEnd - axisStart;
         const double printableHeight = page.height() - 2.0 * margin;
-        QVERIFY(std::abs(scene::widthFrac - printableWidth / (printableWidth + printableHeight)) <
-                0.002);
-        QCOMPARE(scene::widthFrac + scene::heightFrac, 1.0f);
+        QVERIFY(std::abs(geometry::widthFrac -
+                         printableWidth / (printableWidth + printableHeight)) < 0.002);
+        QCOMPARE(geometry::widthFrac + geometry::heightFrac, 1.0f);
 
         // The source's rays start 200 units right of and 50 units below the centre.
-        const double unit = printableWidth / (1000.0 * scene::widthFrac);
+        const double unit = printableWidth / (1000.0 * geometry::widthFrac);
         const QPointF centre((axisStart + axisEnd) / 2.0, axisRow);
         QVERIFY(darkNear(page, centre + QPointF(200 * unit, 50 * unit), 2));
         QVERIFY(!darkNear(page, centre + QPointF(-200 * unit, -50 * unit), 6));
@@ -240,9 +264,9 @@ private slots:
         Kovril& w = scene::form();
         harness::setScroll(*w.xronosmetato, 17);
         w.Label6->setText(QString());
-        const float windowWidthFrac = scene::widthFrac;
-        scene::rayEndX = 123;
-        scene::rayEndY = -45;
+        const float windowWidthFrac = geometry::widthFrac;
+        geometry::rayEndX = 123;
+        geometry::rayEndY = -45;
         QLabel* const kept[] = {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label7};
         QStringList before;
         for (QLabel* label : kept)
@@ -256,10 +280,10 @@ private slots:
         QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=17"));
         for (std::size_t k = 0; k < std::size(kept); ++k)
             QCOMPARE(kept[k]->text(), before[k]);
-        QCOMPARE(scene::rayEndX, 123.0f);
-        QCOMPARE(scene::rayEndY, -45.0f);
+        QCOMPARE(geometry::rayEndX, 123.0f);
+        QCOMPARE(geometry::rayEndY, -45.0f);
         QCOMPARE(w.surface().image(), picture);
-        QVERIFY(scene::widthFrac != windowWidthFrac);
+        QVERIFY(geometry::widthFrac != windowWidthFrac);
         QVERIFY(w.surface().FillStyle == surface::FillMode::Solid);
         // Nothing of the page is filled: its fill style stays transparent.
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Circle))
@@ -268,12 +292,12 @@ private slots:
         // The next redraw takes the window's proportions again.
         harness::clearRecord();
         harness::setScroll(*w.thesiy, 20);
-        QCOMPARE(scene::widthFrac, windowWidthFrac);
+        QCOMPARE(geometry::widthFrac, windowWidthFrac);
         bool axis = false;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
             axis |= call.color == red && call.y1 == 0 && call.y2 == 0 &&
-                    std::abs(call.x1 + scene::halfWidth) < 1e-3 &&
-                    std::abs(call.x2 - scene::halfWidth) < 1e-3;
+                    std::abs(call.x1 + geometry::halfWidth) < 1e-3 &&
+                    std::abs(call.x2 - geometry::halfWidth) < 1e-3;
         QVERIFY(axis);
         const int row = harness::imagePixel(0, 0).y();
         QVERIFY(isRed(w.surface().image().pixelColor(0, row)));
@@ -288,19 +312,19 @@ private slots:
         const float x0 = w.kyklos->centreX();
         const float y0 = w.kyklos->centreY();
         const int n = 12;
-        beam::drawBeam(x0, y0, n);
-        const std::vector<double> exitY = scene::beamExitY;
-        const std::vector<float> entryX = scene::beamEntryX, time = scene::beamTime;
-        scene::beamEndX.assign(200, 7);
+        beam::drawBeam(w.surface(), {x0, y0}, n);
+        const std::vector<double> exitY = geometry::beamExitY;
+        const std::vector<float> entryX = geometry::beamEntryX, time = geometry::beamTime;
+        geometry::beamEndX.assign(200, 7);
 
         ImagePage page;
         harness::clearRecord();
         w.desmiakmetaPRINT(x0, y0, n);
-        QCOMPARE(scene::beamExitY, exitY);
-        QCOMPARE(scene::beamEntryX, entryX);
-        QCOMPARE(scene::beamTime, time);
-        QCOMPARE(scene::beamOut.size(), std::size_t(n + 1));
-        QCOMPARE(scene::beamEndX.size(), std::size_t(200));
+        QCOMPARE(geometry::beamExitY, exitY);
+        QCOMPARE(geometry::beamEntryX, entryX);
+        QCOMPARE(geometry::beamTime, time);
+        QCOMPARE(geometry::beamOut.size(), std::size_t(n + 1));
+        QCOMPARE(geometry::beamEndX.size(), std::size_t(200));
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         for (int i = 0; i <= n; ++i) {
             QCOMPARE(lines[2 * i].x1, double(x0));
@@ -330,8 +354,8 @@ private slots:
         ImagePage page;
         harness::clearRecord();
         w.desmiakmetaPRINT(w.kyklos->centreX(), w.kyklos->centreY(), 0);
-        QCOMPARE(scene::beamExitX[0], 15.0);
-        QCOMPARE(beam::leavesLens(0), leaves);
+        QCOMPARE(geometry::beamExitX[0], 15.0);
+        QCOMPARE(geometry::leavesLens(0), leaves);
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
@@ -341,7 +365,7 @@ private slots:
         if (!leaves) {
             QVERIFY(continued.empty());
             QVERIFY(circles.empty());
-            QVERIFY(isZero(scene::beamOut[0]));
+            QVERIFY(isZero(geometry::beamOut[0]));
             return;
         }
         QCOMPARE(continued.size(), std::size_t(1));
@@ -350,12 +374,12 @@ private slots:
         QCOMPARE(circles.size(), std::size_t(2));
         QCOMPARE(circles[0].x1, 15.0);
         QCOMPARE(circles[0].y1, 0.0);
-        QCOMPARE(circles[0].radius, 1.5 * scene::speedAir);
+        QCOMPARE(circles[0].radius, 1.5 * geometry::speedAir);
         // The second wavelet has grown from maxTime + 0.7 to maxTime plus the chosen time.
-        QCOMPARE(circles[1].radius, secondRadius(5, scene::beamTime[0]));
-        QVERIFY(!isZero(scene::beamOut[0]));
-        QCOMPARE(scene::beamOut[0].x, scene::rayOut.x);
-        QCOMPARE(scene::beamOut[0].time, scene::rayOut.time);
+        QCOMPARE(circles[1].radius, secondRadius(5, geometry::beamTime[0]));
+        QVERIFY(!isZero(geometry::beamOut[0]));
+        QCOMPARE(geometry::beamOut[0].x, geometry::rayOut.x);
+        QCOMPARE(geometry::beamOut[0].time, geometry::rayOut.time);
     }
 
     void theChosenTimeChangesOnlyTheSecondWavelets() {
@@ -374,8 +398,8 @@ private slots:
         int leaving = 0;
         float maxTime = 0;
         for (int i = 0; i <= n; ++i) {
-            leaving += beam::leavesLens(i);
-            maxTime = std::max(maxTime, scene::beamTime[i]);
+            leaving += geometry::leavesLens(i);
+            maxTime = std::max(maxTime, geometry::beamTime[i]);
         }
         QVERIFY(leaving > 1 && leaving < n + 1);
         QCOMPARE(circles[0].size(), std::size_t(2 * leaving));
@@ -397,33 +421,34 @@ private slots:
     void aRayAtTheCriticalAngleGetsNoSecondWavelet() {
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-30, 100);
-        const scene::Point leaving = scene::rearSurfacePoint(-30);
-        const optics::LensEntry entry = optics::findLensEntry(leaving.x, leaving.y);
+        const geometry::Point leaving = geometry::rearSurfacePoint(-30);
+        const geometry::LensEntry entry =
+            geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), leaving.x, leaving.y);
         // From the source the ray at the rear vertex is beyond the critical angle; in the
         // arrays it meets the surface at exactly that angle, from an entry 30° off the axis.
         const float entryX = float(15 - 20 * std::cos(M_PI / 6));
         const float entryY = float(20 * std::sin(M_PI / 6));
         double vertexX = entryX + std::sqrt(3.0) * entryY;
         for (int k = 0; k < 200; ++k) {
-            const double angle = std::abs(
-                optics::signedAngle(vertexX - entryX, -entryY, vertexX + scene::curveCentreX, 0));
-            if (angle == optics::criticalAngle())
+            const double angle = std::abs(geometry::signedAngle(
+                vertexX - entryX, -entryY, vertexX + geometry::curveCentreX, 0));
+            if (angle == geometry::criticalAngle())
                 break;
-            vertexX = std::nextafter(vertexX, angle > optics::criticalAngle() ? 100.0 : 0.0);
+            vertexX = std::nextafter(vertexX, angle > geometry::criticalAngle() ? 100.0 : 0.0);
         }
-        using namespace scene;
+        using namespace geometry;
         beamExitX = {leaving.x, vertexX};
         beamExitY = {leaving.y, 0};
         beamEntryX = {entry.x, entryX};
         beamEntryY = {entry.y, entryY};
         beamTime = {entry.time, entry.time - 3};
         beamOut.assign(2, {});
-        QCOMPARE(std::abs(beam::exitAngle(1)), optics::criticalAngle());
-        QVERIFY(beam::leavesLens(0) && beam::leavesLens(1));
+        QCOMPARE(std::abs(geometry::exitAngle(1)), geometry::criticalAngle());
+        QVERIFY(geometry::leavesLens(0) && geometry::leavesLens(1));
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeyondLens(w, 1);
+        print::printBeyondLens(*page.page, w.source(), 1, w.xronosmetato->Value());
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))

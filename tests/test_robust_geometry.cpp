@@ -1,9 +1,10 @@
 // The numeric procedures under any arguments: random ones, and the extremes a caller could
 // hand them (zero, tiny, huge, equal points, infinities, NaN). Each must come back, and with
 // something its callers can use.
-#include "continuation/crossing.h"
-#include "optics/helpers.h"
-#include "optics/search.h"
+#include "geometry/crossing.h"
+#include "geometry/helpers.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 
 #include <QTest>
@@ -83,13 +84,13 @@ class RobustGeometryTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        scene::speedAir = 2;
-        scene::speedLens = 1;
-        scene::curveCentreX = 165;
-        scene::curveRadius = 180;
-        scene::pi = float(4 * std::atan(1.0));
-        scene::halfWidth = 300;
-        scene::halfHeight = 200;
+        geometry::speedAir = 2;
+        geometry::speedLens = 1;
+        geometry::curveCentreX = 165;
+        geometry::curveRadius = 180;
+        geometry::pi = float(4 * std::atan(1.0));
+        geometry::halfWidth = 300;
+        geometry::halfHeight = 200;
     }
 
     void arcSinIsNeverNaN() {
@@ -100,7 +101,7 @@ private slots:
                          std::nextafter(1.0, 0.0), std::nextafter(-1.0, 0.0)})
             xs.push_back(x);
         for (double x : xs) {
-            const double a = optics::arcSin(x);
+            const double a = geometry::arcSin(x);
             QVERIFY2(std::isfinite(a) && std::abs(a) <= halfPi32, qPrintable(numbers({x, a})));
             if (std::abs(x) < 1)
                 QVERIFY2(std::abs(std::sin(a) - x) < 1e-12, qPrintable(numbers({x, a})));
@@ -116,14 +117,14 @@ private slots:
             for (double ay : extremes)
                 for (double bx : extremes)
                     for (double by : extremes) {
-                        const double a = optics::signedAngle(ax, ay, bx, by);
+                        const double a = geometry::signedAngle(ax, ay, bx, by);
                         QVERIFY2(std::isfinite(a) && std::abs(a) <= halfPi32,
                                  qPrintable(numbers({ax, ay, bx, by, a})));
-                        QCOMPARE(optics::signedAngle(bx, by, ax, ay), -a);
+                        QCOMPARE(geometry::signedAngle(bx, by, ax, ay), -a);
                     }
         for (int i = 0; i < 100000; ++i) {
             const double ax = ordinary(), ay = ordinary(), bx = ordinary(), by = ordinary();
-            const double a = optics::signedAngle(ax, ay, bx, by);
+            const double a = geometry::signedAngle(ax, ay, bx, by);
             const double expected =
                 (ax == 0 && ay == 0) || (bx == 0 && by == 0) ? 0.0 : foldedAngle(ax, ay, bx, by);
             // Near ±pi/2 the angle from its sine loses half the digits.
@@ -138,7 +139,7 @@ private slots:
             double v[6];
             for (double& x : v)
                 x = extreme ? anyExtreme() : ordinary();
-            const double t = optics::pathTime(v[0], v[1], v[2], v[3], v[4], v[5]);
+            const double t = geometry::pathTime(v[0], v[1], v[2], v[3], v[4], v[5]);
             const auto args = {v[0], v[1], v[2], v[3], v[4], v[5]};
             if (anyNaN(args)) {
                 QVERIFY(std::isnan(t));
@@ -154,7 +155,7 @@ private slots:
         }
         for (double x : extremes) {
             if (std::isfinite(x))
-                QCOMPARE(optics::pathTime(x, -x, x, -x, x, -x), 0.0);
+                QCOMPARE(geometry::pathTime(x, -x, x, -x, x, -x), 0.0);
         }
     }
 
@@ -169,8 +170,8 @@ private slots:
                 c[2] = std::abs(c[2]);
                 c[5] = std::abs(c[5]);
             }
-            const continuation::CrossingPair p =
-                continuation::circleCrossing(c[0], c[1], c[2], c[3], c[4], c[5]);
+            const geometry::CrossingPair p =
+                geometry::circleCrossing(c[0], c[1], c[2], c[3], c[4], c[5]);
             const auto args = {c[0], c[1], c[2], c[3], c[4], c[5]};
             if (!p.found) {
                 QVERIFY(p.x1 == 0 && p.y1 == 0 && p.x2 == 0 && p.y2 == 0);
@@ -209,15 +210,15 @@ private slots:
     // A point on the border's lines, or (0, 0) when there is none; from inside the window
     // along any direction, the point where the ray leaves it.
     void borderPointLiesOnTheBorder() {
-        const float w = scene::halfWidth;
-        const float h = scene::halfHeight;
+        const float w = geometry::halfWidth;
+        const float h = geometry::halfHeight;
         for (int i = 0; i < 300000; ++i) {
             const bool extreme = i % 3 == 0;
             const double x0 = extreme ? anyExtreme() : ordinary(w);
             const double y0 = extreme ? anyExtreme() : ordinary(h);
             const double dx = extreme ? anyExtreme() : ordinary();
             const double dy = extreme ? anyExtreme() : ordinary();
-            const continuation::BorderHit b = continuation::borderPoint(x0, y0, dx, dy);
+            const geometry::BorderHit b = geometry::borderPoint(x0, y0, dx, dy);
             const auto args = {x0, y0, dx, dy};
             QVERIFY2(std::isfinite(b.x) && std::isfinite(b.y), qPrintable(numbers(args)));
             const bool onBorder = std::abs(b.x) == w || std::abs(b.y) == h;
@@ -249,13 +250,13 @@ private slots:
                 for (double tx : extremes)
                     for (double ty :
                          {0.0, 30.0, -1e300, limits::infinity(), limits::quiet_NaN(), tx}) {
-                        for (auto test : {optics::StepTest::Double, optics::StepTest::Single}) {
-                            const optics::LensSearch s =
-                                optics::searchLensEntry(sx, sy, tx, ty, test);
+                        for (auto test : {geometry::StepTest::Double, geometry::StepTest::Single}) {
+                            const geometry::LensSearch s =
+                                geometry::searchLensEntry(sx, sy, tx, ty, test);
                             ++searches;
                             const auto args = {double(sx), double(sy), tx, ty};
                             QVERIFY2(s.evaluations >= 1 &&
-                                         s.evaluations <= optics::searchRoundLimit,
+                                         s.evaluations <= geometry::searchRoundLimit,
                                      qPrintable(numbers(args)));
                             if (!s.found) {
                                 QVERIFY(s.x == 0 && s.y == 0 && s.time == 0);
@@ -268,8 +269,8 @@ private slots:
                     }
         QVERIFY(searches > 10000);
         // A limit of a few rounds is met: the walk gives up with zeros.
-        const optics::LensSearch cut =
-            optics::searchLensEntry(-200, 0, 15, 0, optics::StepTest::Double, 5);
+        const geometry::LensSearch cut =
+            geometry::searchLensEntry(-200, 0, 15, 0, geometry::StepTest::Double, 5);
         QVERIFY(!cut.found);
         QCOMPARE(cut.evaluations, 5);
         QVERIFY(cut.x == 0 && cut.y == 0 && cut.time == 0);

@@ -1,5 +1,6 @@
-#include "optics/helpers.h"
-#include "optics/search.h"
+#include "geometry/helpers.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 
 #include <QTest>
@@ -11,11 +12,11 @@ namespace {
 
 // The start-up lens and speeds, without a window.
 void startUpLens() {
-    scene::curveCentreX = 165;
-    scene::curveRadius = 180;
-    scene::speedAir = 2;
-    scene::speedLens = 1;
-    scene::pi = float(4 * std::atan(1.0));
+    geometry::curveCentreX = 165;
+    geometry::curveRadius = 180;
+    geometry::speedAir = 2;
+    geometry::speedLens = 1;
+    geometry::pi = float(4 * std::atan(1.0));
 }
 
 // The rear-surface point at height v.
@@ -34,23 +35,23 @@ private slots:
 
     void workedExample_data() {
         QTest::addColumn<int>("test");
-        QTest::newRow("procedure") << int(optics::StepTest::Double);
-        QTest::newRow("button") << int(optics::StepTest::Single);
+        QTest::newRow("procedure") << int(geometry::StepTest::Double);
+        QTest::newRow("button") << int(geometry::StepTest::Single);
     }
     void workedExample() {
         QFETCH(int, test);
         double tx, ty;
         rearPoint(30, tx, ty);
-        const optics::LensSearch s =
-            optics::searchLensEntry(-200, 0, tx, ty, optics::StepTest(test));
+        const geometry::LensSearch s =
+            geometry::searchLensEntry(-200, 0, tx, ty, geometry::StepTest(test));
         QVERIFY(s.found);
         QVERIFY2(std::abs(s.x - -12.454) < 1e-3, qPrintable(QString::number(s.x, 'g', 10)));
         QVERIFY2(std::abs(s.y - 30.166) < 1e-3, qPrintable(QString::number(s.y, 'g', 10)));
         QVERIFY(std::abs(s.time - 119.92) < 5e-3);
         QCOMPARE(s.evaluations, 76);
         QCOMPARE(s.reversals, 19);
-        QCOMPARE(s.time, optics::pathTime(-200, 0, s.x, s.y, tx, ty));
-        QCOMPARE(scene::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
+        QCOMPARE(s.time, geometry::pathTime(-200, 0, s.x, s.y, tx, ty));
+        QCOMPARE(geometry::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
     }
 
     // Off the axis the least-time point obeys the law of refraction with index 2, and every
@@ -61,8 +62,8 @@ private slots:
                 for (double v : {-99.0, -45.0, -1.0, 20.0, 71.0, 99.0}) {
                     double tx, ty;
                     rearPoint(v, tx, ty);
-                    const optics::LensSearch s = optics::searchLensEntry(
-                        float(sourceX), float(sourceY), tx, ty, optics::StepTest::Single);
+                    const geometry::LensSearch s = geometry::searchLensEntry(
+                        float(sourceX), float(sourceY), tx, ty, geometry::StepTest::Single);
                     const QByteArray where = QByteArray::number(sourceX) + ',' +
                                              QByteArray::number(sourceY) + " v " +
                                              QByteArray::number(v);
@@ -72,9 +73,9 @@ private slots:
                     const double normalX = 165 - s.x;
                     const double normalY = -s.y;
                     const double incidence =
-                        optics::signedAngle(s.x - sourceX, s.y - sourceY, normalX, normalY);
+                        geometry::signedAngle(s.x - sourceX, s.y - sourceY, normalX, normalY);
                     const double refraction =
-                        optics::signedAngle(tx - s.x, ty - s.y, normalX, normalY);
+                        geometry::signedAngle(tx - s.x, ty - s.y, normalX, normalY);
                     const double index = std::sin(incidence) / std::sin(refraction);
                     QVERIFY2(std::abs(index - 2) < 5e-3,
                              where + " index " + QByteArray::number(index));
@@ -83,7 +84,7 @@ private slots:
                     for (double d : {-1e-4, 1e-4}) {
                         const double nx = 165 - 180 * std::cos(theta + d);
                         const double ny = 180 * std::sin(theta + d);
-                        QVERIFY2(optics::pathTime(sourceX, sourceY, nx, ny, tx, ty) > s.time,
+                        QVERIFY2(geometry::pathTime(sourceX, sourceY, nx, ny, tx, ty) > s.time,
                                  where);
                     }
                 }
@@ -96,15 +97,15 @@ private slots:
         rearPoint(-99, tx, ty);
         const float sourceX = -50;
         const float sourceY = -300;
-        const optics::LensSearch s =
-            optics::searchLensEntry(sourceX, sourceY, tx, ty, optics::StepTest::Single);
+        const geometry::LensSearch s =
+            geometry::searchLensEntry(sourceX, sourceY, tx, ty, geometry::StepTest::Single);
         QVERIFY(s.found);
-        QVERIFY(s.y < -scene::lensHalfHeight - 10);
-        const double firstStep = 2 * double(scene::pi) / 180;
-        const double theta0 = -std::atan(double(scene::lensHalfHeight) / 165);
+        QVERIFY(s.y < -geometry::lensHalfHeight - 10);
+        const double firstStep = 2 * double(geometry::pi) / 180;
+        const double theta0 = -std::atan(double(geometry::lensHalfHeight) / 165);
         auto timeAt = [&](double theta) {
-            return optics::pathTime(sourceX, sourceY, 165 - 180 * std::cos(theta),
-                                    180 * std::sin(theta), tx, ty);
+            return geometry::pathTime(sourceX, sourceY, 165 - 180 * std::cos(theta),
+                                      180 * std::sin(theta), tx, ty);
         };
         QVERIFY(timeAt(theta0 + firstStep) > timeAt(theta0));
         // The best point lies well below the rim.
@@ -124,8 +125,8 @@ private slots:
         QFETCH(bool, found);
         double tx, ty;
         rearPoint(30, tx, ty);
-        const optics::LensSearch s =
-            optics::searchLensEntry(-200, 0, tx, ty, optics::StepTest::Double, limit);
+        const geometry::LensSearch s =
+            geometry::searchLensEntry(-200, 0, tx, ty, geometry::StepTest::Double, limit);
         QCOMPARE(s.found, found);
         QCOMPARE(s.evaluations, std::min(limit, 76)); // the first and one per round after it
         if (!found) {

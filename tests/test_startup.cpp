@@ -1,3 +1,5 @@
+#include "geometry/lens.h"
+#include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -52,9 +54,9 @@ private slots:
         QCOMPARE(std::abs(s.ScaleWidth()) + std::abs(s.ScaleHeight()), 1000.0f);
         QCOMPARE(s.ScaleLeft(), -s.ScaleWidth() / 2);
         QVERIFY(s.ScaleHeight() < 0);
-        QCOMPARE(scene::halfWidth, 500 * scene::widthFrac);
+        QCOMPARE(geometry::halfWidth, 500 * geometry::widthFrac);
         const QSize size = scene::form().size();
-        QCOMPARE(scene::widthFrac, float(double(size.width()) / (size.width() + size.height())));
+        QCOMPARE(geometry::widthFrac, float(double(size.width()) / (size.width() + size.height())));
         // One unit is the same length across and down: circles stay round.
         const double across = s.toPaint(1, 0).x() - s.toPaint(0, 0).x();
         const double down = s.toPaint(0, 0).y() - s.toPaint(0, 1).y();
@@ -62,17 +64,17 @@ private slots:
     }
 
     void sceneState() {
-        QCOMPARE(scene::curveCentreX, 165.0f);
-        QCOMPARE(scene::curveRadius, 180.0f);
-        QCOMPARE(scene::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
-        QCOMPARE(double(scene::pi), 3.1415927410125732);
-        QCOMPARE(scene::speedAir, 2.0f);
-        QCOMPARE(scene::speedLens, 1.0f);
-        QCOMPARE(scene::sineRatio, 2.0f);
-        QVERIFY(std::abs(scene::leftArcStart - 2.7305) < 1e-4);
-        QVERIFY(std::abs(scene::leftArcEnd - 3.5527) < 1e-4);
-        QVERIFY(std::abs(scene::rightArcStart - 5.8720) < 1e-4);
-        QVERIFY(std::abs(scene::rightArcEnd - 0.41114) < 1e-5);
+        QCOMPARE(geometry::curveCentreX, 165.0f);
+        QCOMPARE(geometry::curveRadius, 180.0f);
+        QCOMPARE(geometry::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
+        QCOMPARE(double(geometry::pi), 3.1415927410125732);
+        QCOMPARE(geometry::speedAir, 2.0f);
+        QCOMPARE(geometry::speedLens, 1.0f);
+        QCOMPARE(geometry::sineRatio, 2.0f);
+        QVERIFY(std::abs(geometry::leftArcStart - 2.7305) < 1e-4);
+        QVERIFY(std::abs(geometry::leftArcEnd - 3.5527) < 1e-4);
+        QVERIFY(std::abs(geometry::rightArcStart - 5.8720) < 1e-4);
+        QVERIFY(std::abs(geometry::rightArcEnd - 0.41114) < 1e-5);
     }
 
     void originPixelIsTheCentreAndInsideTheLens() {
@@ -99,7 +101,7 @@ private slots:
     }
 
     void axisRunsAcrossTheWindow() {
-        const double edge = scene::halfWidth - 1;
+        const double edge = geometry::halfWidth - 1;
         QCOMPARE(colourAt(-edge, 0), red);
         QCOMPARE(colourAt(edge, 0), red);
         QCOMPARE(colourAt(100, 0), red);
@@ -110,7 +112,7 @@ private slots:
         QCOMPARE(w.shmeio->centreX(), -15.0f);
         QCOMPARE(w.shmeio->centreY(), 0.0f);
         // The yellow marker stands just behind the rear vertex, at (16.8, 0).
-        const scene::Point marker = scene::pointBehindRearSurface(0);
+        const geometry::Point marker = geometry::pointBehindRearSurface(0);
         QVERIFY(std::abs(marker.x - 16.8) < 1e-4);
         QCOMPARE(colourAt(16.8, 0.3), yellow);
         QVERIFY(blackBetween(14.5, 16.8, 0.5));
@@ -132,8 +134,8 @@ private slots:
     void controlsLaidOutInTheFrame() {
         Kovril& w = scene::form();
         const surface::Surface& s = w.surface();
-        const double u = scene::widthFrac;
-        const double v = scene::heightFrac;
+        const double u = geometry::widthFrac;
+        const double v = geometry::heightFrac;
         auto pixelX = [&](double x) { return qRound(s.toPaint(x, 0).x()); };
         auto pixelY = [&](double y) { return qRound(s.toPaint(0, y).y()); };
         QCOMPARE(w.Command6->size(), w.Command1->size());

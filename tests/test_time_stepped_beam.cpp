@@ -1,4 +1,6 @@
-#include "beam/exit_angle.h"
+#include "geometry/cardinal_points.h"
+#include "geometry/exit_angle.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 #include "support/harness.h"
 #include "timestep/pragmatik.h"
@@ -22,7 +24,7 @@ const QColor background(236, 236, 236);
 // picture; the record starts after it.
 QPointF markTheCorner() {
     surface::Surface& s = scene::form().surface();
-    const QPointF mark(-0.9 * scene::halfWidth, -0.9 * scene::halfHeight);
+    const QPointF mark(-0.9 * geometry::halfWidth, -0.9 * geometry::halfHeight);
     s.DrawWidth = 5;
     s.PSet(mark.x(), mark.y(), blue);
     s.DrawWidth = 1;
@@ -31,7 +33,7 @@ QPointF markTheCorner() {
 }
 
 double halfAngle() {
-    return std::atan(double(scene::lensHalfHeight) / scene::curveCentreX);
+    return std::atan(double(geometry::lensHalfHeight) / geometry::curveCentreX);
 }
 
 std::size_t count(DrawCall::Kind kind, QColor color, int width) {
@@ -47,7 +49,7 @@ bool finite(const DrawCall& c) {
 }
 
 bool insideTheBox(double x, double y) {
-    return std::abs(x) <= 10.0 * scene::halfWidth && std::abs(y) <= 10.0 * scene::halfHeight;
+    return std::abs(x) <= 10.0 * geometry::halfWidth && std::abs(y) <= 10.0 * geometry::halfHeight;
 }
 
 void runBeam(int n) {
@@ -70,10 +72,11 @@ private slots:
         const double expected[] = {-halfAngle() / 2, 0, halfAngle() / 2};
         for (int i = 0; i <= 2; ++i) {
             const double angle =
-                std::atan2(scene::beamExitY[i], scene::beamExitX[i] + scene::curveCentreX);
+                std::atan2(geometry::beamExitY[i], geometry::beamExitX[i] + geometry::curveCentreX);
             QVERIFY(std::abs(angle - expected[i]) < 1e-12);
-            QCOMPARE(std::hypot(scene::beamExitY[i], scene::beamExitX[i] + scene::curveCentreX),
-                     double(scene::curveRadius));
+            QCOMPARE(
+                std::hypot(geometry::beamExitY[i], geometry::beamExitX[i] + geometry::curveCentreX),
+                double(geometry::curveRadius));
         }
     }
 
@@ -87,17 +90,17 @@ private slots:
     void everyArrayIsRecreatedForTheBeam() {
         QFETCH(int, n);
         const std::size_t size = std::size_t(n) + 1;
-        scene::beamEndX.assign(200, 7);
-        scene::beamOut.assign(200, {1, 2, 3});
+        geometry::beamEndX.assign(200, 7);
+        geometry::beamOut.assign(200, {1, 2, 3});
         runBeam(n);
         for (std::size_t s :
-             {scene::beamExitX.size(), scene::beamExitY.size(), scene::beamEntryX.size(),
-              scene::beamEntryY.size(), scene::beamTime.size(), scene::beamEndX.size(),
-              scene::beamEndY.size(), scene::beamOut.size()})
+             {geometry::beamExitX.size(), geometry::beamExitY.size(), geometry::beamEntryX.size(),
+              geometry::beamEntryY.size(), geometry::beamTime.size(), geometry::beamEndX.size(),
+              geometry::beamEndY.size(), geometry::beamOut.size()})
             QCOMPARE(s, size);
         // With an even n the middle ray leaves at the rear vertex.
-        QCOMPARE(scene::beamExitX[n / 2], 15.0);
-        QVERIFY(std::abs(scene::beamExitY[n / 2]) < 1e-12);
+        QCOMPARE(geometry::beamExitX[n / 2], 15.0);
+        QVERIFY(std::abs(geometry::beamExitY[n / 2]) < 1e-12);
         // The beam comes first: source to entry to exit for every ray, in the foreground colour.
         const Kovril& w = scene::form();
         const std::vector<DrawCall>& calls = harness::drawn();
@@ -107,9 +110,9 @@ private slots:
             const DrawCall& through = calls[2 * i + 1];
             QCOMPARE(in.x1, double(w.kyklos->centreX()));
             QCOMPARE(in.y1, double(w.kyklos->centreY()));
-            QCOMPARE(in.x2, double(scene::beamEntryX[i]));
-            QCOMPARE(through.x1, double(scene::beamEntryX[i]));
-            QCOMPARE(through.y2, scene::beamExitY[i]);
+            QCOMPARE(in.x2, double(geometry::beamEntryX[i]));
+            QCOMPARE(through.x1, double(geometry::beamEntryX[i]));
+            QCOMPARE(through.y2, geometry::beamExitY[i]);
             QCOMPARE(in.color, QColor(Qt::black));
             QCOMPARE(through.color, QColor(Qt::black));
         }
@@ -121,18 +124,18 @@ private slots:
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
-            if (!beam::leavesLens(i)) {
-                QCOMPARE(scene::beamEndX[i], 0.0f);
-                QCOMPARE(scene::beamEndY[i], 0.0f);
-                QCOMPARE(scene::beamOut[i].x, 0.0f);
-                QCOMPARE(scene::beamOut[i].time, 0.0f);
+            if (!geometry::leavesLens(i)) {
+                QCOMPARE(geometry::beamEndX[i], 0.0f);
+                QCOMPARE(geometry::beamEndY[i], 0.0f);
+                QCOMPARE(geometry::beamOut[i].x, 0.0f);
+                QCOMPARE(geometry::beamOut[i].time, 0.0f);
                 continue;
             }
             ++leaving;
-            const float x = scene::beamEndX[i];
-            const float y = scene::beamEndY[i];
-            QVERIFY(x == scene::halfWidth || std::abs(y) == scene::halfHeight);
-            QVERIFY(scene::beamOut[i].time >= 2);
+            const float x = geometry::beamEndX[i];
+            const float y = geometry::beamEndY[i];
+            QVERIFY(x == geometry::halfWidth || std::abs(y) == geometry::halfHeight);
+            QVERIFY(geometry::beamOut[i].time >= 2);
             bool dot = false;
             for (const DrawCall& call : harness::drawn())
                 dot |= call.kind == DrawCall::Kind::Dot && call.x1 == x && call.y1 == y &&
@@ -151,8 +154,8 @@ private slots:
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-200, 0);
         runBeam(2);
-        QCOMPARE(scene::beamEndX[1], scene::halfWidth);
-        QVERIFY(std::abs(scene::beamEndY[1]) < 1e-3);
+        QCOMPARE(geometry::beamEndX[1], geometry::halfWidth);
+        QVERIFY(std::abs(geometry::beamEndY[1]) < 1e-3);
         bool axial = false;
         for (const DrawCall& call : harness::drawn())
             axial |= call.kind == DrawCall::Kind::Line && call.color == red &&
@@ -192,14 +195,14 @@ private slots:
         QVERIFY(fill < firstRed);
         int leaving = 0;
         for (int i = 0; i <= w.arithmosaktinon->Value(); ++i)
-            leaving += beam::leavesLens(i);
+            leaving += geometry::leavesLens(i);
         QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
     }
 
     // Sources that leave parts of the constructions undefined: everything else is drawn and
     // nothing drawn is non-finite or outside the box.
     void guardedSourcePositions_data() {
-        const pragmatik::CardinalPoints p = pragmatik::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("thinImage");
@@ -231,7 +234,7 @@ private slots:
                 if (call.kind == DrawCall::Kind::Dot || call.kind == DrawCall::Kind::Circle)
                     QVERIFY(insideTheBox(call.x1, call.y1));
                 if (call.kind == DrawCall::Kind::Circle)
-                    QVERIFY(call.radius <= 10.0 * scene::halfWidth);
+                    QVERIFY(call.radius <= 10.0 * geometry::halfWidth);
             }
             // What stays defined is still drawn.
             QCOMPARE(count(DrawCall::Kind::Dot, blue, 15), std::size_t(thinImage ? 2 : 0));

@@ -1,5 +1,6 @@
-#include "beam/exit_angle.h"
-#include "optics/helpers.h"
+#include "geometry/exit_angle.h"
+#include "geometry/helpers.h"
+#include "geometry/state.h"
 #include "scene/state.h"
 #include "support/harness.h"
 #include "timestep/wavefronts.h"
@@ -36,11 +37,11 @@ std::vector<DrawCall> circlesAt(double x, double y) {
 struct Ray {
     double exitX, exitY;
     float entryX, entryY, time;
-    scene::RayOut out;
+    geometry::RayOut out;
 };
 
 void fillBeam(const std::vector<Ray>& rays) {
-    using namespace scene;
+    using namespace geometry;
     const std::size_t n = rays.size();
     beamExitX.assign(n, 0);
     beamExitY.assign(n, 0);
@@ -66,10 +67,10 @@ double criticalExitX() {
     double x = std::sqrt(3.0);
     for (int k = 0; k < 64; ++k) {
         const double below = std::nextafter(x, 0.0);
-        const double angle = optics::signedAngle(x, -1, x + scene::curveCentreX, 0);
-        if (angle == optics::criticalAngle())
+        const double angle = geometry::signedAngle(x, -1, x + geometry::curveCentreX, 0);
+        if (angle == geometry::criticalAngle())
             return x;
-        x = angle > optics::criticalAngle() ? std::nextafter(x, 10.0) : below;
+        x = angle > geometry::criticalAngle() ? std::nextafter(x, 10.0) : below;
     }
     return 0;
 }
@@ -97,34 +98,35 @@ private slots:
         float maxTime = 0;
         int slowest = 0;
         for (int i = 0; i <= n; ++i)
-            if (scene::beamTime[i] > maxTime) {
-                maxTime = scene::beamTime[i];
+            if (geometry::beamTime[i] > maxTime) {
+                maxTime = geometry::beamTime[i];
                 slowest = i;
             }
-        QVERIFY(beam::leavesLens(slowest));
+        QVERIFY(geometry::leavesLens(slowest));
 
         const float grown = float(2.0 * (t - 0.7));
         int leaving = 0;
         for (int i = 0; i <= n; ++i) {
             const std::vector<DrawCall> wavelets =
-                circlesAt(scene::beamExitX[i], scene::beamExitY[i]);
-            if (!beam::leavesLens(i)) {
+                circlesAt(geometry::beamExitX[i], geometry::beamExitY[i]);
+            if (!geometry::leavesLens(i)) {
                 QVERIFY(wavelets.empty());
                 continue;
             }
             ++leaving;
             QCOMPARE(wavelets.size(), std::size_t(1));
-            const double radius = scene::speedAir * (maxTime + 1.5 - double(scene::beamTime[i]));
+            const double radius =
+                geometry::speedAir * (maxTime + 1.5 - double(geometry::beamTime[i]));
             QCOMPARE(wavelets.front().radius, double(float(radius)));
             QVERIFY(!wavelets.front().filled);
             if (i == slowest)
-                QCOMPARE(wavelets.front().radius, 1.5 * scene::speedAir);
+                QCOMPARE(wavelets.front().radius, 1.5 * geometry::speedAir);
             // The second circle sits where the ray has got to at the reference time.
-            const double alpha = std::atan((scene::beamOut[i].y - scene::beamExitY[i]) /
-                                           (scene::beamOut[i].x - scene::beamExitX[i]));
+            const double alpha = std::atan((geometry::beamOut[i].y - geometry::beamExitY[i]) /
+                                           (geometry::beamOut[i].x - geometry::beamExitX[i]));
             const std::vector<DrawCall> second =
-                circlesAt(scene::beamExitX[i] + radius * std::cos(alpha),
-                          scene::beamExitY[i] + radius * std::sin(alpha));
+                circlesAt(geometry::beamExitX[i] + radius * std::cos(alpha),
+                          geometry::beamExitY[i] + radius * std::sin(alpha));
             QCOMPARE(second.size(), std::size_t(1));
             QCOMPARE(second.front().radius, double(grown));
         }
@@ -143,12 +145,12 @@ private slots:
             {10, -40, -10, -40, 105, {10, -30, 2}}, // continued straight upwards
             {10, 40, -10, 40, 105, {10, 30, 2}},    // continued straight downwards
         });
-        QCOMPARE(std::abs(beam::exitAngle(1)), optics::criticalAngle());
-        QVERIFY(!beam::leavesLens(2));
+        QCOMPARE(std::abs(geometry::exitAngle(1)), geometry::criticalAngle());
+        QVERIFY(!geometry::leavesLens(2));
         harness::clearRecord();
         timestep::drawWavefronts(w.surface(), 120 + 30, 4);
 
-        const double grown = scene::speedAir * (30 - 0.7);
+        const double grown = geometry::speedAir * (30 - 0.7);
         const std::vector<DrawCall> axial = circlesAt(15, 0);
         QCOMPARE(axial.size(), std::size_t(1));
         QCOMPARE(axial.front().radius, double(float(2 * 21.5)));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "geometry/point.h"
+#include "surface/surface.h"
+
 #include <cstdint>
 
 namespace beam {
@@ -8,6 +11,9 @@ namespace beam {
 // spread into the air by a moment 0.7 after the slowest ray arrived; a ray that meets
 // the rear surface beyond the critical angle cannot leave, and gets a thick red dot
 // instead. Leaves FillStyle transparent and DrawWidth 1.
-void drawHuygensCircles(std::int16_t n);
+void drawHuygensCircles(surface::Surface& s, std::int16_t n);
+
+// The beam from the source and then its wavelets.
+void drawBeamWithWavelets(surface::Surface& s, geometry::Source source, std::int16_t n);
 
 } // namespace beam

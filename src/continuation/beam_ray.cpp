@@ -1,53 +1,49 @@
 #include "continuation/beam_ray.h"
 
-#include "continuation/beam_ray_construction.h"
-#include "continuation/crossing.h"
-#include "scene/guarded.h"
-#include "scene/kovril.h"
-#include "scene/state.h"
-#include "surface/format.h"
-
-#include <cmath>
+#include "continuation/captions.h"
+#include "geometry/beam_ray_construction.h"
+#include "geometry/crossing.h"
+#include "geometry/state.h"
+#include "surface/guarded.h"
+#include "surface/messagebox.h"
 
 namespace continuation {
 
-namespace {
+ContinuedBeamRay continueBeamRay(surface::Surface& s, geometry::Source source, double px, double py,
+                                 BeamRayTarget target) {
+    const bool window = target == BeamRayTarget::Window;
+    const geometry::BeamRayConstruction ray =
+        geometry::constructBeamRay(source, px, py, window ? float(1e-12) : float(0.001));
+    for (int i = 0; i < ray.failedSearches; ++i)
+        surface::MsgBox(geometry::Message::NotFound);
 
-QString degrees(double angle) {
-    return surface::Format(std::abs(angle) * 180 / scene::pi, "0.00");
-}
-
-} // namespace
-
-bool continueBeamRay(double px, double py) {
-    Kovril& window = scene::form();
-    scene::pi = float(4 * std::atan(1.0));
-    const BeamRayConstruction ray = constructBeamRay(px, py, float(1e-12));
-
+    ContinuedBeamRay result;
     if (ray.totalReflection) {
-        window.Label1->setText(QStringLiteral("ολική ανάκλαση   ") + QStringLiteral("  ορική = ") +
-                               degrees(ray.critical));
-        window.Label3->setText(QStringLiteral("προσπτωσης =") + degrees(ray.incidence));
-        return false;
+        if (window) {
+            result.labels.set(1, totalReflectionCaption(ray.critical));
+            result.labels.set(3, incidenceCaption(ray.incidence));
+        }
+        return result;
     }
-    if (ray.refractionMeasured)
-        window.Label3->setText(QStringLiteral("προσπτωσης =") + degrees(ray.incidence) +
-                               QStringLiteral(" διάθλασης =") + degrees(ray.refraction));
+    if (ray.refractionMeasured && window)
+        result.labels.set(3, anglesCaption(ray.incidence, ray.refraction));
     if (ray.indexMeasured)
-        scene::sineRatio = ray.sineRatio;
+        geometry::sineRatio = ray.sineRatio;
     if (!ray.leaves)
-        return false;
+        return result;
 
-    const BorderHit end = borderPoint(px, py, ray.qx - px, ray.qy - py);
-    scene::rayEndX = end.x;
-    scene::rayEndY = end.y;
-    surface::Surface& s = window.surface();
-    s.DrawWidth = 2;
-    scene::guardedLine(s, px, py, end.x, end.y, QColor(255, 0, 0));
-    scene::rayOut = {float(ray.mx), ray.my, ray.timeLeft};
-    window.Label4->setText(QStringLiteral("δείκτης = ") +
-                           surface::Format(scene::sineRatio, "0.000"));
-    return true;
+    const geometry::BorderHit end = geometry::borderPoint(px, py, ray.qx - px, ray.qy - py);
+    if (window) {
+        geometry::rayEndX = end.x;
+        geometry::rayEndY = end.y;
+        s.DrawWidth = 2;
+    }
+    surface::guardedLine(s, px, py, end.x, end.y, QColor(255, 0, 0));
+    geometry::rayOut = {float(ray.mx), ray.my, ray.timeLeft};
+    if (window)
+        result.labels.set(4, indexCaption(geometry::sineRatio, "0.000"));
+    result.drawn = true;
+    return result;
 }
 
 } // namespace continuation

@@ -1,13 +1,27 @@
 #pragma once
 
+#include "geometry/point.h"
+#include "surface/labels.h"
+#include "surface/surface.h"
+
 namespace continuation {
 
-// Continues one beam ray beyond the lens on the window: a red line of width 2 from its
-// exit point P to the edge of the drawing area, with the angles and the measured index in
-// the labels. Leaves the line's end in rayEndX, rayEndY and the wavefront point with the
-// time left over in rayOut. Returns whether it drew the ray: a totally reflected ray (the
-// critical angle included) or one without a computable direction leaves those values as
-// they were.
-bool continueBeamRay(double px, double py);
+// Where a beam ray is continued: the window's continuation runs every pass (its tolerance
+// almost never agrees), draws the ray two pixels wide, keeps its end in rayEndX, rayEndY
+// and reports in the labels; the page's stops at the first pass within 0.001 and keeps to
+// itself.
+enum class BeamRayTarget { Window, Page };
+
+struct ContinuedBeamRay {
+    bool drawn = false; // false: totally reflected (the critical angle included), or no
+                        // direction; rayOut and rayEndX, rayEndY stay as they were
+    surface::LabelTexts labels;
+};
+
+// Continues one beam ray beyond the lens from its exit point P = (px, py): a red line from
+// P to the edge of the window's area, with the wavefront point and the time left over in
+// rayOut.
+ContinuedBeamRay continueBeamRay(surface::Surface& s, geometry::Source source, double px, double py,
+                                 BeamRayTarget target);
 
 } // namespace continuation

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "geometry/point.h"
+#include "surface/labels.h"
+#include "surface/surface.h"
+
+#include <cstdint>
+
 namespace continuation {
 
-// Follows the least-time ray through the exit point P = (px, py) of the rear surface out
-// of the lens by Huygens's construction: draws the paths to P and its two neighbours and
-// their wavelets, takes the outgoing ray through the outer crossings of neighbouring
-// wavelets and compares it with the law of refraction. It draws the outgoing ray and the
-// normal only when the measured index agrees with the speeds; otherwise it tries again
-// with closer neighbours, three passes in all. Recognises total internal reflection.
-void continueRay(double px, double py);
+// Follows the least-time ray from the source through the point P of the rear surface at
+// the height v of the yellow point out of the lens by Huygens's construction: draws the
+// paths to P and its two neighbours with their wavelets for every pass, then the outgoing
+// ray with the normal where the measured index agreed with the speeds, or the undeviated
+// ray along the normal. Total internal reflection and the angles go to the labels. The
+// wavelets are outlines; leaves FillStyle solid.
+surface::LabelTexts continueRay(surface::Surface& s, geometry::Source source, std::int16_t v);
 
 } // namespace continuation

@@ -1,6 +1,6 @@
 #include "optics/captions.h"
 
-#include "scene/state.h"
+#include "geometry/state.h"
 #include "surface/format.h"
 
 #include <cmath>
@@ -10,17 +10,17 @@ namespace optics {
 namespace {
 
 double degrees(double radians) {
-    return radians * 180 / scene::pi;
+    return radians * 180 / geometry::pi;
 }
 
 } // namespace
 
-QString anglesCaption(const Refraction& angles) {
+QString anglesCaption(const geometry::Refraction& angles) {
     return QStringLiteral("πρόσπτωσης= ") + surface::Format(degrees(angles.incidence), "0.00") +
            QStringLiteral(" διάθλασης= ") + surface::Format(degrees(angles.refraction), "0.00");
 }
 
-QString indexCaption(const Refraction& angles) {
+QString indexCaption(const geometry::Refraction& angles) {
     return QStringLiteral("δείκτης = ") +
            surface::Format(std::sin(angles.incidence) / std::sin(angles.refraction), "0.00");
 }

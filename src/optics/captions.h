@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optics/refraction.h"
+#include "geometry/refraction.h"
 
 #include <QString>
 
@@ -8,10 +8,10 @@
 namespace optics {
 
 // "πρόσπτωσης= a διάθλασης= b", both in degrees.
-QString anglesCaption(const Refraction& angles);
+QString anglesCaption(const geometry::Refraction& angles);
 // The measured index sin(incidence) / sin(refraction); only for a refraction whose sine
 // is not 0.
-QString indexCaption(const Refraction& angles);
+QString indexCaption(const geometry::Refraction& angles);
 QString timeCaption(double time);
 
 } // namespace optics

@@ -194,6 +194,17 @@ void Kovril::setMousePointer(int pointer) {
         unsetCursor();
 }
 
+geometry::Source Kovril::source() const {
+    return {kyklos->centreX(), kyklos->centreY()};
+}
+
+void Kovril::applyLabels(const surface::LabelTexts& labels) {
+    QLabel* const all[] = {nullptr, Label1, Label2, Label3, Label4, Label5, Label6, Label7};
+    for (int i = 1; i <= 7; ++i)
+        if (labels[i])
+            all[i]->setText(*labels[i]);
+}
+
 void Kovril::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, surface_->image());

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "geometry/point.h"
 #include "surface/controls.h"
+#include "surface/labels.h"
 #include "surface/surface.h"
 
 #include <QWidget>
@@ -26,6 +28,10 @@ public:
     void placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
                       std::optional<double> width, std::optional<double> height);
     void setMousePointer(int pointer);
+    // The source: the centre of kyklos, as every construction reads it.
+    geometry::Source source() const;
+    // Gives the labels the texts a drawing procedure left for them.
+    void applyLabels(const surface::LabelTexts& labels);
 
     surface::WrapButton* Command1;
     surface::WrapButton* Command2;
@@ -50,6 +56,7 @@ public:
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
 
+    // The handlers, all defined in handlers.cpp.
     void Form_Load();
     void thesiy_Change();
     void arithmosaktinon_Change();

@@ -1,14 +1,14 @@
 #include "scene/startup.h"
 
+#include "geometry/lens.h"
+#include "geometry/state.h"
+#include "optics/lens_drawing.h"
 #include "scene/kovril.h"
-#include "scene/redraw.h"
 #include "scene/state.h"
 #include "surface/format.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-
-#include <cmath>
 
 namespace {
 
@@ -17,40 +17,9 @@ QFont withPointSize(QFont font, double points) {
     return font;
 }
 
-} // namespace
-
-void Kovril::Form_Load() {
-    Label5->setText(QStringLiteral("αριθμός σημείων =") +
-                    surface::Format(arithmosaktinon->Value(), "0"));
-    Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
-}
-
-void startUp() {
-    using namespace scene;
-
-    QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
-    Kovril& w = createForm();
-    w.sizeToScreen(*QGuiApplication::primaryScreen());
-    surface::Surface& s = w.surface();
-
-    const double clientWidth = s.ScaleWidth();
-    const double clientHeight = s.ScaleHeight();
-    widthFrac = float(clientWidth / (clientWidth + clientHeight));
-    heightFrac = float(clientHeight / (clientWidth + clientHeight));
-
-    w.showFullScreen();
-
-    speedLens = 1.0f;
-    speedAir = 2.0f;
-    sineRatio = 2.0f;
-
-    const double u = widthFrac;
-    const double v = heightFrac;
-    w.Scale(-500 * u, 500 * v, 500 * u, -500 * v);
-    s.Line(-500 * u, 0, 500 * u, 0, QColor(255, 0, 0));
-    halfWidth = float(500 * u);
-    halfHeight = float(500 * v);
-
+// Places the controls in the scene frame of a window whose proportions are u and v, and gives
+// the labels their first texts.
+void layOutControls(Kovril& w, double u, double v) {
     w.placeInFrame(*w.thesiy, 450 * u, 99, 30 * u, 198);
     w.placeInFrame(*w.shmeio_thesi, -440 * u, 99, 30 * u, 198);
     w.placeInFrame(*w.Label1, {}, 500 * v, {}, {});
@@ -72,45 +41,52 @@ void startUp() {
     w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, {}, {});
     w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, 150 * u, 70 * v);
     w.Command6->setFont(withPointSize(w.Command6->font(), 16));
+}
 
-    curveCentreX = 165;
-    curveRadius = 180;
-    lensHalfHeight = float(std::sqrt(180.0 * 180.0 - 165.0 * 165.0));
-    pi = float(4 * std::atan(1.0));
+} // namespace
 
-    s.Circle(-curveCentreX, 0, 2);
-    s.Circle(curveCentreX, 0, 2);
+void startUp() {
+    QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
+    Kovril& w = scene::createForm();
+    w.sizeToScreen(*QGuiApplication::primaryScreen());
+    surface::Surface& s = w.surface();
 
-    leftArcStart = float(pi - rimAngle());
+    const double clientWidth = s.ScaleWidth();
+    const double clientHeight = s.ScaleHeight();
+    geometry::widthFrac = float(clientWidth / (clientWidth + clientHeight));
+    geometry::heightFrac = float(clientHeight / (clientWidth + clientHeight));
 
-    w.shmeio->setGeometryInFrame(float((curveCentreX - curveRadius) - w.shmeio->Width() / 2.0),
+    w.showFullScreen();
+
+    geometry::setUpLens();
+
+    const double u = geometry::widthFrac;
+    const double v = geometry::heightFrac;
+    w.Scale(-500 * u, 500 * v, 500 * u, -500 * v);
+    geometry::halfWidth = float(500 * u);
+    geometry::halfHeight = float(500 * v);
+    layOutControls(w, u, v);
+
+    const float pi = geometry::pi;
+    geometry::leftArcStart = float(pi - geometry::rimAngle());
+    geometry::leftArcEnd = float(geometry::rimAngle() + pi);
+    geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
+    geometry::rightArcEnd = float(geometry::rimAngle());
+
+    const geometry::Point frontVertex = geometry::frontSurfacePoint(0);
+    w.shmeio->setGeometryInFrame(float(frontVertex.x - w.shmeio->Width() / 2.0),
                                  float(w.shmeio->Height() / 2.0), w.shmeio->Width(),
                                  w.shmeio->Height());
 
-    s.DrawWidth = 4;
-    s.PSet(0, lensHalfHeight);
-    s.PSet(0, -lensHalfHeight);
-    s.DrawWidth = 1;
-
-    s.FillColor = QColor(255, 255, 0);
-    const Point marker = pointBehindRearSurface(w.thesiy->Value());
-    s.Circle(marker.x, marker.y, 1.5, Qt::black);
-
-    s.FillColor = QColor(150, 150, 80);
-    leftArcEnd = float(rimAngle() + pi);
-    s.Arc(curveCentreX, 0, curveRadius, leftArcStart, leftArcEnd, s.ForeColor);
-    rightArcStart = float(2 * pi - rimAngle());
-    rightArcEnd = float(rimAngle());
-    s.Arc(-curveCentreX, 0, curveRadius, rightArcStart, rightArcEnd, s.ForeColor);
-
-    s.DrawWidth = 1;
-    originPxX = float(-s.ScaleX(s.ScaleLeft()));
-    originPxY = float(-s.ScaleY(s.ScaleTop()));
-
-    s.FillColor = QColor(150, 150, 80);
-    s.FillStyle = surface::FillMode::Solid;
-    s.FloodFill(surface::toInteger(originPxX), surface::toInteger(originPxY), Qt::black);
-    s.Refresh();
+    scene::originPxX = float(-s.ScaleX(s.ScaleLeft()));
+    scene::originPxY = float(-s.ScaleY(s.ScaleTop()));
+    optics::LensDrawing lens;
+    lens.axisHalfLength = 500 * u;
+    lens.rimDotsAt = geometry::lensHalfHeight;
+    lens.marker = geometry::pointBehindRearSurface(w.thesiy->Value());
+    lens.fillSeed =
+        QPoint(surface::toInteger(scene::originPxX), surface::toInteger(scene::originPxY));
+    optics::drawLens(s, lens);
 
     w.connectHandlers();
 }

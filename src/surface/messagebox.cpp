@@ -22,6 +22,17 @@ void MsgBox(const QString& text) {
     box.exec();
 }
 
+void MsgBox(geometry::Message message) {
+    switch (message) {
+    case geometry::Message::NotFound:
+        MsgBox(QStringLiteral("δε βρέθηκε"));
+        return;
+    case geometry::Message::AboveAxis:
+        MsgBox(QStringLiteral("Nai the"));
+        return;
+    }
+}
+
 void setMessageRecorder(std::function<void(const QString&)> r) {
     recorder() = std::move(r);
 }

@@ -1,19 +1,12 @@
 #pragma once
 
+#include "geometry/point.h"
+#include "surface/surface.h"
+
 namespace timestep {
 
-// The thin-lens image of a source at (xs, ys): v = 1 / (1/xs + 1/fThin) and the height by
-// the magnification v / xs. Not finite for a source at x = 0 or at x = -fThin.
-struct ThinLensImage {
-    float fThin = 0; // R / 2: the lensmaker's focal length at index 2
-    double x = 0;
-    double y = 0;
-};
-
-ThinLensImage thinLensImage(double radius, double xs, double ys);
-
 // The thin-lens construction of the source's image with its focal points, then the
-// thick lens's cardinal points and construction.
-void drawLensConstructions();
+// thick lens's cardinal points and construction. Leaves DrawWidth 1 and FontSize 10.
+void drawLensConstructions(surface::Surface& s, geometry::Source source);
 
 } // namespace timestep

@@ -1,76 +1,61 @@
 #include "timestep/time_stepped_beam.h"
 
 #include "beam/beam.h"
-#include "beam/exit_angle.h"
 #include "continuation/beam_ray.h"
-#include "optics/lens_entry.h"
-#include "scene/guarded.h"
-#include "scene/kovril.h"
-#include "scene/state.h"
+#include "geometry/beam_trace.h"
+#include "geometry/exit_angle.h"
+#include "geometry/state.h"
+#include "surface/guarded.h"
 #include "timestep/lens_constructions.h"
 #include "timestep/pragmatik.h"
 #include "timestep/wavefronts.h"
-
 
 namespace timestep {
 
 namespace {
 
-void recreateBeamArrays(int n) {
-    using namespace scene;
-    beam::recreateRayArrays(n);
-    const std::size_t rays = std::size_t(n) + 1;
-    beamEndX.assign(rays, 0);
-    beamEndY.assign(rays, 0);
-    beamOut.assign(rays, RayOut{});
-}
-
-void traceBeam(surface::Surface& s, float sourceX, float sourceY, int n) {
-    using namespace scene;
+surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, int n) {
+    surface::LabelTexts labels;
     for (int i = 0; i <= n; ++i) {
-        const optics::LensEntry e = beam::traceRay(i, n);
-        guardedLine(s, sourceX, sourceY, e.x, e.y, s.ForeColor);
-        guardedLine(s, e.x, e.y, beamExitX[i], beamExitY[i], s.ForeColor);
-    }
-}
-
-void continueRays(surface::Surface& s, int n) {
-    using namespace scene;
-    for (int i = 0; i <= n; ++i) {
-        if (!beam::leavesLens(i))
+        if (!geometry::leavesLens(i))
             continue;
-        const bool drawn = continuation::continueBeamRay(beamExitX[i], beamExitY[i]);
-        pragmatik::drawExitRefraction(beamExitX[i], beamExitY[i], beamEntryX[i], beamEntryY[i]);
+        const double exitX = geometry::beamExitX[i];
+        const double exitY = geometry::beamExitY[i];
+        const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
+            s, source, exitX, exitY, continuation::BeamRayTarget::Window);
+        labels.merge(ray.labels);
+        pragmatik::drawExitRefraction(s, exitX, exitY, geometry::beamEntryX[i],
+                                      geometry::beamEntryY[i]);
         // A ray the continuation did not draw keeps an empty end and an all-zero beamOut,
         // so that nothing is drawn along a direction another ray left behind.
-        if (!drawn)
+        if (!ray.drawn)
             continue;
-        beamOut[i] = rayOut;
-        beamEndX[i] = rayEndX;
-        beamEndY[i] = rayEndY;
+        geometry::beamOut[i] = geometry::rayOut;
+        geometry::beamEndX[i] = geometry::rayEndX;
+        geometry::beamEndY[i] = geometry::rayEndY;
         s.DrawWidth = 1;
-        guardedPSet(s, beamEndX[i], beamEndY[i], s.ForeColor);
+        surface::guardedPSet(s, geometry::beamEndX[i], geometry::beamEndY[i], s.ForeColor);
         s.DrawWidth = 1;
     }
+    return labels;
 }
 
 } // namespace
 
-void timeSteppedBeam(float sourceX, float sourceY, int n) {
-    using namespace scene;
-    Kovril& window = form();
-    surface::Surface& s = window.surface();
-    recreateBeamArrays(n);
-    traceBeam(s, sourceX, sourceY, n);
+surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
+                                    std::int16_t timeValue) {
+    geometry::recreateBeamArrays(n);
+    beam::traceBeam(s, source, n, false);
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
-    continueRays(s, n);
+    const surface::LabelTexts labels = continueRays(s, source, n);
 
-    const float maxTime = beam::latestArrival(n);
-    const float t = float(window.xronosmetato->Value() + double(maxTime));
+    const float maxTime = geometry::latestArrival(n);
+    const float t = float(timeValue + double(maxTime));
     drawWavefronts(s, t, n);
-    drawLensConstructions();
+    drawLensConstructions(s, source);
     s.FillStyle = surface::FillMode::Solid;
+    return labels;
 }
 
 } // namespace timestep

@@ -1,10 +1,10 @@
 #include "timestep/wavefronts.h"
 
-#include "beam/beam.h"
-#include "beam/exit_angle.h"
-#include "continuation/ray_direction.h"
-#include "scene/guarded.h"
-#include "scene/state.h"
+#include "geometry/beam_trace.h"
+#include "geometry/exit_angle.h"
+#include "geometry/ray_direction.h"
+#include "geometry/state.h"
+#include "surface/guarded.h"
 
 #include <cmath>
 #include <optional>
@@ -16,39 +16,40 @@ namespace {
 
 // A continuation that drew its ray always leaves time over (at least 2), so a ray whose
 // record is still all zeros was never continued.
-bool wasContinued(const scene::RayOut& out) {
+bool wasContinued(const geometry::RayOut& out) {
     return out.x != 0 || out.y != 0 || out.time != 0;
 }
 
 } // namespace
 
 void drawWavefronts(surface::Surface& s, float T, int n) {
-    using namespace scene;
-    const float maxTime = beam::latestArrival(n);
+    const float maxTime = geometry::latestArrival(n);
 
     std::vector<double> radius(std::size_t(n) + 1);
     std::vector<bool> leaves(std::size_t(n) + 1, false);
     s.FillStyle = surface::FillMode::Transparent;
     for (int i = 0; i <= n; ++i) {
-        const double lag = (double(maxTime) + 1.5) - beamTime[i];
-        radius[i] = speedAir * lag;
-        if (!beam::leavesLens(i))
+        const double lag = (double(maxTime) + 1.5) - geometry::beamTime[i];
+        radius[i] = geometry::speedAir * lag;
+        if (!geometry::leavesLens(i))
             continue;
         leaves[i] = true;
-        guardedCircle(s, float(beamExitX[i]), float(beamExitY[i]), float(radius[i]), s.ForeColor);
+        surface::guardedCircle(s, float(geometry::beamExitX[i]), float(geometry::beamExitY[i]),
+                               float(radius[i]), s.ForeColor);
     }
 
-    const double grown = speedAir * (double(T) - (double(maxTime) + 0.7));
+    const double grown = geometry::speedAir * (double(T) - (double(maxTime) + 0.7));
     for (int i = 0; i <= n; ++i) {
-        if (!leaves[i] || !wasContinued(beamOut[i]))
+        if (!leaves[i] || !wasContinued(geometry::beamOut[i]))
             continue;
         const std::optional<double> alpha =
-            continuation::outgoingDirection(beamExitX[i], beamExitY[i], beamOut[i].x, beamOut[i].y);
+            geometry::outgoingDirection(geometry::beamExitX[i], geometry::beamExitY[i],
+                                        geometry::beamOut[i].x, geometry::beamOut[i].y);
         if (!alpha)
             continue;
-        const double qx = beamExitX[i] + radius[i] * std::cos(*alpha);
-        const double qy = beamExitY[i] + radius[i] * std::sin(*alpha);
-        guardedCircle(s, float(qx), float(qy), float(grown), s.ForeColor);
+        const double qx = geometry::beamExitX[i] + radius[i] * std::cos(*alpha);
+        const double qy = geometry::beamExitY[i] + radius[i] * std::sin(*alpha);
+        surface::guardedCircle(s, float(qx), float(qy), float(grown), s.ForeColor);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "support/event_sequence.h"
 
+#include "geometry/state.h"
 #include "scene/kovril.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -176,8 +177,8 @@ Event Generator::drag() {
     e.kind = Event::Kind::Drag;
     const surface::Shape& marker = chance(0.5) ? *w.kyklos : *w.shmeio;
     e.control = marker.objectName();
-    const double hw = scene::halfWidth;
-    const double hh = scene::halfHeight;
+    const double hw = geometry::halfWidth;
+    const double hh = geometry::halfHeight;
     if (chance(0.9))
         e.path.push_back({marker.centreX(), marker.centreY()});
     else
@@ -190,8 +191,8 @@ Event Generator::drag() {
 
 QPointF Generator::dropPoint(QString& aim) {
     Kovril& w = scene::form();
-    const double hw = scene::halfWidth;
-    const double hh = scene::halfHeight;
+    const double hw = geometry::halfWidth;
+    const double hh = geometry::halfHeight;
     const double side = chance(0.5) ? 1 : -1;
     auto anyHeight = [&] { return chance(1.0 / 3) ? 0.0 : between(-hh, hh); };
     switch (below(10)) {
@@ -219,11 +220,11 @@ QPointF Generator::dropPoint(QString& aim) {
         return {side * thickFocus, anyHeight()};
     case 6: {
         aim = QStringLiteral("inside the lens");
-        const double c = scene::curveCentreX;
-        const double r = scene::curveRadius;
+        const double c = geometry::curveCentreX;
+        const double r = geometry::curveRadius;
         for (;;) {
             const QPointF p(between(c - r, r - c),
-                            between(-scene::lensHalfHeight, scene::lensHalfHeight));
+                            between(-geometry::lensHalfHeight, geometry::lensHalfHeight));
             if ((p.x() - c) * (p.x() - c) + p.y() * p.y() < r * r &&
                 (p.x() + c) * (p.x() + c) + p.y() * p.y() < r * r)
                 return p;
@@ -246,10 +247,10 @@ QPointF Generator::dropPoint(QString& aim) {
     }
     default: {
         aim = QStringLiteral("a point of the lens");
-        const double c = scene::curveCentreX;
-        const double r = scene::curveRadius;
+        const double c = geometry::curveCentreX;
+        const double r = geometry::curveRadius;
         const QPointF places[] = {
-            {c - r, 0}, {r - c, 0}, {0, scene::lensHalfHeight}, {0, -scene::lensHalfHeight},
+            {c - r, 0}, {r - c, 0}, {0, geometry::lensHalfHeight}, {0, -geometry::lensHalfHeight},
             {c, 0},     {-c, 0}};
         return places[below(int(std::size(places)))];
     }

@@ -1,0 +1,97 @@
+#include "geometry/beam_ray_construction.h"
+
+#include "geometry/helpers.h"
+#include "geometry/huygens.h"
+#include "geometry/state.h"
+
+#include <cmath>
+
+namespace geometry {
+
+namespace {
+
+constexpr int passLimit = 5;
+constexpr double aimDistance = 250;
+constexpr double normalIncidence = 0.001;
+
+struct WavefrontPoint {
+    bool found = false;
+    double x = 0;
+    float y = 0;
+};
+
+// M, a point of the outgoing wavefront ahead of P: the midpoint of the outer crossings
+// of the wavelet around P with those around its neighbours. When only one of these pairs
+// crosses, the wavelets around the two neighbours still meet on the wavefront.
+WavefrontPoint wavefrontPoint(const HuygensPass& pass) {
+    const double ox = -double(curveCentreX);
+    if (pass.plusPair.found == pass.minusPair.found) {
+        // Neither crossing at all gives the origin, as the zero crossings say.
+        const Crossing w1 = fartherCrossing(pass.plusPair, ox, 0);
+        const Crossing w2 = fartherCrossing(pass.minusPair, ox, 0);
+        return {true, (double(w1.x) + w2.x) / 2, float((double(w1.y) + w2.y) / 2)};
+    }
+    const CrossingPair neighbours =
+        circleCrossing(pass.plusX, pass.plusY, pass.rB, pass.minusX, pass.minusY, pass.rC);
+    if (!neighbours.found)
+        return {};
+    const Crossing m = fartherCrossing(neighbours, ox, 0);
+    return {true, m.x, m.y};
+}
+
+bool agrees(float sineRatio, float tolerance) {
+    const double speedRatio = double(speedAir) / speedLens;
+    return float(std::abs(std::abs(double(sineRatio)) - speedRatio)) <= tolerance;
+}
+
+} // namespace
+
+BeamRayConstruction constructBeamRay(Source source, double px, double py, float tolerance) {
+    refreshPi();
+    const double d = curveCentreX;
+    BeamRayConstruction result;
+    result.critical = criticalAngle();
+    double step = 0.1;
+    bool agreed = false;
+    HuygensPass pass;
+    for (int number = 1; number <= passLimit && !agreed; ++number) {
+        if (number > 1)
+            step /= std::sqrt(double(number));
+        // The path to P is the same in every pass; a failed search is tried again, so that
+        // each pass reports it.
+        pass = pass.a.found ? huygensPass(source, px, py, step, pass.a)
+                            : huygensPass(source, px, py, step);
+        result.failedSearches += failedSearches(pass);
+        result.passes = number;
+        result.incidence = incidenceAngle(pass);
+        if (std::abs(result.incidence) >= result.critical) {
+            result.totalReflection = true;
+            return result;
+        }
+        const WavefrontPoint m = wavefrontPoint(pass);
+        if (!m.found)
+            return result;
+        result.mx = m.x;
+        result.my = m.y;
+        result.timeLeft = float(double(pass.commonTime) - pass.b.time);
+        result.refraction = signedAngle(m.x - px, m.y - py, px + d, py);
+        result.refractionMeasured = true;
+        // Light meeting the surface along the normal gives no index to measure.
+        if (std::sin(result.incidence) != 0) {
+            result.sineRatio = float(std::sin(result.refraction) / std::sin(result.incidence));
+            result.indexMeasured = true;
+            agreed = agrees(result.sineRatio, tolerance);
+        }
+    }
+
+    result.qx = px + aimDistance;
+    if (!agreed && std::abs(result.incidence) < normalIncidence)
+        result.qy = py + aimDistance * (py - pass.a.y) / (px - pass.a.x);
+    else
+        result.qy = py + aimDistance * (result.my - py) / (result.mx - px);
+    // A vertical P->M or A->P leaves no direction to aim along.
+    result.leaves = std::isfinite(result.qy);
+    return result;
+}
+
+} // namespace geometry

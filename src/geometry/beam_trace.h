@@ -1,0 +1,27 @@
+#pragma once
+
+#include "geometry/point.h"
+#include "geometry/search.h"
+
+// The rays of a beam through the lens, kept in the shared beam arrays.
+namespace geometry {
+
+// Re-creates the arrays of a beam's exit points, entry points and times with indices 0..n,
+// so that nothing of an earlier beam is left in them.
+void recreateRayArrays(int n);
+// The same for all eight beam arrays, the continuations' ends and copies included.
+void recreateBeamArrays(int n);
+
+// The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
+// beam of n + 1 rays: the rim-to-rim arc is cut into n + 2 equal angles and the rims
+// themselves carry no ray.
+double rayAngle(int i, int n);
+
+// Traces ray i of a beam of n + 1 rays from the source into the beam arrays: its exit
+// point and its least-time entry point and time, which it returns.
+LensEntry traceRay(Source source, int i, int n);
+
+// The latest time at which a ray of the last beam reaches the rear surface, and at least 0.
+float latestArrival(int n);
+
+} // namespace geometry

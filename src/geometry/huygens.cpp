@@ -1,0 +1,64 @@
+#include "geometry/huygens.h"
+
+#include "geometry/helpers.h"
+#include "geometry/state.h"
+
+#include <cmath>
+
+namespace geometry {
+
+HuygensPass huygensPass(Source source, double px, double py, double stepDegrees) {
+    return huygensPass(source, px, py, stepDegrees, findLensEntry(source.x, source.y, px, py));
+}
+
+HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
+                        const LensEntry& a) {
+    const double d = curveCentreX;
+    const double r = curveRadius;
+    HuygensPass pass;
+    pass.px = px;
+    pass.py = py;
+    const double phi = std::atan(py / (px + d));
+    const double plus = phi + stepDegrees * pi / 180;
+    const double minus = phi - stepDegrees * pi / 180;
+    pass.plusX = r * std::cos(plus) - d;
+    pass.plusY = r * std::sin(plus);
+    pass.minusX = r * std::cos(minus) - d;
+    pass.minusY = r * std::sin(minus);
+
+    pass.a = a;
+    pass.b = findLensEntry(source.x, source.y, pass.plusX, pass.plusY);
+    pass.c = findLensEntry(source.x, source.y, pass.minusX, pass.minusY);
+
+    // When tB exceeds tA, tC is not looked at.
+    float reference = pass.a.time;
+    if (pass.b.time > pass.a.time)
+        reference = pass.b.time;
+    else if (pass.c.time > pass.a.time)
+        reference = pass.c.time;
+    pass.commonTime = float(double(reference) + 2);
+
+    pass.rA = (double(pass.commonTime) - pass.a.time) * speedAir;
+    pass.rB = (double(pass.commonTime) - pass.b.time) * speedAir;
+    pass.rC = (double(pass.commonTime) - pass.c.time) * speedAir;
+
+    pass.plusPair = circleCrossing(px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
+    pass.minusPair = circleCrossing(px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
+    return pass;
+}
+
+int failedSearches(const HuygensPass& pass) {
+    return int(!pass.a.found) + int(!pass.b.found) + int(!pass.c.found);
+}
+
+Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY) {
+    if (pointDistance(pair.x1, pair.y1, refX, refY) > pointDistance(pair.x2, pair.y2, refX, refY))
+        return {pair.x1, pair.y1};
+    return {pair.x2, pair.y2};
+}
+
+double incidenceAngle(const HuygensPass& pass) {
+    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, pass.px + curveCentreX, pass.py);
+}
+
+} // namespace geometry

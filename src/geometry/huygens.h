@@ -1,0 +1,44 @@
+#pragma once
+
+#include "geometry/crossing.h"
+#include "geometry/point.h"
+#include "geometry/search.h"
+
+// Huygens's construction at a point P where a ray leaves the lens: the least-time paths
+// to P and to two neighbours of P on the rear surface, the wavelets that light spreads
+// around the three points by a common later time, and where neighbouring wavelets cross.
+// Every continuation beyond the lens, on the window and on the page, builds on it.
+namespace geometry {
+
+struct HuygensPass {
+    double px = 0, py = 0;         // P, the exit point
+    double plusX = 0, plusY = 0;   // P+, step degrees above P on the rear surface
+    double minusX = 0, minusY = 0; // P-, step degrees below
+    LensEntry a, b, c;             // least-time entries and times for P, P+ and P-
+    float commonTime = 0;          // the later time T all three wavelets are drawn for
+    double rA = 0, rB = 0, rC = 0; // wavelet radii around P, P+ and P-
+    CrossingPair plusPair;         // crossings of the wavelets around P and P+
+    CrossingPair minusPair;        // crossings of the wavelets around P and P-
+};
+
+struct Crossing {
+    float x = 0;
+    float y = 0;
+};
+
+// One pass of the construction with the neighbours stepDegrees away from P.
+HuygensPass huygensPass(Source source, double px, double py, double stepDegrees);
+// The same with the least-time entry for P already known (it does not change with the step).
+HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
+                        const LensEntry& a);
+
+// How many of the pass's three searches failed: each is told to the student once.
+int failedSearches(const HuygensPass& pass);
+
+// The crossing of a pair farther from (refX, refY); equal distances give the second.
+Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY);
+
+// The signed angle from the ray inside the lens (A -> P) to the outward normal at P.
+double incidenceAngle(const HuygensPass& pass);
+
+} // namespace geometry

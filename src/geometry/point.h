@@ -1,0 +1,17 @@
+#pragma once
+
+namespace geometry {
+
+// A point of the scene, in scene units.
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// Where the light comes from: the centre of the source marker, as the window stores it.
+struct Source {
+    float x = 0;
+    float y = 0;
+};
+
+} // namespace geometry

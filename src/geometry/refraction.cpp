@@ -1,0 +1,16 @@
+#include "geometry/refraction.h"
+
+#include "geometry/helpers.h"
+#include "geometry/state.h"
+
+namespace geometry {
+
+Refraction refractionAt(double sourceX, double sourceY, double px, double py, double tx,
+                        double ty) {
+    const double normalX = curveCentreX - px;
+    const double normalY = -py;
+    return {signedAngle(px - sourceX, py - sourceY, normalX, normalY),
+            signedAngle(tx - px, ty - py, normalX, normalY)};
+}
+
+} // namespace geometry

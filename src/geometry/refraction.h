@@ -1,0 +1,14 @@
+#pragma once
+
+namespace geometry {
+
+// The angles of a path source -> P -> T at a point P of the front surface, in radians,
+// each from its ray to the inward normal (from P towards the surface's centre of curvature).
+struct Refraction {
+    double incidence = 0;
+    double refraction = 0;
+};
+
+Refraction refractionAt(double sourceX, double sourceY, double px, double py, double tx, double ty);
+
+} // namespace geometry

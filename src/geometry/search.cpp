@@ -1,0 +1,85 @@
+#include "geometry/search.h"
+
+#include "geometry/helpers.h"
+#include "geometry/state.h"
+
+#include <cmath>
+
+namespace geometry {
+
+namespace {
+
+std::function<void(const LensSearch&)>& observer() {
+    static std::function<void(const LensSearch&)> instance;
+    return instance;
+}
+
+bool stepIsSmallEnough(float step, StepTest test) {
+    if (test == StepTest::Single)
+        return std::abs(step) < float(1e-7);
+    return double(std::abs(step)) < 1e-7;
+}
+
+LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest test, int roundLimit) {
+    const double c = curveCentreX;
+    const double r = curveRadius;
+    lensHalfHeight = float(std::sqrt(r * r - c * c));
+
+    auto evaluate = [&](double theta, LensSearch& at) {
+        at.x = c - r * std::cos(theta);
+        at.y = r * std::sin(theta);
+        at.time = pathTime(sourceX, sourceY, at.x, at.y, tx, ty);
+        ++at.evaluations;
+    };
+
+    LensSearch search;
+    double theta = -std::atan(double(lensHalfHeight) / c);
+    float step = float(2 * double(pi) / 180);
+    evaluate(theta, search);
+    double previousTime = search.time;
+    int count = 1;
+    for (;;) {
+        ++count;
+        if (stepIsSmallEnough(step, test)) {
+            search.found = true;
+            return search;
+        }
+        if (count > roundLimit) {
+            const int evaluations = search.evaluations;
+            const int reversals = search.reversals;
+            search = LensSearch{};
+            search.evaluations = evaluations;
+            search.reversals = reversals;
+            return search;
+        }
+        theta += step;
+        evaluate(theta, search);
+        // Ties count as a rise: the walk turns back with half the step.
+        if (!(search.time < previousTime)) {
+            step = float(-step / 2.0);
+            ++search.reversals;
+        }
+        previousTime = search.time;
+    }
+}
+
+} // namespace
+
+LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
+                           int roundLimit) {
+    const LensSearch search = walk(sourceX, sourceY, tx, ty, test, roundLimit);
+    if (observer())
+        observer()(search);
+    return search;
+}
+
+LensEntry findLensEntry(float sourceX, float sourceY, double tx, double ty) {
+    const LensSearch search = searchLensEntry(sourceX, sourceY, tx, ty, StepTest::Double);
+    return {float(search.x), float(search.y), float(search.time), search.found};
+}
+
+void setSearchObserver(std::function<void(const LensSearch&)> o) {
+    observer() = std::move(o);
+}
+
+} // namespace geometry

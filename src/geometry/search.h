@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+
+namespace geometry {
+
+// How the search compares its step with its threshold: the button's own search rounds
+// both to 32-bit floats, the procedure compares them as doubles.
+enum class StepTest { Double, Single };
+
+// The outcome of one least-time search, with what it cost.
+struct LensSearch {
+    bool found = false;
+    double x = 0; // the point of the front surface evaluated last
+    double y = 0;
+    double time = 0;     // its travel time
+    int evaluations = 0; // pathTime evaluations, the first included
+    int reversals = 0;   // how often the step turned back and halved
+};
+
+constexpr int searchRoundLimit = 1500;
+
+// The least-time point of the front surface for a target point, with its travel time, as
+// 32-bit floats; all zero after a failed search, which callers still use as a point.
+struct LensEntry {
+    float x = 0;
+    float y = 0;
+    float time = 0;
+    bool found = false; // false: the student is told "not found" once for this search
+};
+
+// Finds the point P of the front-surface circle through which light from the source S
+// reaches T in the least time. It starts at the lower rim and walks upwards along the
+// circle, turning back with half the step whenever the time stops falling, until the
+// step is below 1e-7 rad, or gives up after roundLimit rounds. Refreshes lensHalfHeight.
+LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
+                           int roundLimit = searchRoundLimit);
+
+// The least-time point for light from the source S to (tx, ty), the step compared as a
+// double.
+LensEntry findLensEntry(float sourceX, float sourceY, double tx, double ty);
+
+// Hands every search's outcome, found or not, to an observer as it ends, so that tests can
+// see what each construction cost; an empty function stops it. Nothing else observes.
+void setSearchObserver(std::function<void(const LensSearch&)> observer);
+
+} // namespace geometry

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <vector>
+
+// The numbers every construction shares: the lens, the two speeds, the frame of the
+// window and the results the beam procedures leave for each other. All lengths are scene
+// units (origin at the lens centre, x to the right, y upwards). Each variable names the
+// procedures that write it; everything else only reads.
+namespace geometry {
+
+// A point of a continued ray and a time, as a continuation leaves it.
+struct RayOut {
+    float x = 0;
+    float y = 0;
+    float time = 0;
+};
+
+// 4·atn(1) as a 32-bit float. Written by setUpLens; rewritten with the same value by arcSin,
+// the continuations beyond the lens and the exit refraction.
+extern float pi;
+extern float curveCentreX; // distance of each centre of curvature from the lens centre; setUpLens
+extern float curveRadius;  // radius of curvature of both surfaces; setUpLens
+// y of the upper rim; the rims are (0, ±lensHalfHeight). Written by setUpLens; rewritten with
+// the same value by every least-time search.
+extern float lensHalfHeight;
+extern float leftArcStart; // start angle of the front-surface arc; startUp
+// The other arc angles. Written by startUp; rewritten with the same values by printing.
+extern float leftArcEnd;
+extern float rightArcStart;
+extern float rightArcEnd;
+extern float speedAir;  // speed of light outside the lens; setUpLens
+extern float speedLens; // speed of light inside the lens; setUpLens
+// Measured index of the last continuation of a ray. Written by setUpLens, the single-ray
+// continuation and the beam-ray continuation (on the window and on the page).
+extern float sineRatio;
+// Proportions of the surface set up last, as fractions of its width plus height. Written by
+// startUp, redrawScene and printing.
+extern float widthFrac;
+extern float heightFrac;
+// The window's right and top edges; the left and bottom are their negatives. Written by
+// startUp.
+extern float halfWidth;
+extern float halfHeight;
+
+// Gives the lens, the speeds, pi and the measured index their start values; startUp calls it.
+void setUpLens();
+
+// One entry per ray of the last beam, indexed 0..n. The five below are re-created by every
+// beam trace (the window's beam, the time-stepped beam and the printed beam).
+extern std::vector<double> beamExitX; // exit point on the rear surface
+extern std::vector<double> beamExitY;
+extern std::vector<float> beamEntryX; // least-time entry point on the front surface
+extern std::vector<float> beamEntryY;
+extern std::vector<float> beamTime; // least travel time source -> entry -> exit
+// End of each ray's continuation beyond the lens; re-created and written by the
+// time-stepped beam.
+extern std::vector<float> beamEndX;
+extern std::vector<float> beamEndY;
+// A copy of rayOut after each ray's continuation; written by the time-stepped beam and the
+// printed beam.
+extern std::vector<RayOut> beamOut;
+
+// End of the outgoing ray the window's beam-ray continuation drew last; written by it only.
+extern float rayEndX;
+extern float rayEndY;
+// Wavefront point and time the beam-ray continuation (window or page) left last.
+extern RayOut rayOut;
+
+} // namespace geometry

@@ -1,0 +1,57 @@
+#include "optics/least_time_path.h"
+
+#include "geometry/lens.h"
+#include "geometry/refraction.h"
+#include "geometry/search.h"
+#include "geometry/state.h"
+#include "optics/captions.h"
+#include "surface/format.h"
+#include "surface/messagebox.h"
+
+#include <cmath>
+
+namespace optics {
+
+namespace {
+
+// The normal at P, dotted, from the centre of curvature through P on to the x halfway
+// between P and the source.
+void drawNormal(surface::Surface& s, double px, double py, double sourceX) {
+    const double c = geometry::curveCentreX;
+    if (px - c == 0)
+        return; // a vertical normal has no slope to carry it on by
+    const double halfway = (sourceX - px) / 2;
+    s.DrawStyle = surface::PenStyle::Dotted;
+    s.Line(c, 0, px + halfway, py + py * halfway / (px - c));
+    s.DrawStyle = surface::PenStyle::Solid;
+}
+
+} // namespace
+
+LeastTimePath drawLeastTimePath(surface::Surface& s, geometry::Source source, std::int16_t v) {
+    const geometry::Point target = geometry::rearSurfacePoint(v);
+    const geometry::LensSearch entry = geometry::searchLensEntry(
+        source.x, source.y, target.x, target.y, geometry::StepTest::Single);
+    LeastTimePath path;
+    if (!entry.found) {
+        surface::MsgBox(geometry::Message::NotFound);
+        return path;
+    }
+
+    s.Line(source.x, source.y, entry.x, entry.y);
+    s.LineTo(target.x, target.y);
+    path.bluePoint = geometry::Point{entry.x, entry.y};
+
+    const geometry::Refraction angles =
+        geometry::refractionAt(source.x, source.y, entry.x, entry.y, target.x, target.y);
+    path.labels.set(3, anglesCaption(angles));
+    if (std::sin(angles.refraction) != 0) {
+        path.labels.set(4, indexCaption(angles));
+        path.labels.set(7, QStringLiteral("ψ blue = ") + surface::Format(entry.y, "0.0"));
+    }
+    drawNormal(s, entry.x, entry.y, source.x);
+    path.labels.set(2, timeCaption(entry.time));
+    return path;
+}
+
+} // namespace optics

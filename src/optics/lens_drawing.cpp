@@ -1,0 +1,49 @@
+#include "optics/lens_drawing.h"
+
+#include "geometry/state.h"
+
+namespace optics {
+
+namespace {
+
+const QColor axisColour(255, 0, 0);
+const QColor lensColour(150, 150, 80);
+const QColor markerColour(255, 255, 0);
+
+void drawMarker(surface::Surface& s, const LensDrawing& lens) {
+    s.FillColor = markerColour;
+    s.DrawWidth = lens.markerWidth;
+    s.Circle(lens.marker.x, lens.marker.y, 1.5, Qt::black);
+}
+
+} // namespace
+
+void drawLens(surface::Surface& s, const LensDrawing& lens) {
+    const double c = geometry::curveCentreX;
+    const double r = geometry::curveRadius;
+    if (lens.rimDotsAt) {
+        s.DrawWidth = 4;
+        s.PSet(0, *lens.rimDotsAt);
+        s.PSet(0, -*lens.rimDotsAt);
+        s.DrawWidth = 1;
+    }
+    s.Line(-lens.axisHalfLength, 0, lens.axisHalfLength, 0, axisColour);
+    s.Circle(-c, 0, 2);
+    s.Circle(c, 0, 2);
+    if (!lens.markerOverArcs)
+        drawMarker(s, lens);
+    s.Arc(c, 0, r, geometry::leftArcStart, geometry::leftArcEnd, s.ForeColor);
+    s.Arc(-c, 0, r, geometry::rightArcStart, geometry::rightArcEnd, s.ForeColor);
+    if (lens.markerOverArcs)
+        drawMarker(s, lens);
+    s.DrawWidth = 1;
+    s.FillColor = lensColour;
+    if (!lens.fillSeed)
+        return;
+    // The outline is closed and pure black, so the fill stays inside the lens.
+    s.FillStyle = surface::FillMode::Solid;
+    s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), Qt::black);
+    s.Refresh();
+}
+
+} // namespace optics

@@ -1,0 +1,64 @@
+#include "print/printed_page.h"
+
+#include "geometry/lens.h"
+#include "geometry/state.h"
+#include "optics/lens_drawing.h"
+#include "print/page_job.h"
+#include "print/printed_beam.h"
+
+namespace print {
+
+namespace {
+
+// The wavelength scales above the lens: ten wavelengths in air against twenty in the
+// lens over the same span.
+void drawWavelengthScales(surface::Surface& page) {
+    page.Line(-180, -180, 20, -180);
+    page.Line(-180, -160, 20, -160);
+    page.CurrentX = 20;
+    page.CurrentY = -170;
+    page.Print(QStringLiteral("WAVELENGTHS IN AIR"));
+    page.Line(-180, -150, 20, -150);
+    page.Line(-180, -130, 20, -130);
+    page.CurrentX = 20;
+    page.CurrentY = -140;
+    page.Print(QStringLiteral("WAVELENGTHS IN LENS"));
+    for (int i = 0; i <= 10; ++i) {
+        const double x = -180 + 10.0 * i * geometry::speedAir;
+        page.Line(x, -180, x, -160);
+    }
+    for (int i = 0; i <= 20; ++i) {
+        const double x = -180 + 10.0 * i * geometry::speedLens;
+        page.Line(x, -150, x, -130);
+    }
+}
+
+} // namespace
+
+void printPicture(surface::Surface& window, const PageInputs& inputs) {
+    PageJob job;
+    surface::Surface* page = job.page();
+    if (!page)
+        return;
+    const double pw = page->ScaleWidth();
+    const double ph = page->ScaleHeight();
+    geometry::widthFrac = float(pw / (pw + ph));
+    geometry::heightFrac = float(ph / (pw + ph));
+    // The page frame is the window's turned through 180°: x grows to the left, y downwards.
+    page->Scale(500.0 * geometry::widthFrac, -500.0 * geometry::heightFrac,
+                -500.0 * geometry::widthFrac, 500.0 * geometry::heightFrac);
+
+    geometry::leftArcEnd = float(geometry::rimAngle() + geometry::pi);
+    geometry::rightArcStart = float(2 * geometry::pi - geometry::rimAngle());
+    geometry::rightArcEnd = float(geometry::rimAngle());
+    optics::LensDrawing lens;
+    lens.axisHalfLength = 500.0 * geometry::widthFrac;
+    lens.marker = geometry::pointBehindRearSurface(inputs.v);
+    optics::drawLens(*page, lens);
+
+    printBeam(*page, window, inputs.source, inputs.n, inputs.timeValue);
+    drawWavelengthScales(*page);
+    job.finish();
+}
+
+} // namespace print

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "geometry/point.h"
+#include "surface/surface.h"
+
+#include <cstdint>
+
+namespace print {
+
+// What the printed page shows: the window's source, the yellow point's height v, the ray
+// count n and the time value.
+struct PageInputs {
+    geometry::Source source;
+    std::int16_t v = 0;
+    int n = 0;
+    std::int16_t timeValue = 0;
+};
+
+// Prints the picture turned through 180° with the time-stepped beam and the two wavelength
+// scales, on the default printer or else into a new PDF in the documents folder. The
+// window's fill style is touched as the printed beam says; the shared proportions are left
+// as the page's.
+void printPicture(surface::Surface& window, const PageInputs& inputs);
+
+} // namespace print
