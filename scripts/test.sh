@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}
 ./scripts/setup.sh
+./scripts/check-format.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j 2
