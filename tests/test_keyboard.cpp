@@ -9,8 +9,9 @@
 namespace {
 
 QStringList focusableInTabOrder() {
-    return {"Command1", "Command6",        "Command2",     "Command4", "Command3",
-            "Command5", "arithmosaktinon", "shmeio_thesi", "thesiy",   "xronosmetato"};
+    return {"Command1",     "Command6", "Command2",     "Command4",
+            "Command3",     "Command5", "kyklos",       "arithmosaktinon",
+            "shmeio_thesi", "thesiy",   "xronosmetato", "menuButton"};
 }
 
 QString focusName() {
@@ -195,6 +196,7 @@ private slots:
         pressKey(Qt::Key_Tab);
         QVERIFY(framed(w.thesiy));
         QVERIFY(!framed(w.shmeio_thesi));
+        pressKey(Qt::Key_Tab);
         pressKey(Qt::Key_Tab);
         pressKey(Qt::Key_Tab);
         QVERIFY(framed(w.Command1));

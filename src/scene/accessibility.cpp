@@ -1,6 +1,9 @@
 #include "scene/accessibility.h"
 
 #include "scene/kovril.h"
+#include "surface/format.h"
+
+#include <QToolButton>
 
 namespace scene {
 
@@ -20,7 +23,9 @@ struct Access {
 // Tab follows the window as a page is read: the buttons row by row from the top, left before
 // right (Command1, Command6; Command2, Command4; Command3, Command5), then the scroll bars from
 // the top down, left before right: arithmosaktinon high on the left edge, shmeio_thesi and
-// thesiy across the middle, xronosmetato at the bottom. Shift+Tab goes back the same way.
+// thesiy across the middle, xronosmetato at the bottom. The source kyklos comes right after
+// the buttons, so that the keyboard reaches it early; the menu comes last. Shift+Tab goes
+// back the same way.
 void makeKeyboardAccessible(Kovril& w) {
     const Access tabOrder[] = {
         {w.Command1, QStringLiteral("Υπολόγισε θέση με Kovril"),
@@ -41,6 +46,9 @@ void makeKeyboardAccessible(Kovril& w) {
         {w.Command5, QStringLiteral("Συνέχιση δέσμης μετά το φακό"),
          QStringLiteral("Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος "
                         "τη στιγμή που ορίζει η μπάρα του χρόνου.")},
+        {w.kyklos, QStringLiteral("Πηγή φωτός"),
+         QStringLiteral("Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη "
+                        "(με Shift δέκα μονάδες τη φορά).")},
         {w.arithmosaktinon, QStringLiteral("Αριθμός ακτίνων της δέσμης"),
          QStringLiteral("Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το "
                         "φακό.")},
@@ -53,12 +61,13 @@ void makeKeyboardAccessible(Kovril& w) {
         {w.xronosmetato, QStringLiteral("Χρόνος του μετώπου κύματος"),
          QStringLiteral("Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη "
                         "στιγμή που ορίζει.")},
+        {w.menuButton, w.menuButton->accessibleName(), w.menuButton->accessibleDescription()},
     };
     QWidget* previous = nullptr;
     for (const Access& access : tabOrder) {
         access.control->setAccessibleName(access.name);
         access.control->setAccessibleDescription(access.description);
-        if (qobject_cast<QScrollBar*>(access.control))
+        if (qobject_cast<QScrollBar*>(access.control) || access.control == w.kyklos)
             access.control->setFocusPolicy(Qt::StrongFocus);
         if (previous)
             QWidget::setTabOrder(previous, access.control);
@@ -77,8 +86,6 @@ void describeForScreenReaders(Kovril& w) {
         {w.Label5, {}, QStringLiteral("Αριθμός ακτίνων της δέσμης")},
         {w.Label6, {}, QStringLiteral("Χρόνος του μετώπου κύματος")},
         {w.Label7, {}, QStringLiteral("Ύψος του μπλε σημείου")},
-        {w.kyklos, QStringLiteral("Πηγή φωτός"),
-         QStringLiteral("Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι.")},
         {w.shmeio, QStringLiteral("Μπλε σημείο στην μπροστινή επιφάνεια"),
          QStringLiteral("Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.")},
     };
@@ -87,6 +94,14 @@ void describeForScreenReaders(Kovril& w) {
             access.control->setAccessibleName(access.name);
         access.control->setAccessibleDescription(access.description);
     }
+    // The source says where it stands, so that a student who cannot see it can place it.
+    const QString sourceDescription = w.kyklos->accessibleDescription();
+    QObject::connect(w.kyklos, &surface::Shape::moved, w.kyklos, [&w, sourceDescription] {
+        w.kyklos->setAccessibleDescription(
+            sourceDescription + QStringLiteral(" Θέση: x = ") +
+            surface::Format(w.kyklos->centreX(), "0") + QStringLiteral(", y = ") +
+            surface::Format(w.kyklos->centreY(), "0") + QStringLiteral("."));
+    });
 }
 
 } // namespace scene

@@ -21,12 +21,6 @@
 
 namespace {
 
-// A press anywhere left of the marker's right edge, within its band, grabs it.
-bool grabs(const surface::Shape& marker, float x, float y) {
-    const double top = marker.Top();
-    return x < double(marker.Left()) + marker.Width() && top - marker.Height() < y && y < top;
-}
-
 // Where a dragged marker may go: a marker dropped outside the window could never be
 // grabbed again.
 geometry::Point insideFrame(float x, float y) {
@@ -46,13 +40,26 @@ void Kovril::Form_Load() {
     Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
 }
 
+void Kovril::showFirstPicture() {
+    record(scene::Action::Kind::FirstPicture);
+    scene::drawFirstPicture(*this);
+}
+
+void Kovril::clearPicture() {
+    record(scene::Action::Kind::Clear);
+    surface().Cls();
+    scene::redrawScene(*this);
+}
+
 void Kovril::thesiy_Change() {
+    record(scene::Action::Kind::YellowPoint);
     surface().Cls();
     Label1->setText(QStringLiteral("ψ κίτρινο= ") + QString::number(thesiy->Value()));
     scene::redrawScene(*this);
 }
 
 void Kovril::arithmosaktinon_Change() {
+    record(scene::Action::Kind::RayCount);
     surface().Cls();
     scene::redrawScene(*this);
     Label5->setText(QStringLiteral("αριθμός σημείων =") +
@@ -60,6 +67,7 @@ void Kovril::arithmosaktinon_Change() {
 }
 
 void Kovril::Command1_Click() {
+    record(scene::Action::Kind::Command1);
     const optics::LeastTimePath path =
         optics::drawLeastTimePath(surface(), source(), thesiy->Value());
     if (path.bluePoint)
@@ -73,6 +81,7 @@ void Kovril::shmeio_thesi_Change() {
                                 double(geometry::curveCentreX) * geometry::curveCentreX))
         return; // beyond the rims the last trial stays as it is
 
+    record(scene::Action::Kind::TrialPoint);
     Label7->setText(QStringLiteral("ψ blue = ") + surface::Format(v, "0"));
     const geometry::Point onLens = geometry::frontSurfacePoint(v);
     shmeio->moveCentreTo(onLens.x, onLens.y);
@@ -88,12 +97,15 @@ void Kovril::shmeio_thesi_Change() {
 }
 
 void Kovril::Form_MouseDown(int, int, float x, float y) {
-    dragPoint = grabs(*shmeio, x, y);
-    dragSource = !dragPoint && grabs(*kyklos, x, y);
+    dragPoint = onMarker(*shmeio, x, y);
+    dragSource = !dragPoint && onMarker(*kyklos, x, y);
 }
 
 void Kovril::Form_MouseMove(int, int, float x, float y) {
     const geometry::Point to = insideFrame(x, y);
+    // A marker follows only a real drag, not the tremor of a click.
+    if ((dragPoint || dragSource) && !dragMoved_)
+        return;
     if (dragPoint)
         shmeio->moveCentreTo(to.x, to.y);
     else if (dragSource)
@@ -103,41 +115,62 @@ void Kovril::Form_MouseMove(int, int, float x, float y) {
 }
 
 void Kovril::Form_MouseUp(int, int, float x, float y) {
-    if (!dragPoint && !dragSource)
-        return;
+    const bool dragged = (dragPoint || dragSource) && dragMoved_;
     geometry::Point source = centreOf(*kyklos);
     geometry::Point point = centreOf(*shmeio);
     (dragPoint ? point : source) = insideFrame(x, y);
     dragPoint = false;
     dragSource = false;
+    if (dragged)
+        drawDrop(source, point);
+}
 
+void Kovril::kyklos_Nudge(double dx, double dy) {
+    const geometry::Point to =
+        insideFrame(float(kyklos->centreX() + dx), float(kyklos->centreY() + dy));
+    kyklos->moveCentreTo(to.x, to.y);
+    drawDrop(centreOf(*kyklos), centreOf(*shmeio));
+}
+
+void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
+    scene::Action drop;
+    drop.kind = scene::Action::Kind::Drop;
+    drop.source = source;
+    drop.bluePoint = bluePoint;
+    record(drop);
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), source, point, thesiy->Value()));
+    applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, thesiy->Value()));
 }
 
 void Kovril::Command2_Click() {
+    record(scene::Action::Kind::Command2);
     beam::drawBeam(surface(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command3_Click() {
+    record(scene::Action::Kind::Command3);
     beam::drawBeamWithWavelets(surface(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command4_Click() {
+    record(scene::Action::Kind::Command4);
     applyLabels(continuation::continueRay(surface(), source(), thesiy->Value()));
 }
 
 void Kovril::Command5_Click() {
+    record(scene::Action::Kind::Command5);
     applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
                                           xronosmetato->Value()));
 }
 
 void Kovril::xronosmetato_Change() {
+    record(scene::Action::Kind::Time);
     surface().Cls();
     scene::redrawScene(*this);
     Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
-    Command5_Click();
+    applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
+                                          xronosmetato->Value()));
 }
 
 void Kovril::Command6_Click() {

@@ -1,6 +1,7 @@
 #include "scene/kovril.h"
 
 #include "scene/accessibility.h"
+#include "scene/menu.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -45,11 +46,8 @@ surface::WrapButton* makeButton(QWidget* parent, const char* name, const QString
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
                   int width, int height) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new surface::Caption(caption, parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setAutoFillBackground(true);
     // Labels stand edge to edge along the top; a little room keeps their texts apart.
     label->setContentsMargins(3, 0, 3, 0);
     placeInTwips(*label, left, top, width, height);
@@ -124,13 +122,23 @@ Kovril::Kovril() {
         makeScrollBar(this, "arithmosaktinon", Qt::Vertical, 2, 100, 1, 10, 10, 0, 1800, 495, 3735);
     Label5 = makeLabel(this, "Label5", QString(), 0, 5520, 975, 735);
 
+    scene::makeMenu(*this);
+
+    // Created last, the markers stand above every control.
     shmeio = makeShape(this, "shmeio", QColor(0, 0, 255), 5280, 4560, 132);
     kyklos = makeShape(this, "kyklos", QColor(192, 0, 0), 3000, 4320, 132);
     for (surface::Shape* shape : {shmeio, kyklos}) {
-        connect(shape, &surface::Shape::moved, this,
-                [this, shape] { shape->setGeometry(shapeArea(*shape).toRect()); });
+        connect(shape, &surface::Shape::moved, this, [this, shape] {
+            const int margin = surface::Shape::grabMargin;
+            shape->setGeometry(
+                shapeArea(*shape).toRect().adjusted(-margin, -margin, margin, margin));
+        });
         emit shape->moved();
     }
+    relayoutTimer_.setSingleShot(true);
+    // At most one relayout a frame, however fast the sizes come.
+    relayoutTimer_.setInterval(16);
+    connect(&relayoutTimer_, &QTimer::timeout, this, &Kovril::relayout);
 
     scene::makeKeyboardAccessible(*this);
     scene::describeForScreenReaders(*this);
@@ -139,11 +147,9 @@ Kovril::Kovril() {
 
 Kovril::~Kovril() = default;
 
-void Kovril::sizeToScreen(const QScreen& screen) {
-    const QRect area = screen.geometry();
-    setGeometry(area);
-    surface_ = std::make_unique<surface::Surface>(area.size(), screen.devicePixelRatio(),
-                                                  screen.logicalDotsPerInch(), windowBackground);
+void Kovril::resetPicture() {
+    surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
+                                                  windowBackground);
     surface_->setRefreshHandler([this] { update(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.
@@ -210,12 +216,44 @@ void Kovril::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, surface_->image());
 }
 
+void Kovril::resizeEvent(QResizeEvent*) {
+    if (!relayoutTimer_.isActive())
+        relayoutTimer_.start();
+}
+
+void Kovril::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        actionFullScreen->setChecked(isFullScreen());
+    else if (event->type() == QEvent::ScreenChangeInternal && !relayoutTimer_.isActive())
+        relayoutTimer_.start(); // another screen may have another pixel ratio
+    QWidget::changeEvent(event);
+}
+
+void Kovril::applyPendingLayout() {
+    if (!relayoutTimer_.isActive())
+        return;
+    relayoutTimer_.stop();
+    relayout();
+}
+
+void Kovril::toggleFullScreen() {
+    if (isFullScreen())
+        showMaximized();
+    else
+        showFullScreen();
+}
+
 template <typename Handler> void Kovril::run(Handler handler) {
     (this->*handler)();
     update();
 }
 
 void Kovril::connectHandlers() {
+    connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
+    connect(kyklos, &surface::Shape::nudged, this, [this](double dx, double dy) {
+        kyklos_Nudge(dx, dy);
+        update();
+    });
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,
             [this] { run(&Kovril::arithmosaktinon_Change); });

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "geometry/point.h"
+#include "scene/action_log.h"
 #include "surface/controls.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
-class QScreen;
+class QAction;
+class QToolButton;
 
 // The program's one window: the retained picture, the controls and their handlers.
 class Kovril : public QWidget {
@@ -20,8 +23,9 @@ public:
     ~Kovril() override;
 
     surface::Surface& surface() { return *surface_; }
-    // Gives the window the screen's size with a fresh retained picture in twips.
-    void sizeToScreen(const QScreen& screen);
+    // Gives the window a fresh retained picture of its present size, in twips until the frame
+    // is set.
+    void resetPicture();
     // Sets the user frame; the shapes keep their place on the window.
     void Scale(double x1, double y1, double x2, double y2);
     // Places a control in the frame; an omitted extent keeps its current value.
@@ -32,6 +36,15 @@ public:
     geometry::Source source() const;
     // Gives the labels the texts a drawing procedure left for them.
     void applyLabels(const surface::LabelTexts& labels);
+
+    // Lays the window out for its present size, as start-up does, keeps the markers and the
+    // scroll bars at their scene values and draws again what was drawn since the last clear.
+    void relayout();
+    // Runs a relayout a resize asked for now rather than at the next frame.
+    void applyPendingLayout();
+    // What was drawn since the picture was last cleared.
+    const scene::ActionLog& actionLog() const { return log_; }
+    void toggleFullScreen();
 
     surface::WrapButton* Command1;
     surface::WrapButton* Command2;
@@ -52,6 +65,10 @@ public:
     surface::ScrollBar* xronosmetato;
     surface::Shape* shmeio;
     surface::Shape* kyklos;
+    QToolButton* menuButton;
+    QAction* actionClear;
+    QAction* actionFullScreen;
+    QAction* actionQuit;
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
@@ -71,6 +88,11 @@ public:
     void Command5_Click();
     void xronosmetato_Change();
     void Command6_Click();
+    void clearPicture();
+    // Start-up's first picture, as the first thing the log holds.
+    void showFirstPicture();
+    // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
+    void kyklos_Nudge(double dx, double dy);
 
     // The printed counterparts of the beam procedures; they draw on Printer.
     void desmiakmetaPRINT(float x0, float y0, int n);
@@ -84,16 +106,33 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QRectF shapeArea(const surface::Shape& shape) const;
+    // Whether a press at (x, y) lies on the marker or within a few pixels of its disc.
+    bool onMarker(const surface::Shape& marker, float x, float y) const;
     // Runs a handler and shows what it drew.
     template <typename Handler> void run(Handler handler);
+    // Notes an action before it draws: one that clears starts the log afresh.
+    void record(const scene::Action& action);
+    void record(scene::Action::Kind kind);
+    scene::StartState currentState();
+    void restore(const scene::StartState& state);
+    void replay(const scene::Action& action);
+    // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
+    void drawDrop(geometry::Point source, geometry::Point bluePoint);
 
     std::unique_ptr<surface::Surface> surface_;
+    QTimer relayoutTimer_;
+    scene::ActionLog log_;
+    bool replaying_ = false;
+    QPointF pressPixel_;     // where the press that grabbed a marker was
+    bool dragMoved_ = false; // the pointer went the drag distance from there
 };
 
 namespace scene {

@@ -1,5 +1,6 @@
 #include "scene/kovril.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -17,15 +18,28 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-// Each event reaches its handler in scene units. Only a release draws; a press or a move
-// at most moves a marker, which repaints itself.
+bool Kovril::onMarker(const surface::Shape& marker, float x, float y) const {
+    const double margin = surface::Shape::grabMargin;
+    return shapeArea(marker)
+        .adjusted(-margin, -margin, margin, margin)
+        .contains(surface_->toPaint(x, y));
+}
+
+// Each event reaches its handler in scene units. A press on a marker arrives here too: the
+// markers pass the mouse on to the window. Only a release after a real drag draws; a press
+// or a move at most moves a marker, which repaints itself.
 void Kovril::mousePressEvent(QMouseEvent* event) {
+    pressPixel_ = event->position();
+    dragMoved_ = false;
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
                    float(at.y()));
 }
 
 void Kovril::mouseMoveEvent(QMouseEvent* event) {
+    if ((dragPoint || dragSource) &&
+        (event->position() - pressPixel_).manhattanLength() >= QApplication::startDragDistance())
+        dragMoved_ = true;
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()),
                    float(at.y()));

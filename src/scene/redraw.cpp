@@ -30,4 +30,14 @@ void redrawScene(Kovril& window) {
     optics::drawLens(s, lens);
 }
 
+void drawFirstPicture(Kovril& window) {
+    surface::Surface& s = window.surface();
+    optics::LensDrawing lens;
+    lens.axisHalfLength = 500.0 * geometry::widthFrac;
+    lens.rimDotsAt = geometry::lensHalfHeight;
+    lens.marker = geometry::pointBehindRearSurface(window.thesiy->Value());
+    lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
+    optics::drawLens(s, lens);
+}
+
 } // namespace scene

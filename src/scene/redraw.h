@@ -8,4 +8,8 @@ namespace scene {
 // axis, centres of curvature, lens outline, the yellow marker and the lens fill.
 void redrawScene(Kovril& window);
 
+// The first picture on a cleared window: the same lens, with the yellow marker just behind
+// the rear surface and the rim dots at the stored rim height.
+void drawFirstPicture(Kovril& window);
+
 } // namespace scene

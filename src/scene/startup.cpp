@@ -2,91 +2,40 @@
 
 #include "geometry/lens.h"
 #include "geometry/state.h"
-#include "optics/lens_drawing.h"
+#include "scene/frame.h"
 #include "scene/kovril.h"
-#include "scene/state.h"
 #include "surface/format.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-
-QFont withPointSize(QFont font, double points) {
-    font.setPointSizeF(points);
-    return font;
-}
-
-// Places the controls in the scene frame of a window whose proportions are u and v, and gives
-// the labels their first texts.
-void layOutControls(Kovril& w, double u, double v) {
-    w.placeInFrame(*w.thesiy, 450 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.shmeio_thesi, -440 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.Label1, {}, 500 * v, {}, {});
-    w.Label1->setFont(withPointSize(w.Label1->font(), 12));
-    w.placeInFrame(*w.Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
-    w.Label7->setFont(withPointSize(w.Label7->font(), 14));
-    w.Label7->setText(QStringLiteral("ψ blue = ") + surface::Format(w.shmeio_thesi->Value(), "0"));
-    w.placeInFrame(*w.Label1, -500 * u, {}, 120 * u, 150 * v);
-    w.Label1->setText(QStringLiteral("ψ= ") + QString::number(w.thesiy->Value()));
-    w.placeInFrame(*w.Label2, 350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Command1, 50 * u, 500 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Label3, -350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Label4, -200 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Command2, 50 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command3, 50 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
-    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, {}, {});
-    w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, 150 * u, 70 * v);
-    w.Command6->setFont(withPointSize(w.Command6->font(), 16));
-}
-
-} // namespace
-
-void startUp() {
+void startUp(const StartOptions& options) {
     QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
     Kovril& w = scene::createForm();
-    w.sizeToScreen(*QGuiApplication::primaryScreen());
-    surface::Surface& s = w.surface();
-
-    const double clientWidth = s.ScaleWidth();
-    const double clientHeight = s.ScaleHeight();
-    geometry::widthFrac = float(clientWidth / (clientWidth + clientHeight));
-    geometry::heightFrac = float(clientHeight / (clientWidth + clientHeight));
-
-    w.showFullScreen();
+    // The size a maximized window will most likely get; if the window manager gives another,
+    // the window lays itself out again for it.
+    w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    w.resetPicture();
+    if (options.fullScreen)
+        w.showFullScreen();
+    else
+        w.showMaximized();
 
     geometry::setUpLens();
-
-    const double u = geometry::widthFrac;
-    const double v = geometry::heightFrac;
-    w.Scale(-500 * u, 500 * v, 500 * u, -500 * v);
-    geometry::halfWidth = float(500 * u);
-    geometry::halfHeight = float(500 * v);
-    layOutControls(w, u, v);
-
     const float pi = geometry::pi;
     geometry::leftArcStart = float(pi - geometry::rimAngle());
     geometry::leftArcEnd = float(geometry::rimAngle() + pi);
     geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
     geometry::rightArcEnd = float(geometry::rimAngle());
+    scene::frameWindow(w);
+    w.Label7->setText(QStringLiteral("ψ blue = ") + surface::Format(w.shmeio_thesi->Value(), "0"));
+    w.Label1->setText(QStringLiteral("ψ= ") + QString::number(w.thesiy->Value()));
 
     const geometry::Point frontVertex = geometry::frontSurfacePoint(0);
     w.shmeio->setGeometryInFrame(float(frontVertex.x - w.shmeio->Width() / 2.0),
                                  float(w.shmeio->Height() / 2.0), w.shmeio->Width(),
                                  w.shmeio->Height());
 
-    scene::originPxX = float(-s.ScaleX(s.ScaleLeft()));
-    scene::originPxY = float(-s.ScaleY(s.ScaleTop()));
-    optics::LensDrawing lens;
-    lens.axisHalfLength = 500 * u;
-    lens.rimDotsAt = geometry::lensHalfHeight;
-    lens.marker = geometry::pointBehindRearSurface(w.thesiy->Value());
-    lens.fillSeed =
-        QPoint(surface::toInteger(scene::originPxX), surface::toInteger(scene::originPxY));
-    optics::drawLens(s, lens);
-
     w.connectHandlers();
+    w.showFirstPicture();
 }

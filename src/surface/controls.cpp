@@ -1,6 +1,7 @@
 #include "surface/controls.h"
 
 #include "surface/accessible.h"
+#include "surface/caption_layout.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -38,10 +39,29 @@ void WrapButton::paintEvent(QPaintEvent*) {
         const QRect area = style()
                                ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
                                .adjusted(4, 0, -4, 0);
-        p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+        const CaptionLayout layout =
+            layOutCaption(text(), font(), area.size(), CaptionBreaks::BetweenWords);
+        p.setFont(layout.font);
+        p.drawItemText(area, Qt::AlignCenter, palette(), isEnabled(), layout.lines.join('\n'),
                        QPalette::ButtonText);
     }
     paintKeyboardFocus(*this);
+}
+
+Caption::Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAutoFillBackground(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+}
+
+void Caption::paintEvent(QPaintEvent*) {
+    const QRect area = contentsRect();
+    const CaptionLayout layout =
+        layOutCaption(text(), font(), area.size(), CaptionBreaks::BetweenQuantities);
+    QPainter p(this);
+    p.setFont(layout.font);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(area, int(alignment()), layout.lines.join('\n'));
 }
 
 ScrollBar::ScrollBar(Qt::Orientation orientation, std::int16_t min, std::int16_t max,
@@ -90,7 +110,6 @@ void ScrollBar::setValue(std::int16_t v) {
 }
 
 Shape::Shape(QColor fill, QWidget* parent) : QWidget(parent), fill_(fill) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -117,9 +136,35 @@ float Shape::centreY() const {
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc = QRectF(rect()).adjusted(grabMargin, grabMargin, -grabMargin, -grabMargin);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
     p.setPen(Qt::black);
     p.setBrush(fill_);
-    p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void Shape::keyPressEvent(QKeyEvent* event) {
+    const double step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit nudged(-step, 0);
+        return;
+    case Qt::Key_Right:
+        emit nudged(step, 0);
+        return;
+    case Qt::Key_Up:
+        emit nudged(0, step);
+        return;
+    case Qt::Key_Down:
+        emit nudged(0, -step);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace surface

@@ -9,11 +9,24 @@
 
 namespace surface {
 
-// A push button whose caption breaks into lines within its own width.
+// A push button whose caption breaks into lines within its own width, shrunk (down to 60 %)
+// rather than clipped when it would not fit.
 class WrapButton : public QPushButton {
     Q_OBJECT
 public:
     WrapButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A label that shows the picture under it: it paints no background, only its text, broken
+// into lines between quantities and shrunk (down to 60 %) rather than clipped. text() stays
+// the text it was given.
+class Caption : public QLabel {
+    Q_OBJECT
+public:
+    Caption(const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,12 +57,16 @@ private:
     bool negated_;
 };
 
-// A filled circle standing on the window. Its place is kept as 32-bit floats in the
-// window's frame, read back exactly as stored; it never takes the mouse, so a press on
-// it reaches the window.
+// A filled circle standing on the window, above the other controls. Its place is kept as
+// 32-bit floats in the window's frame, read back exactly as stored. It stands 3 pixels
+// larger than its disc on every side, and passes the mouse on to the window, so that a press
+// on it never reaches a control beneath it. With the focus, the arrow keys nudge it: one
+// unit, ten with Shift.
 class Shape : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int grabMargin = 3; // pixels around the disc that still take a press
+
     Shape(QColor fill, QWidget* parent);
     float Left() const { return left_; }
     float Top() const { return top_; }
@@ -63,9 +80,12 @@ public:
 
 signals:
     void moved();
+    // An arrow key asked to move the centre by (dx, dy) scene units.
+    void nudged(double dx, double dy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor fill_;

@@ -10,9 +10,23 @@ std::function<void(const QString&)>& recorder() {
     static std::function<void(const QString&)> instance;
     return instance;
 }
+int& holds() {
+    static int count = 0;
+    return count;
+}
 } // namespace
 
+HeldMessages::HeldMessages() {
+    ++holds();
+}
+
+HeldMessages::~HeldMessages() {
+    --holds();
+}
+
 void MsgBox(const QString& text) {
+    if (holds() > 0)
+        return;
     if (recorder()) {
         recorder()(text);
         return;

@@ -23,6 +23,8 @@ Kovril& startProgram() {
     Kovril& w = scene::form();
     if (!QTest::qWaitForWindowExposed(&w))
         qWarning("the window was not exposed");
+    // The size a maximized window really gets may come after it is shown.
+    w.applyPendingLayout();
     return w;
 }
 

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "geometry/point.h"
+#include "surface/surface.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace scene {
+
+// One event that drew on the window, with what it read that the window may no longer show.
+struct Action {
+    enum class Kind {
+        FirstPicture, // the picture start-up draws
+        Clear,        // the menu's clear: the bare lens
+        Command1,
+        Command2,
+        Command3,
+        Command4,
+        Command5,
+        Print,       // PRINT draws on paper, but leaves the window's fill solid
+        YellowPoint, // thesiy changed
+        RayCount,    // arithmosaktinon changed
+        TrialPoint,  // shmeio_thesi moved the blue point along the lens
+        Time,        // xronosmetato changed
+        Drop,        // a marker dropped with the mouse or moved with the keys
+    };
+    Kind kind = Kind::FirstPicture;
+    geometry::Point source;    // Drop: the path's source
+    geometry::Point bluePoint; // Drop: the path's blue point
+    float sineRatio = 0;       // Print: the measured index it left
+};
+
+// Whether an action starts the picture afresh, so that nothing before it needs redrawing.
+bool clearsThePicture(Action::Kind kind);
+
+// The window's drawing properties and texts, as an action found them.
+struct StartState {
+    surface::PenStyle drawStyle = surface::PenStyle::Solid;
+    int drawWidth = 1;
+    surface::FillMode fillStyle = surface::FillMode::Solid;
+    QColor fillColor;
+    double fontSize = 10;
+    std::array<QString, 8> labels; // Label1 .. Label7; index 0 unused
+    double label3Points = 0;
+    float sineRatio = 0;
+};
+
+// What was drawn since the picture was last cleared, and the state it started from: enough
+// to draw the same picture again on a new frame.
+struct ActionLog {
+    StartState start;
+    std::vector<Action> actions;
+};
+
+} // namespace scene

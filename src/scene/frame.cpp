@@ -1,0 +1,63 @@
+#include "scene/frame.h"
+
+#include "geometry/state.h"
+#include "scene/kovril.h"
+#include "scene/menu.h"
+#include "scene/state.h"
+#include "surface/format.h"
+
+namespace scene {
+
+namespace {
+
+QFont withPointSize(QFont font, double points) {
+    font.setPointSizeF(points);
+    return font;
+}
+
+// Places the controls in the scene frame of a window whose proportions are u and v, and gives
+// the labels that show a scroll bar's value their text.
+void layOutControls(Kovril& w, double u, double v) {
+    w.placeInFrame(*w.thesiy, 450 * u, 99, 30 * u, 198);
+    w.placeInFrame(*w.shmeio_thesi, -440 * u, 99, 30 * u, 198);
+    w.placeInFrame(*w.Label1, {}, 500 * v, {}, {});
+    w.Label1->setFont(withPointSize(w.Label1->font(), 12));
+    w.placeInFrame(*w.Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
+    w.Label7->setFont(withPointSize(w.Label7->font(), 14));
+    w.placeInFrame(*w.Label1, -500 * u, {}, 120 * u, 150 * v);
+    w.placeInFrame(*w.Label2, 350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.Command1, 50 * u, 500 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.Label3, -350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.Label4, -200 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.Command2, 50 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.Command3, 50 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
+    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, {}, {});
+    w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, {}, {});
+    w.Command6->resize(w.Command1->size());
+    w.Command6->setFont(withPointSize(w.Command6->font(), 16));
+    placeMenuButton(w);
+}
+
+} // namespace
+
+void frameWindow(Kovril& w) {
+    surface::Surface& s = w.surface();
+    const double clientWidth = s.ScaleWidth();
+    const double clientHeight = s.ScaleHeight();
+    geometry::widthFrac = float(clientWidth / (clientWidth + clientHeight));
+    geometry::heightFrac = float(clientHeight / (clientWidth + clientHeight));
+
+    const double u = geometry::widthFrac;
+    const double v = geometry::heightFrac;
+    w.Scale(-500 * u, 500 * v, 500 * u, -500 * v);
+    geometry::halfWidth = float(500 * u);
+    geometry::halfHeight = float(500 * v);
+    layOutControls(w, u, v);
+    originPxX = float(-s.ScaleX(s.ScaleLeft()));
+    originPxY = float(-s.ScaleY(s.ScaleTop()));
+}
+
+} // namespace scene

@@ -1,0 +1,69 @@
+#include "scene/menu.h"
+
+#include "scene/kovril.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace scene {
+
+namespace {
+
+constexpr int buttonSize = 36; // pixels; large enough to hit on a touch screen
+constexpr int cornerMargin = 4;
+
+QAction* makeAction(Kovril& w, QMenu& menu, const char* name, const QString& text,
+                    const QKeySequence& shortcut) {
+    QAction* action = menu.addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    // Also on the window itself, so that the shortcut works with the menu closed.
+    action->setShortcutContext(Qt::WindowShortcut);
+    w.addAction(action);
+    return action;
+}
+
+} // namespace
+
+void makeMenu(Kovril& w) {
+    w.menuButton = new QToolButton(&w);
+    w.menuButton->setObjectName(QStringLiteral("menuButton"));
+    w.menuButton->setText(QStringLiteral("☰"));
+    w.menuButton->setAccessibleName(QStringLiteral("Μενού"));
+    w.menuButton->setAccessibleDescription(
+        QStringLiteral("Καθαρισμός της εικόνας, πλήρης οθόνη και έξοδος."));
+    w.menuButton->setPopupMode(QToolButton::InstantPopup);
+    w.menuButton->setFocusPolicy(Qt::StrongFocus);
+    QFont font = w.menuButton->font();
+    font.setPointSizeF(14);
+    w.menuButton->setFont(font);
+
+    auto* menu = new QMenu(w.menuButton);
+    menu->setObjectName(QStringLiteral("menu"));
+    w.actionClear = makeAction(w, *menu, "actionClear", QStringLiteral("Καθαρισμός"),
+                               QKeySequence(Qt::CTRL | Qt::Key_L));
+    w.actionFullScreen = makeAction(w, *menu, "actionFullScreen", QStringLiteral("Πλήρης οθόνη"),
+                                    QKeySequence(Qt::Key_F11));
+    w.actionFullScreen->setCheckable(true);
+    menu->addSeparator();
+    w.actionQuit = makeAction(w, *menu, "actionQuit", QStringLiteral("Έξοδος"),
+                              QKeySequence(Qt::CTRL | Qt::Key_Q));
+    w.menuButton->setMenu(menu);
+
+    QObject::connect(w.actionFullScreen, &QAction::triggered, &w, [&w] { w.toggleFullScreen(); });
+    QObject::connect(w.actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
+    auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), &w);
+    QObject::connect(leave, &QShortcut::activated, &w, [&w] {
+        if (w.isFullScreen())
+            w.toggleFullScreen();
+    });
+}
+
+void placeMenuButton(Kovril& w) {
+    w.menuButton->setGeometry(w.width() - buttonSize - cornerMargin,
+                              w.height() - buttonSize - cornerMargin, buttonSize, buttonSize);
+}
+
+} // namespace scene
