@@ -87,6 +87,8 @@ Kovril::Kovril() {
     setAutoFillBackground(false);
     setMouseTracking(true);
     resize(twipsToPixels(12240), twipsToPixels(8835));
+    // Below this the controls would cover the lens.
+    setMinimumSize(800, 600);
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatio(), screenDpi(),
                                                   windowBackground);
 

@@ -12,35 +12,34 @@ struct Piece {
     QString gap; // the blanks before it, dropped when a line breaks there
 };
 
-bool endsInDigit(const QString& text) {
-    return !text.isEmpty() && text.back().isDigit();
-}
-
-// The caption cut where it may break; blanks where it may not stay inside the pieces.
+// The caption cut where it may break; blanks where it may not stay inside the pieces. A
+// name and its "= value" never part: no break next to an equals sign.
 std::vector<Piece> piecesOf(const QString& text, CaptionBreaks breaks) {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    std::vector<Piece> pieces;
+    QStringList words;
+    QStringList gaps; // gaps[i] stands between words[i] and words[i + 1]
     qsizetype start = 0;
-    QString pendingGap;
     QRegularExpressionMatchIterator it = blanks.globalMatch(text);
-    Piece current;
     while (it.hasNext()) {
         const QRegularExpressionMatch gap = it.next();
-        const QString word = text.mid(start, gap.capturedStart() - start);
-        current.text += pendingGap + word;
-        pendingGap = gap.captured();
+        words << text.mid(start, gap.capturedStart() - start);
+        gaps << gap.captured();
         start = gap.capturedEnd();
-        const bool breakable =
-            breaks == CaptionBreaks::BetweenWords || endsInDigit(word) || pendingGap.size() > 1;
-        if (breakable && !current.text.isEmpty()) {
-            pieces.push_back(current);
-            current = Piece{{}, pendingGap};
-            pendingGap.clear();
-        }
     }
-    current.text += pendingGap + text.mid(start);
-    if (!current.text.isEmpty())
-        pieces.push_back(current);
+    words << text.mid(start);
+
+    std::vector<Piece> pieces{Piece{words.first(), {}}};
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString& before = words[i - 1];
+        const QString& after = words[i];
+        const bool breakable =
+            breaks == CaptionBreaks::BetweenWords ||
+            !(before.endsWith(QLatin1Char('=')) || after.startsWith(QLatin1Char('=')));
+        if (breakable)
+            pieces.push_back(Piece{after, gaps[i - 1]});
+        else
+            pieces.back().text += gaps[i - 1] + after;
+    }
     return pieces;
 }
 

@@ -6,8 +6,8 @@
 
 namespace surface {
 
-// Where a caption may break into lines: labels only between quantities ("name= value"), so
-// that a name never stands apart from its value; buttons between any words.
+// Where a caption may break into lines: labels never next to an equals sign, so that a name
+// never stands apart from its value ("name= value"); buttons between any words.
 enum class CaptionBreaks { BetweenQuantities, BetweenWords };
 
 struct CaptionLayout {
