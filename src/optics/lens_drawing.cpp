@@ -1,6 +1,10 @@
 #include "optics/lens_drawing.h"
 
+#include "geometry/lens.h"
 #include "geometry/state.h"
+
+#include <cmath>
+#include <numbers>
 
 namespace optics {
 
@@ -14,6 +18,24 @@ void drawMarker(surface::Surface& s, const LensDrawing& lens) {
     s.FillColor = markerColour;
     s.DrawWidth = lens.markerWidth;
     s.Circle(lens.marker.x, lens.marker.y, 1.5, Qt::black);
+}
+
+// The lens's outline: the front arc from the upper rim down, then the rear arc back up.
+QPolygonF lensOutline() {
+    const double c = geometry::curveCentreX;
+    const double r = geometry::curveRadius;
+    const double theta = geometry::rimAngle();
+    constexpr int steps = 180;
+    QPolygonF outline;
+    for (int i = 0; i <= steps; ++i) {
+        const double a = std::numbers::pi - theta + 2 * theta * i / steps;
+        outline << QPointF(c + r * std::cos(a), r * std::sin(a));
+    }
+    for (int i = 0; i <= steps; ++i) {
+        const double a = -theta + 2 * theta * i / steps;
+        outline << QPointF(-c + r * std::cos(a), r * std::sin(a));
+    }
+    return outline;
 }
 
 } // namespace
@@ -40,9 +62,17 @@ void drawLens(surface::Surface& s, const LensDrawing& lens) {
     s.FillColor = lensColour;
     if (!lens.fillSeed)
         return;
-    // The outline is closed and pure black, so the fill stays inside the lens.
     s.FillStyle = surface::FillMode::Solid;
-    s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), Qt::black);
+    if (s.hasImage()) {
+        // The outline is closed and pure black, so the fill stays inside the lens.
+        s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), Qt::black);
+    } else {
+        // Vectors have no pixels to flood: the lens is filled as a shape, and its outline
+        // drawn again over the fill.
+        s.FillPolygon(lensOutline(), lensColour);
+        s.Arc(c, 0, r, geometry::leftArcStart, geometry::leftArcEnd, s.ForeColor);
+        s.Arc(-c, 0, r, geometry::rightArcStart, geometry::rightArcEnd, s.ForeColor);
+    }
     s.Refresh();
 }
 

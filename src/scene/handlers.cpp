@@ -11,10 +11,17 @@
 #include "print/printed_beam.h"
 #include "print/printed_page.h"
 #include "scene/kovril.h"
+#include "scene/picture_export.h"
 #include "scene/redraw.h"
+#include "scene/scene_io.h"
 #include "surface/format.h"
+#include "surface/messagebox.h"
 #include "timestep/time_stepped_beam.h"
 #include "timestep/wavefronts.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 #include <cmath>
@@ -178,6 +185,34 @@ void Kovril::Command6_Click() {
     print::printPicture(surface(),
                         print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
                                           xronosmetato->Value()});
+}
+
+void Kovril::saveScene_Click() {
+    const QString path = scene::chooseFile(this, scene::FileChoice::SaveScene);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> problem = scene::saveSceneFile(path, sceneDocument()))
+        surface::MsgBox(QCoreApplication::translate(
+                            "Kovril", "Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι "
+                                      "υπήρχε ήδη εκεί έμεινε όπως ήταν.")
+                            .arg(QDir::toNativeSeparators(path), *problem));
+}
+
+void Kovril::openScene_Click() {
+    const QString path = scene::chooseFile(this, scene::FileChoice::OpenScene);
+    if (!path.isEmpty())
+        openSceneFile(path);
+}
+
+void Kovril::savePicture_Click() {
+    const QString path = scene::chooseFile(this, scene::FileChoice::SavePicture);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> problem =
+            scene::savePicture(*this, path, actionWhiteBackground->isChecked()))
+        surface::MsgBox(
+            QCoreApplication::translate("Kovril", "Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2.")
+                .arg(QDir::toNativeSeparators(path), *problem));
 }
 
 void Kovril::desmiakmetaPRINT(float x0, float y0, int n) {

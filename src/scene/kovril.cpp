@@ -91,6 +91,7 @@ Kovril::Kovril() {
     setMinimumSize(800, 600);
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatio(), screenDpi(),
                                                   windowBackground);
+    active_ = surface_.get();
 
     Command1 = makeButton(this, "Command1", QStringLiteral("Υπολόγισε θέση με Kovril"), 3960, 0,
                           3012, 972);
@@ -152,6 +153,7 @@ Kovril::~Kovril() = default;
 void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
                                                   windowBackground);
+    active_ = surface_.get();
     surface_->setRefreshHandler([this] { update(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.
@@ -251,6 +253,9 @@ template <typename Handler> void Kovril::run(Handler handler) {
 }
 
 void Kovril::connectHandlers() {
+    connect(actionSaveScene, &QAction::triggered, this, [this] { saveScene_Click(); });
+    connect(actionOpenScene, &QAction::triggered, this, [this] { run(&Kovril::openScene_Click); });
+    connect(actionSavePicture, &QAction::triggered, this, [this] { savePicture_Click(); });
     connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
     connect(kyklos, &surface::Shape::nudged, this, [this](double dx, double dy) {
         kyklos_Nudge(dx, dy);

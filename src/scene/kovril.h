@@ -2,6 +2,7 @@
 
 #include "geometry/point.h"
 #include "scene/action_log.h"
+#include "scene/scene_file.h"
 #include "surface/controls.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -22,7 +23,9 @@ public:
     Kovril();
     ~Kovril() override;
 
-    surface::Surface& surface() { return *surface_; }
+    // The surface the handlers draw on: the window's picture, or for a moment another
+    // surface the picture is drawn again on (see replayOn).
+    surface::Surface& surface() { return *active_; }
     // Gives the window a fresh retained picture of its present size, in twips until the frame
     // is set.
     void resetPicture();
@@ -44,6 +47,17 @@ public:
     void applyPendingLayout();
     // What was drawn since the picture was last cleared.
     const scene::ActionLog& actionLog() const { return log_; }
+    // Draws what was drawn since the last clear again, on another surface with the window's
+    // frame, with messages held back; the window's own picture stays as it is.
+    void replayOn(surface::Surface& other);
+    // Everything a scene file keeps of the window, and what start-up gives each of it.
+    scene::SceneDocument sceneDocument() const;
+    scene::SceneDocument startDefaults() const;
+    // Puts the document's markers and values on the window without running the scroll bars'
+    // handlers, and draws its actions from its start state, as they were drawn.
+    void applyScene(const scene::SceneDocument& document);
+    // Opens a scene file; a file that is no scene is reported and changes nothing.
+    bool openSceneFile(const QString& path);
     void toggleFullScreen();
 
     surface::WrapButton* Command1;
@@ -69,6 +83,10 @@ public:
     QAction* actionClear;
     QAction* actionFullScreen;
     QAction* actionQuit;
+    QAction* actionSaveScene;
+    QAction* actionOpenScene;
+    QAction* actionSavePicture;
+    QAction* actionWhiteBackground;
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
@@ -91,6 +109,9 @@ public:
     void clearPicture();
     // Start-up's first picture, as the first thing the log holds.
     void showFirstPicture();
+    void saveScene_Click();
+    void openScene_Click();
+    void savePicture_Click();
     // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
     void kyklos_Nudge(double dx, double dy);
 
@@ -124,10 +145,13 @@ private:
     scene::StartState currentState();
     void restore(const scene::StartState& state);
     void replay(const scene::Action& action);
+    // Draws the log from its start state, as the actions drew it.
+    void drawLog();
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
     void drawDrop(geometry::Point source, geometry::Point bluePoint);
 
     std::unique_ptr<surface::Surface> surface_;
+    surface::Surface* active_ = nullptr;
     QTimer relayoutTimer_;
     scene::ActionLog log_;
     bool replaying_ = false;

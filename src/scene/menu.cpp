@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSettings>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -33,7 +34,7 @@ void makeMenu(Kovril& w) {
     w.menuButton->setText(QStringLiteral("☰"));
     w.menuButton->setAccessibleName(QStringLiteral("Μενού"));
     w.menuButton->setAccessibleDescription(
-        QStringLiteral("Καθαρισμός της εικόνας, πλήρης οθόνη και έξοδος."));
+        QStringLiteral("Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
     w.menuButton->setPopupMode(QToolButton::InstantPopup);
     w.menuButton->setFocusPolicy(Qt::StrongFocus);
     QFont font = w.menuButton->font();
@@ -44,6 +45,25 @@ void makeMenu(Kovril& w) {
     menu->setObjectName(QStringLiteral("menu"));
     w.actionClear = makeAction(w, *menu, "actionClear", QStringLiteral("Καθαρισμός"),
                                QKeySequence(Qt::CTRL | Qt::Key_L));
+    menu->addSeparator();
+    w.actionOpenScene = makeAction(w, *menu, "actionOpenScene", QStringLiteral("Άνοιγμα σκηνής…"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_O));
+    w.actionSaveScene =
+        makeAction(w, *menu, "actionSaveScene", QStringLiteral("Αποθήκευση σκηνής…"),
+                   QKeySequence(Qt::CTRL | Qt::Key_S));
+    w.actionSavePicture =
+        makeAction(w, *menu, "actionSavePicture", QStringLiteral("Αποθήκευση εικόνας…"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    w.actionWhiteBackground = makeAction(w, *menu, "actionWhiteBackground",
+                                         QStringLiteral("λευκό φόντο"), QKeySequence());
+    w.actionWhiteBackground->setCheckable(true);
+    // Remembered: a teacher who makes worksheets wants white every time.
+    w.actionWhiteBackground->setChecked(
+        QSettings().value(QStringLiteral("pictures/whiteBackground"), false).toBool());
+    QObject::connect(w.actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
+        QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
+    });
+    menu->addSeparator();
     w.actionFullScreen = makeAction(w, *menu, "actionFullScreen", QStringLiteral("Πλήρης οθόνη"),
                                     QKeySequence(Qt::Key_F11));
     w.actionFullScreen->setCheckable(true);

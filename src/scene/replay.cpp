@@ -1,10 +1,18 @@
 // The window keeps what was drawn since the last clear, so that a new size of the window
 // (a projector, full screen, another screen) shows the same picture on the new frame.
+#include "geometry/lens.h"
 #include "geometry/state.h"
 #include "scene/frame.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
+#include "scene/scene_io.h"
 #include "surface/messagebox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -134,13 +142,96 @@ void Kovril::relayout() {
                                    width, height);
     }
 
+    const surface::HeldMessages held;
+    drawLog();
+}
+
+void Kovril::drawLog() {
     // Replayed, an action leaves the state it left before; the drawing properties it started
     // from are those of the log.
-    const surface::HeldMessages held;
     replaying_ = true;
     restore(log_.start);
     for (const scene::Action& action : log_.actions)
         replay(action);
     replaying_ = false;
     update();
+}
+
+void Kovril::replayOn(surface::Surface& other) {
+    const surface::HeldMessages held;
+    const surface::Surface& own = *surface_;
+    other.Scale(own.ScaleLeft(), own.ScaleTop(), own.ScaleLeft() + own.ScaleWidth(),
+                own.ScaleTop() + own.ScaleHeight());
+    active_ = &other;
+    drawLog();
+    active_ = surface_.get();
+}
+
+scene::SceneDocument Kovril::sceneDocument() const {
+    return {{kyklos->centreX(), kyklos->centreY()},
+            {shmeio->centreX(), shmeio->centreY()},
+            thesiy->Value(),
+            shmeio_thesi->Value(),
+            arithmosaktinon->Value(),
+            xronosmetato->Value(),
+            log_};
+}
+
+scene::SceneDocument Kovril::startDefaults() const {
+    scene::SceneDocument d;
+    // The source's start-up place is fixed on the window in twips, not in the scene.
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    const QPointF sourcePixel(3066 * dpi / 1440, 4386 * dpi / 1440);
+    const QPointF source = surface_->fromPaint(sourcePixel);
+    d.source = {source.x(), source.y()};
+    d.bluePoint = geometry::frontSurfacePoint(0);
+    scene::StartState& start = d.log.start;
+    start.fillStyle = surface::FillMode::Solid;
+    start.fillColor = QColor(150, 150, 80);
+    start.labels = {QString(),
+                    QStringLiteral("ψ= 0"),
+                    QString(),
+                    QString(),
+                    QString(),
+                    QStringLiteral("αριθμός σημείων =10"),
+                    QStringLiteral("Χρονος=5"),
+                    QStringLiteral("ψ blue = 0")};
+    start.label3Points = 13.5;
+    start.sineRatio = 2;
+    return d;
+}
+
+void Kovril::applyScene(const scene::SceneDocument& document) {
+    for (auto [bar, value] :
+         {std::pair{thesiy, document.thesiy}, std::pair{shmeio_thesi, document.shmeio_thesi},
+          std::pair{arithmosaktinon, document.arithmosaktinon},
+          std::pair{xronosmetato, document.xronosmetato}}) {
+        const QSignalBlocker quiet(bar);
+        bar->setValue(value);
+    }
+    for (auto [marker, at] :
+         {std::pair{kyklos, document.source}, std::pair{shmeio, document.bluePoint}}) {
+        const geometry::Point inside = insideFrame(at);
+        marker->moveCentreTo(inside.x, inside.y);
+    }
+    log_ = document.log;
+    // A picture starts from the bare lens unless its first action draws one itself.
+    if (log_.actions.empty() || !scene::clearsThePicture(log_.actions.front().kind)) {
+        scene::Action clear;
+        clear.kind = scene::Action::Kind::Clear;
+        log_.actions.insert(log_.actions.begin(), clear);
+    }
+    drawLog();
+}
+
+bool Kovril::openSceneFile(const QString& path) {
+    const std::variant<scene::SceneDocument, QString> read =
+        scene::loadSceneFile(path, startDefaults());
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        surface::MsgBox(QCoreApplication::translate("Kovril", "Το αρχείο %1 δεν άνοιξε: %2.")
+                            .arg(QDir::toNativeSeparators(path), *problem));
+        return false;
+    }
+    applyScene(std::get<scene::SceneDocument>(read));
+    return true;
 }

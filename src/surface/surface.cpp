@@ -46,9 +46,9 @@ Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QC
     height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
 }
 
-Surface::Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch)
-    : pagePainter_(&pagePainter), paintSize_(paintSize), penScale_(unitsPerInch / 96.0),
-      unitsPerInch_(unitsPerInch) {
+Surface::Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch, QColor background)
+    : pagePainter_(&pagePainter), background_(background), paintSize_(paintSize),
+      penScale_(unitsPerInch / 96.0), unitsPerInch_(unitsPerInch) {
     width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
     height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
 }
@@ -142,7 +142,7 @@ void Surface::Cls() {
         endPainting();
         image_->fill(background_);
     } else {
-        pagePainter_->fillRect(QRectF(QPointF(0, 0), paintSize_), Qt::white);
+        pagePainter_->fillRect(QRectF(QPointF(0, 0), paintSize_), background_);
     }
 }
 
@@ -266,6 +266,17 @@ void Surface::Print(const QString& text) {
 void Surface::Refresh() {
     if (onRefresh_)
         onRefresh_();
+}
+
+void Surface::FillPolygon(const QPolygonF& outline, QColor color) {
+    QPolygonF painted;
+    for (const QPointF& p : outline)
+        painted << toPaint(p.x(), p.y());
+    QPainter& p = painter();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(painted);
 }
 
 void Surface::FloodFill(int pixelX, int pixelY, QColor border) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 
 #include <functional>
@@ -39,8 +40,9 @@ public:
     // ratio; logicalDpi fixes twips and points.
     Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QColor background);
     // A page: the painter is already active on it; paintSize is the printable area in
-    // the painter's units and unitsPerInch their resolution.
-    Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch);
+    // the painter's units and unitsPerInch their resolution. Cls paints it the background.
+    Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch,
+            QColor background = Qt::white);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -70,6 +72,9 @@ public:
     void Refresh();
     // Fills from an image pixel up to the border colour, 4-connected, with FillColor.
     void FloodFill(int pixelX, int pixelY, QColor border);
+    // Fills a closed outline given in the frame with a colour, without a pen: what a flood
+    // fill does on a raster, for surfaces that have none.
+    void FillPolygon(const QPolygonF& outline, QColor color);
 
     int DrawWidth = 1;
     PenStyle DrawStyle = PenStyle::Solid;

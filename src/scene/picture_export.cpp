@@ -1,0 +1,182 @@
+#include "scene/picture_export.h"
+
+#include "scene/kovril.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSvgGenerator>
+
+namespace scene {
+
+namespace {
+
+const QColor windowBackground(236, 236, 236);
+constexpr int stripMargin = 8;
+
+QFont stripFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(11);
+    return font;
+}
+
+// The labels' texts, in the order the window shows them from left to right.
+QStringList labelTexts(Kovril& w) {
+    QStringList texts;
+    for (QLabel* label : {w.Label1, w.Label3, w.Label4, w.Label2, w.Label7, w.Label5, w.Label6})
+        if (!label->text().isEmpty())
+            texts << label->text();
+    return texts;
+}
+
+// The texts set one after another, broken into lines that fit the width.
+QStringList stripLines(const QStringList& texts, double width) {
+    const QFontMetricsF metrics(stripFont());
+    QStringList lines;
+    QString line;
+    for (const QString& text : texts) {
+        const QString joined = line.isEmpty() ? text : line + QStringLiteral("     ") + text;
+        if (!line.isEmpty() && metrics.horizontalAdvance(joined) > width) {
+            lines << line;
+            line = text;
+        } else {
+            line = joined;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+double stripHeight(const QStringList& lines) {
+    return 2 * stripMargin +
+           std::max<qsizetype>(1, lines.size()) * QFontMetricsF(stripFont()).lineSpacing();
+}
+
+void drawStrip(QPainter& p, const QRectF& area, const QStringList& lines, QColor background) {
+    p.fillRect(area, background);
+    p.setPen(Qt::black);
+    p.setFont(stripFont());
+    const double spacing = QFontMetricsF(stripFont()).lineSpacing();
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        p.drawText(QRectF(area.left() + stripMargin, area.top() + stripMargin + i * spacing,
+                          area.width() - 2 * stripMargin, spacing),
+                   Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
+}
+
+// The two markers exactly as the window paints them.
+void drawMarkers(QPainter& p, Kovril& w) {
+    for (QWidget* marker : {static_cast<QWidget*>(w.shmeio), static_cast<QWidget*>(w.kyklos)}) {
+        p.save();
+        p.translate(marker->pos());
+        marker->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+        p.restore();
+    }
+}
+
+// The picture part drawn again on a painter's device, in logical pixels.
+void drawVectorPicture(QPainter& p, Kovril& w, QColor background) {
+    p.fillRect(QRectF(QPointF(0, 0), QSizeF(w.size())), background);
+    surface::Surface page(p, QSizeF(w.size()), 96, background);
+    w.replayOn(page);
+}
+
+std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
+                               const QStringList& lines) {
+    const qreal dpr = w.devicePixelRatioF();
+    const double strip = stripHeight(lines);
+    QImage image(QSize(w.width(), int(std::ceil(w.height() + strip))) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    const QColor background = white ? QColor(Qt::white) : windowBackground;
+    image.fill(background);
+    {
+        QPainter p(&image);
+        if (white) {
+            surface::Surface picture(
+                w.size(), dpr, QGuiApplication::primaryScreen()->logicalDotsPerInch(), Qt::white);
+            w.replayOn(picture);
+            p.drawImage(0, 0, picture.image());
+        } else {
+            p.drawImage(0, 0, w.surface().image());
+        }
+        drawMarkers(p, w);
+        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
+                               const QStringList& lines) {
+    const double strip = stripHeight(lines);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QColor background = white ? QColor(Qt::white) : windowBackground;
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setResolution(96);
+        svg.setSize(QSize(w.width(), int(std::ceil(w.height() + strip))));
+        svg.setViewBox(QRectF(0, 0, w.width(), w.height() + strip));
+        svg.setTitle(QStringLiteral("Kovril"));
+        QPainter p(&svg);
+        drawVectorPicture(p, w, background);
+        drawMarkers(p, w);
+        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
+                               const QStringList& lines) {
+    const double strip = stripHeight(lines);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QColor background = white ? QColor(Qt::white) : windowBackground;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(96);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        // A page of the picture's own size: a pixel is 1/96 inch.
+        pdf.setPageSize(QPageSize(QSizeF(w.width() * 72.0 / 96, (w.height() + strip) * 72.0 / 96),
+                                  QPageSize::Point));
+        pdf.setTitle(QStringLiteral("Kovril"));
+        pdf.setCreator(QStringLiteral("Kovril"));
+        QPainter p(&pdf);
+        drawVectorPicture(p, w, background);
+        drawMarkers(p, w);
+        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> savePicture(Kovril& window, const QString& path, bool whiteBackground) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QStringList lines = stripLines(labelTexts(window), window.width() - 2 * stripMargin);
+    if (suffix == QLatin1String("png"))
+        return savePng(window, path, whiteBackground, lines);
+    if (suffix == QLatin1String("svg"))
+        return saveSvg(window, path, whiteBackground, lines);
+    if (suffix == QLatin1String("pdf"))
+        return savePdf(window, path, whiteBackground, lines);
+    return QCoreApplication::translate("Pictures",
+                                       "η κατάληξη του ονόματος πρέπει να είναι .png, .svg ή .pdf");
+}
+
+} // namespace scene

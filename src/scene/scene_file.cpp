@@ -1,0 +1,347 @@
+#include "scene/scene_file.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <optional>
+
+namespace scene {
+
+namespace {
+
+constexpr double coordinateLimit = 1000;
+
+const std::pair<Action::Kind, const char*> actionNames[] = {
+    {Action::Kind::FirstPicture, "Start"},
+    {Action::Kind::Clear, "Clear"},
+    {Action::Kind::Command1, "Command1"},
+    {Action::Kind::Command2, "Command2"},
+    {Action::Kind::Command3, "Command3"},
+    {Action::Kind::Command4, "Command4"},
+    {Action::Kind::Command5, "Command5"},
+    {Action::Kind::Print, "Printed"},
+    {Action::Kind::YellowPoint, "YellowChange"},
+    {Action::Kind::RayCount, "RayCountChange"},
+    {Action::Kind::TrialPoint, "TrialMove"},
+    {Action::Kind::Time, "TimeChange"},
+    {Action::Kind::Drop, "Drop"},
+};
+
+const std::pair<surface::PenStyle, const char*> penStyles[] = {
+    {surface::PenStyle::Solid, "solid"},
+    {surface::PenStyle::Dashed, "dashed"},
+    {surface::PenStyle::Dotted, "dotted"},
+};
+
+const std::pair<surface::FillMode, const char*> fillModes[] = {
+    {surface::FillMode::Solid, "solid"},
+    {surface::FillMode::Transparent, "transparent"},
+};
+
+QJsonObject pointJson(geometry::Point p) {
+    return {{"x", p.x}, {"y", p.y}};
+}
+
+template <typename Enum, std::size_t N>
+QString nameOf(const std::pair<Enum, const char*> (&names)[N], Enum value) {
+    for (const auto& [v, name] : names)
+        if (v == value)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+// Reads one document, field by field; the first problem ends it.
+class Reader {
+public:
+    explicit Reader(const QJsonObject& root) : root_(root) {}
+
+    std::optional<QString> problem;
+
+    QJsonValue field(const QJsonObject& object, const QString& key) { return object.value(key); }
+
+    bool isNumber(const QJsonValue& value, const QString& key) {
+        if (value.isDouble())
+            return true;
+        fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι αριθμός").arg(key));
+        return false;
+    }
+
+    void integer(const QJsonObject& object, const QString& key, int low, int high,
+                 std::int16_t& out) {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || problem || !isNumber(value, key))
+            return;
+        const double number = value.toDouble();
+        if (number != std::floor(number)) {
+            fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι ακέραιος")
+                     .arg(key));
+            return;
+        }
+        if (number < low || number > high) {
+            fail(QCoreApplication::translate("SceneFile",
+                                             "η τιμή του «%1» είναι εκτός των ορίων %2 … %3")
+                     .arg(key)
+                     .arg(low)
+                     .arg(high));
+            return;
+        }
+        out = std::int16_t(number);
+    }
+
+    void real(const QJsonObject& object, const QString& key, double low, double high, double& out) {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || problem || !isNumber(value, key))
+            return;
+        const double number = value.toDouble();
+        if (!(number >= low && number <= high)) {
+            fail(QCoreApplication::translate("SceneFile",
+                                             "η τιμή του «%1» είναι εκτός των ορίων %2 … %3")
+                     .arg(key)
+                     .arg(low)
+                     .arg(high));
+            return;
+        }
+        out = number;
+    }
+
+    void point(const QJsonObject& object, const QString& key, geometry::Point& out) {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || problem)
+            return;
+        if (!value.isObject()) {
+            fail(QCoreApplication::translate("SceneFile",
+                                             "το πεδίο «%1» δεν είναι σημείο με x και y")
+                     .arg(key));
+            return;
+        }
+        const QJsonObject p = value.toObject();
+        if (!p.contains(QLatin1String("x")) || !p.contains(QLatin1String("y")) || p.size() != 2) {
+            fail(QCoreApplication::translate("SceneFile",
+                                             "το πεδίο «%1» δεν είναι σημείο με x και y")
+                     .arg(key));
+            return;
+        }
+        real(p, key + QStringLiteral(".x"), -coordinateLimit, coordinateLimit, out.x);
+        real(p, key + QStringLiteral(".y"), -coordinateLimit, coordinateLimit, out.y);
+    }
+
+    template <typename Enum, std::size_t N>
+    void named(const QJsonObject& object, const QString& key,
+               const std::pair<Enum, const char*> (&names)[N], Enum& out) {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined() || problem)
+            return;
+        for (const auto& [v, name] : names)
+            if (value.toString() == QLatin1String(name)) {
+                out = v;
+                return;
+            }
+        fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» έχει άγνωστη τιμή").arg(key));
+    }
+
+    void fail(const QString& what) {
+        if (!problem)
+            problem = what;
+    }
+
+    const QJsonObject& root() const { return root_; }
+
+private:
+    const QJsonObject& root_;
+};
+
+void readDrawing(Reader& r, const QJsonObject& drawing, StartState& start) {
+    static const QStringList known = {"fillStyle", "fillColor", "drawWidth", "drawStyle",
+                                      "fontSize"};
+    for (const QString& key : drawing.keys())
+        if (!known.contains(key))
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(key));
+    r.named(drawing, QStringLiteral("fillStyle"), fillModes, start.fillStyle);
+    r.named(drawing, QStringLiteral("drawStyle"), penStyles, start.drawStyle);
+    const QJsonValue colour = drawing.value(QLatin1String("fillColor"));
+    if (!colour.isUndefined()) {
+        const QColor parsed = QColor::fromString(colour.toString());
+        if (!colour.isString() || !parsed.isValid() || colour.toString().size() != 7)
+            r.fail(QCoreApplication::translate("SceneFile",
+                                               "το πεδίο «fillColor» δεν είναι χρώμα #rrggbb"));
+        else
+            start.fillColor = parsed;
+    }
+    std::int16_t width = std::int16_t(start.drawWidth);
+    r.integer(drawing, QStringLiteral("drawWidth"), 1, 100, width);
+    start.drawWidth = width;
+    r.real(drawing, QStringLiteral("fontSize"), 1, 200, start.fontSize);
+}
+
+void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
+    if (!value.isObject()) {
+        r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «labels» δεν είναι αντικείμενο"));
+        return;
+    }
+    const QJsonObject labels = value.toObject();
+    for (const QString& key : labels.keys()) {
+        const int number = key.startsWith(QLatin1String("Label")) ? key.mid(5).toInt() : 0;
+        if (number < 1 || number > 7 || key.size() != 6) {
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστη ετικέτα «%1»").arg(key));
+            return;
+        }
+        if (!labels.value(key).isString()) {
+            r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι κείμενο")
+                       .arg(key));
+            return;
+        }
+        start.labels[std::size_t(number)] = labels.value(key).toString();
+    }
+}
+
+void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& actions) {
+    if (!value.isArray()) {
+        r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «actions» δεν είναι λίστα"));
+        return;
+    }
+    for (const QJsonValue& entry : value.toArray()) {
+        const QJsonObject object = entry.toObject();
+        const QString name =
+            entry.isString() ? entry.toString() : object.value(QLatin1String("action")).toString();
+        Action action;
+        bool known = false;
+        for (const auto& [kind, text] : actionNames)
+            if (name == QLatin1String(text)) {
+                action.kind = kind;
+                known = true;
+            }
+        if (!known) {
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστη ενέργεια «%1»")
+                       .arg(entry.isString() || entry.isObject()
+                                ? name
+                                : QString::fromUtf8(QJsonDocument(QJsonArray{entry})
+                                                        .toJson(QJsonDocument::Compact))));
+            return;
+        }
+        if (action.kind == Action::Kind::Drop) {
+            r.point(object, QStringLiteral("source"), action.source);
+            r.point(object, QStringLiteral("blue"), action.bluePoint);
+        }
+        if (action.kind == Action::Kind::Print) {
+            double ratio = 2;
+            r.real(object, QStringLiteral("sineRatio"), -1e6, 1e6, ratio);
+            action.sineRatio = float(ratio);
+        }
+        actions.push_back(action);
+    }
+}
+
+} // namespace
+
+QString actionName(Action::Kind kind) {
+    return nameOf(actionNames, kind);
+}
+
+QByteArray writeScene(const SceneDocument& d) {
+    const StartState& start = d.log.start;
+    QJsonObject labels;
+    for (int i = 1; i <= 7; ++i)
+        labels.insert(QStringLiteral("Label%1").arg(i), start.labels[std::size_t(i)]);
+    QJsonArray actions;
+    for (const Action& action : d.log.actions) {
+        if (action.kind == Action::Kind::Drop)
+            actions.append(QJsonObject{{"action", actionName(action.kind)},
+                                       {"source", pointJson(action.source)},
+                                       {"blue", pointJson(action.bluePoint)}});
+        else if (action.kind == Action::Kind::Print)
+            actions.append(QJsonObject{{"action", actionName(action.kind)},
+                                       {"sineRatio", double(action.sineRatio)}});
+        else
+            actions.append(actionName(action.kind));
+    }
+    const QJsonObject root{
+        {"format", "kovril-scene"},
+        {"version", sceneFileVersion},
+        {"source", pointJson(d.source)},
+        {"blue", pointJson(d.bluePoint)},
+        {"thesiy", d.thesiy},
+        {"shmeio_thesi", d.shmeio_thesi},
+        {"arithmosaktinon", d.arithmosaktinon},
+        {"xronosmetato", d.xronosmetato},
+        {"labels", labels},
+        {"label3FontSize", start.label3Points},
+        {"drawing", QJsonObject{{"fillStyle", nameOf(fillModes, start.fillStyle)},
+                                {"fillColor", start.fillColor.name()},
+                                {"drawWidth", start.drawWidth},
+                                {"drawStyle", nameOf(penStyles, start.drawStyle)},
+                                {"fontSize", start.fontSize}}},
+        {"sineRatio", double(start.sineRatio)},
+        {"actions", actions},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
+                                               const SceneDocument& defaults) {
+    if (bytes.size() > sceneFileLimit)
+        return QCoreApplication::translate("SceneFile", "είναι μεγαλύτερο από 1 MiB");
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return QCoreApplication::translate("SceneFile", "δεν είναι JSON (%1 στο byte %2)")
+            .arg(error.errorString())
+            .arg(error.offset);
+    if (!json.isObject())
+        return QCoreApplication::translate("SceneFile", "δεν είναι αντικείμενο JSON");
+    const QJsonObject root = json.object();
+    if (!root.contains(QLatin1String("format")))
+        return QCoreApplication::translate("SceneFile", "λείπει το πεδίο «format»");
+    if (root.value(QLatin1String("format")) != QJsonValue(QStringLiteral("kovril-scene")))
+        return QCoreApplication::translate("SceneFile", "έχει άλλη μορφή, όχι kovril-scene");
+    if (!root.contains(QLatin1String("version")))
+        return QCoreApplication::translate("SceneFile", "λείπει το πεδίο «version»");
+    const QJsonValue version = root.value(QLatin1String("version"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
+        version.toDouble() < 1)
+        return QCoreApplication::translate("SceneFile",
+                                           "το πεδίο «version» δεν είναι αριθμός έκδοσης");
+    if (version.toDouble() > sceneFileVersion)
+        return QCoreApplication::translate("SceneFile", "γράφτηκε από νεότερο Kovril (έκδοση %1)")
+            .arg(version.toDouble());
+
+    static const QStringList known = {"format", "version",      "source",          "blue",
+                                      "thesiy", "shmeio_thesi", "arithmosaktinon", "xronosmetato",
+                                      "labels", "drawing",      "label3FontSize",  "sineRatio",
+                                      "actions"};
+    for (const QString& key : root.keys())
+        if (!known.contains(key))
+            return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(key);
+
+    SceneDocument d = defaults;
+    d.log.actions.clear();
+    Reader r(root);
+    r.point(root, QStringLiteral("source"), d.source);
+    r.point(root, QStringLiteral("blue"), d.bluePoint);
+    r.integer(root, QStringLiteral("thesiy"), -99, 99, d.thesiy);
+    r.integer(root, QStringLiteral("shmeio_thesi"), -99, 99, d.shmeio_thesi);
+    r.integer(root, QStringLiteral("arithmosaktinon"), 2, 100, d.arithmosaktinon);
+    r.integer(root, QStringLiteral("xronosmetato"), 5, 100, d.xronosmetato);
+    if (root.contains(QLatin1String("labels")))
+        readLabels(r, root.value(QLatin1String("labels")), d.log.start);
+    r.real(root, QStringLiteral("label3FontSize"), 1, 200, d.log.start.label3Points);
+    if (root.contains(QLatin1String("drawing"))) {
+        if (root.value(QLatin1String("drawing")).isObject())
+            readDrawing(r, root.value(QLatin1String("drawing")).toObject(), d.log.start);
+        else
+            r.fail(QCoreApplication::translate("SceneFile",
+                                               "το πεδίο «drawing» δεν είναι αντικείμενο"));
+    }
+    double ratio = d.log.start.sineRatio;
+    r.real(root, QStringLiteral("sineRatio"), -1e6, 1e6, ratio);
+    d.log.start.sineRatio = float(ratio);
+    if (root.contains(QLatin1String("actions")))
+        readActions(r, root.value(QLatin1String("actions")), d.log.actions);
+    if (r.problem)
+        return *r.problem;
+    return d;
+}
+
+} // namespace scene

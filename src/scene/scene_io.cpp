@@ -1,0 +1,76 @@
+#include "scene/scene_io.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace scene {
+
+namespace {
+
+std::function<QString(FileChoice)>& chooser() {
+    static std::function<QString(FileChoice)> instance;
+    return instance;
+}
+
+} // namespace
+
+std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
+                                                   const SceneDocument& defaults) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("SceneFiles", "δεν διαβάζεται (%1)")
+            .arg(file.errorString());
+    // One byte more than the limit tells a file too large without reading all of it.
+    const QByteArray bytes = file.read(sceneFileLimit + 1);
+    return readScene(bytes, defaults);
+}
+
+std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray bytes = writeScene(document);
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+QString chooseFile(QWidget* parent, FileChoice choice) {
+    if (chooser())
+        return chooser()(choice);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    switch (choice) {
+    case FileChoice::OpenScene:
+        return QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Άνοιγμα σκηνής"), documents,
+            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
+    case FileChoice::SaveScene: {
+        QString path = QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση σκηνής"), documents,
+            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".kovril");
+        return path;
+    }
+    case FileChoice::SavePicture:
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση εικόνας"), documents,
+            QCoreApplication::translate("SceneFiles", "Εικόνες (*.png *.svg *.pdf)"));
+    }
+    return {};
+}
+
+void setFileChooser(std::function<QString(FileChoice)> c) {
+    chooser() = std::move(c);
+}
+
+} // namespace scene
