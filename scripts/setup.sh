@@ -2,7 +2,7 @@
 # Installs what building, running and testing Kovril needs on Debian 12.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core clang-format
-          xvfb xauth poppler-utils
+          xvfb xauth poppler-utils librsvg2-bin
           dpkg-dev file desktop-file-utils appstream libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do

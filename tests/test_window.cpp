@@ -293,7 +293,9 @@ private slots:
         QTest::keyClick(w.windowHandle(), Qt::Key_L, Qt::ControlModifier);
         QVERIFY(w.surface().image() == bare);
         QCOMPARE(w.menuButton->accessibleName(), QStringLiteral("Μενού"));
-        QCOMPARE(w.menuButton->menu()->actions().size(), 4); // three entries, a separator
+        const QList<QAction*> entries = w.menuButton->menu()->actions();
+        for (QAction* action : {w.actionClear, w.actionFullScreen, w.actionQuit})
+            QVERIFY(entries.contains(action));
     }
 
     void f11AndEscSwitchFullScreen() {

@@ -1,7 +1,9 @@
 #include "scene/picture_export.h"
 
 #include "scene/kovril.h"
+#include "scene/scene_io.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -9,7 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgGenerator>
 
@@ -70,12 +71,12 @@ void drawStrip(QPainter& p, const QRectF& area, const QStringList& lines, QColor
                    Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
 }
 
-// The two markers exactly as the window paints them.
+// The two markers exactly as the window paints them, without a focus ring.
 void drawMarkers(QPainter& p, Kovril& w) {
-    for (QWidget* marker : {static_cast<QWidget*>(w.shmeio), static_cast<QWidget*>(w.kyklos)}) {
+    for (const surface::Shape* marker : {w.shmeio, w.kyklos}) {
         p.save();
         p.translate(marker->pos());
-        marker->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
+        marker->paintDisc(p);
         p.restore();
     }
 }
@@ -108,18 +109,17 @@ std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
         drawMarkers(p, w);
         drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return file.errorString();
-    return std::nullopt;
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    return writeWholeFile(path, png.data());
 }
 
 std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
                                const QStringList& lines) {
     const double strip = stripHeight(lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     const QColor background = white ? QColor(Qt::white) : windowBackground;
     {
         QSvgGenerator svg;
@@ -133,17 +133,14 @@ std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
         drawMarkers(p, w);
         drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
     }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return writeWholeFile(path, file.data());
 }
 
 std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
                                const QStringList& lines) {
     const double strip = stripHeight(lines);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     const QColor background = white ? QColor(Qt::white) : windowBackground;
     {
         QPdfWriter pdf(&file);
@@ -159,9 +156,7 @@ std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
         drawMarkers(p, w);
         drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
     }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return writeWholeFile(path, file.data());
 }
 
 } // namespace

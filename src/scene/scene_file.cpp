@@ -91,15 +91,18 @@ public:
         out = std::int16_t(number);
     }
 
-    void real(const QJsonObject& object, const QString& key, double low, double high, double& out) {
+    // A number of the object under key; name is how a message calls it.
+    void real(const QJsonObject& object, const QString& key, double low, double high, double& out,
+              const QString& name = {}) {
+        const QString called = name.isEmpty() ? key : name;
         const QJsonValue value = object.value(key);
-        if (value.isUndefined() || problem || !isNumber(value, key))
+        if (value.isUndefined() || problem || !isNumber(value, called))
             return;
         const double number = value.toDouble();
         if (!(number >= low && number <= high)) {
             fail(QCoreApplication::translate("SceneFile",
                                              "η τιμή του «%1» είναι εκτός των ορίων %2 … %3")
-                     .arg(key)
+                     .arg(called)
                      .arg(low)
                      .arg(high));
             return;
@@ -124,8 +127,10 @@ public:
                      .arg(key));
             return;
         }
-        real(p, key + QStringLiteral(".x"), -coordinateLimit, coordinateLimit, out.x);
-        real(p, key + QStringLiteral(".y"), -coordinateLimit, coordinateLimit, out.y);
+        real(p, QStringLiteral("x"), -coordinateLimit, coordinateLimit, out.x,
+             key + QStringLiteral(".x"));
+        real(p, QStringLiteral("y"), -coordinateLimit, coordinateLimit, out.y,
+             key + QStringLiteral(".y"));
     }
 
     template <typename Enum, std::size_t N>

@@ -29,19 +29,26 @@ std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
     return readScene(bytes, defaults);
 }
 
-std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document) {
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered flush that writes only part (a full disk, a size limit) is not
+    // reported, and the commit would put a cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    const QByteArray bytes = writeScene(document);
     if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
+        const QString why = file.error() == QFileDevice::NoError
+                                ? QCoreApplication::translate("SceneFiles", "δεν γράφτηκε ολόκληρο")
+                                : file.errorString();
         file.cancelWriting();
         return why;
     }
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document) {
+    return writeWholeFile(path, writeScene(document));
 }
 
 QString chooseFile(QWidget* parent, FileChoice choice) {

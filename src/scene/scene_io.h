@@ -22,6 +22,9 @@ std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
 // was. The problem, if it failed.
 std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document);
 
+// Puts the bytes in the file all at once, or leaves what was there: the problem, if it failed.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+
 enum class FileChoice { OpenScene, SaveScene, SavePicture };
 
 // Asks for a file name; empty when the user cancels.

@@ -135,16 +135,23 @@ float Shape::centreY() const {
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF disc = QRectF(rect()).adjusted(grabMargin, grabMargin, -grabMargin, -grabMargin);
     if (hasFocus()) {
+        p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+    paintDisc(p);
+}
+
+void Shape::paintDisc(QPainter& p) const {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc = QRectF(rect()).adjusted(grabMargin, grabMargin, -grabMargin, -grabMargin);
     p.setPen(Qt::black);
     p.setBrush(fill_);
     p.drawEllipse(disc.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.restore();
 }
 
 void Shape::keyPressEvent(QKeyEvent* event) {

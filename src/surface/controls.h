@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QWidget>
 
+class QPainter;
+
 #include <cstdint>
 
 namespace surface {
@@ -73,6 +75,9 @@ public:
     float Width() const { return width_; }
     float Height() const { return height_; }
     void setGeometryInFrame(float left, float top, float width, float height);
+    // Paints the disc as the window shows it, without the focus ring, with the painter at the
+    // shape's top-left corner.
+    void paintDisc(QPainter& p) const;
     // Moves the centre to (x, y), keeping the size.
     void moveCentreTo(double x, double y);
     float centreX() const;

@@ -1,0 +1,317 @@
+// Scene files: what is saved opens again as the same picture; what is not a scene changes
+// nothing and says what is wrong.
+#include "geometry/state.h"
+#include "print/page_job.h"
+#include "scene/kovril.h"
+#include "scene/scene_file.h"
+#include "scene/scene_io.h"
+#include "support/event_sequence.h"
+#include "support/harness.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+#include <signal.h>
+#include <sys/resource.h>
+
+namespace {
+
+// Everything a student sees of the window, and the values behind it.
+struct Seen {
+    QImage picture;
+    QStringList texts;
+
+    bool operator==(const Seen&) const = default;
+};
+
+Seen seen() {
+    Kovril& w = scene::form();
+    QStringList texts;
+    for (QLabel* label : {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7})
+        texts << label->text();
+    for (surface::ScrollBar* bar : {w.thesiy, w.shmeio_thesi, w.arithmosaktinon, w.xronosmetato})
+        texts << QString::number(bar->Value());
+    for (surface::Shape* marker : {w.kyklos, w.shmeio})
+        texts << QString::number(marker->centreX(), 'g', 6) + QLatin1Char(',') +
+                     QString::number(marker->centreY(), 'g', 6);
+    return {w.surface().image(), texts};
+}
+
+QString problemOf(const std::variant<scene::SceneDocument, QString>& read) {
+    const QString* problem = std::get_if<QString>(&read);
+    return problem ? *problem : QString();
+}
+
+QByteArray validScene() {
+    return QByteArrayLiteral(R"({"format": "kovril-scene", "version": 1,
+        "source": {"x": -200, "y": 50},
+        "thesiy": 30, "shmeio_thesi": 0, "arithmosaktinon": 10, "xronosmetato": 5,
+        "actions": ["Command1", "Command2"]})");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A valid scene with one field replaced.
+QByteArray withField(const char* key, const QJsonValue& value) {
+    QJsonObject root = QJsonDocument::fromJson(validScene()).object();
+    root.insert(QLatin1String(key), value);
+    return QJsonDocument(root).toJson();
+}
+
+} // namespace
+
+class SceneFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        events::silenceOutsideWarnings();
+        print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
+    }
+    void init() { harness::startProgram(); }
+    void cleanup() { scene::setFileChooser({}); }
+
+    // Saved and opened on a fresh start, a scene shows the same picture, texts, values and
+    // markers, whichever events led to it.
+    void aSavedSceneOpensAsTheSamePicture_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 6; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void aSavedSceneOpensAsTheSamePicture() {
+        QFETCH(int, seed);
+        events::Generator events(std::uint64_t(seed) + 1000);
+        for (int round = 0; round < 6; ++round) {
+            harness::startProgram();
+            for (int i = 0; i < 8 * (round + 1); ++i)
+                events::send(events.next());
+            const Seen before = seen();
+            const QByteArray bytes = scene::writeScene(scene::form().sceneDocument());
+
+            Kovril& fresh = harness::startProgram();
+            const auto read = scene::readScene(bytes, fresh.startDefaults());
+            QVERIFY2(std::holds_alternative<scene::SceneDocument>(read),
+                     qPrintable(problemOf(read)));
+            fresh.applyScene(std::get<scene::SceneDocument>(read));
+            const Seen after = seen();
+            QCOMPARE(after.texts, before.texts);
+            QVERIFY2(after.picture == before.picture,
+                     qPrintable(
+                         QStringLiteral("round %1: %2").arg(round).arg(QString::fromUtf8(bytes))));
+        }
+    }
+
+    // The same through the menu and a real file.
+    void theMenuSavesAndOpensAFile() {
+        Kovril& w = scene::form();
+        w.kyklos->moveCentreTo(-180, -40);
+        harness::setScroll(*w.thesiy, -25);
+        w.Command5->click();
+        w.Command1->click();
+        const Seen before = seen();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.kovril"));
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+        w.actionSaveScene->trigger();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(harness::messages().isEmpty());
+
+        Kovril& fresh = harness::startProgram();
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+        fresh.actionOpenScene->trigger();
+        QVERIFY(seen() == before);
+        const QJsonObject root = QJsonDocument::fromJson([&] {
+                                     QFile file(path);
+                                     file.open(QIODevice::ReadOnly);
+                                     return file.readAll();
+                                 }())
+                                     .object();
+        QCOMPARE(root.value(QLatin1String("format")).toString(), QStringLiteral("kovril-scene"));
+        QCOMPARE(root.value(QLatin1String("thesiy")).toInt(), -25);
+    }
+
+    // Only format and version are needed: the rest takes its start-up value, and a source
+    // outside the window comes inside it, as a drag would put it.
+    void aShortSceneFillsInTheStart() {
+        Kovril& w = scene::form();
+        const Seen start = seen();
+        const auto read =
+            scene::readScene(R"({"format": "kovril-scene", "version": 1})", w.startDefaults());
+        QVERIFY(std::holds_alternative<scene::SceneDocument>(read));
+        w.applyScene(std::get<scene::SceneDocument>(read));
+        QCOMPARE(seen().texts, start.texts);
+
+        const auto far = scene::readScene(
+            R"({"format": "kovril-scene", "version": 1, "source": {"x": -999, "y": 999}})",
+            w.startDefaults());
+        w.applyScene(std::get<scene::SceneDocument>(far));
+        QVERIFY(std::abs(w.kyklos->centreX()) <= geometry::halfWidth);
+        QVERIFY(std::abs(w.kyklos->centreY()) <= geometry::halfHeight);
+    }
+
+    // What is not a scene is reported, naming the file and the problem, and changes nothing.
+    void aBadFileChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("not JSON") << QByteArray("scene, please") << "JSON";
+        QTest::newRow("a huge number") << withField("thesiy", 0).replace("0", "1e400") << "JSON";
+        QTest::newRow("NaN") << QByteArray(R"({"format": "kovril-scene", "version": NaN})")
+                             << "JSON";
+        QTest::newRow("truncated") << validScene().left(60) << "JSON";
+        QTest::newRow("a list") << QByteArray("[1, 2]") << "αντικείμενο";
+        QTest::newRow("another format")
+            << QByteArray(R"({"format": "svg", "version": 1})") << "άλλη μορφή";
+        QTest::newRow("a newer version")
+            << QByteArray(R"({"format": "kovril-scene", "version": 2})") << "νεότερο";
+        QTest::newRow("no format") << QByteArray(R"({"version": 1})") << "format";
+        QTest::newRow("no version") << QByteArray(R"({"format": "kovril-scene"})") << "version";
+        QTest::newRow("a mistyped field") << withField("thesiy", QStringLiteral("30")) << "thesiy";
+        QTest::newRow("a fraction") << withField("thesiy", 3.5) << "thesiy";
+        QTest::newRow("thesiy 150") << withField("thesiy", 150) << "thesiy";
+        QTest::newRow("1000 rays") << withField("arithmosaktinon", 1000) << "arithmosaktinon";
+        QTest::newRow("time 4") << withField("xronosmetato", 4) << "xronosmetato";
+        QTest::newRow("far source")
+            << withField("source", QJsonObject{{"x", -1000.5}, {"y", 0}}) << "source.x";
+        QTest::newRow("a point without y") << withField("blue", QJsonObject{{"x", 1}}) << "blue";
+        QTest::newRow("an unknown action")
+            << withField("actions", QJsonArray{"Command1", "Command9"}) << "Command9";
+        QTest::newRow("an unknown field") << withField("thesyi", 3) << "thesyi";
+        QTest::newRow("a bad colour")
+            << withField("drawing", QJsonObject{{"fillColor", "olive"}}) << "fillColor";
+        QTest::newRow("a label that is not")
+            << withField("labels", QJsonObject{{"Label9", "x"}}) << "Label9";
+        QByteArray large = validScene();
+        large.insert(large.size() - 1,
+                     ", \"labels\": {\"Label1\": \"" + QByteArray(1024 * 1024, 'a') + "\"}");
+        QTest::newRow("larger than 1 MiB") << large << "1 MiB";
+        std::mt19937 random(7);
+        QByteArray noise(4096, '\0');
+        for (char& byte : noise)
+            byte = char(random());
+        QTest::newRow("random bytes") << noise << "JSON";
+    }
+    void aBadFileChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        Kovril& w = scene::form();
+        w.Command3->click();
+        const Seen before = seen();
+        const std::size_t actions = w.actionLog().actions.size();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.kovril"));
+        writeFile(path, bytes);
+        QVERIFY(!w.openSceneFile(path));
+        QCOMPARE(harness::messages().size(), 1);
+        const QString message = harness::messages().front();
+        QVERIFY2(message.contains(path) && message.contains(problem), qPrintable(message));
+        QVERIFY(seen() == before);
+        QCOMPARE(w.actionLog().actions.size(), actions);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("bad.kovril")});
+    }
+
+    // Thousands of mutated scene files: each is either a scene within every range, which
+    // opens, or a message; nothing crashes or hangs.
+    void mutatedFilesAreReadOrRefused() {
+        Kovril& w = scene::form();
+        const QByteArray valid = scene::writeScene(w.sceneDocument());
+        std::mt19937 random(20261209);
+        const int count = qEnvironmentVariableIntValue("KOVRIL_FUZZ_FILES") > 0
+                              ? qEnvironmentVariableIntValue("KOVRIL_FUZZ_FILES")
+                              : 4000;
+        int opened = 0;
+        for (int i = 0; i < count; ++i) {
+            QByteArray bytes = validScene();
+            if (random() % 2)
+                bytes = valid;
+            const int edits = 1 + int(random() % 4);
+            for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+                const qsizetype at = qsizetype(random() % std::uint32_t(bytes.size()));
+                switch (random() % 4) {
+                case 0:
+                    bytes[at] = char(random());
+                    break;
+                case 1:
+                    bytes.remove(at, 1 + qsizetype(random() % 8));
+                    break;
+                case 2:
+                    bytes.insert(at, "0123456789-.e,:{}[]\""[random() % 20]);
+                    break;
+                case 3:
+                    bytes.truncate(at);
+                    break;
+                }
+            }
+            const auto read = scene::readScene(bytes, w.startDefaults());
+            if (const auto* problem = std::get_if<QString>(&read)) {
+                QVERIFY(!problem->isEmpty());
+                continue;
+            }
+            const scene::SceneDocument& d = std::get<scene::SceneDocument>(read);
+            QVERIFY(std::abs(d.thesiy) <= 99 && std::abs(d.shmeio_thesi) <= 99);
+            QVERIFY(d.arithmosaktinon >= 2 && d.arithmosaktinon <= 100);
+            QVERIFY(d.xronosmetato >= 5 && d.xronosmetato <= 100);
+            QVERIFY(std::abs(d.source.x) <= 1000 && std::abs(d.source.y) <= 1000);
+            // Opening the first hundred that parse is enough to find a crash in drawing.
+            if (opened++ < 100)
+                w.applyScene(d);
+        }
+        QVERIFY(opened > 0);
+    }
+
+    // A save that cannot finish leaves the file that was there, and says so.
+    void aFailedSaveKeepsTheOldFile() {
+        Kovril& w = scene::form();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.kovril"));
+        const QByteArray old = validScene();
+        writeFile(path, old);
+        w.Command5->click();
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+
+        // Files may not grow beyond 100 bytes: the write fails half-way.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        w.actionSaveScene->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(harness::messages().size(), 1);
+        QVERIFY(harness::messages().front().contains(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("lesson.kovril")});
+    }
+
+    void aSaveBelowAFileSaysSo() {
+        Kovril& w = scene::form();
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("plain")), "x");
+        const QString path = dir.filePath(QStringLiteral("plain/lesson.kovril"));
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+        w.actionSaveScene->trigger();
+        QCOMPARE(harness::messages().size(), 1);
+        QVERIFY(harness::messages().front().contains(QStringLiteral("δεν αποθηκεύτηκε")));
+    }
+
+private:
+    QTemporaryDir pages;
+};
+
+QTEST_MAIN(SceneFilesTest)
+#include "test_scene_files.moc"
