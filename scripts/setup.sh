@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core clang-format
           xvfb xauth poppler-utils librsvg2-bin
-          dpkg-dev file desktop-file-utils appstream libxml2-utils)
+          dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

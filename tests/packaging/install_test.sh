@@ -26,13 +26,18 @@ have() {
 desktop=$prefix/share/applications/$app.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/$app.svg
 metainfo=$prefix/share/metainfo/$app.metainfo.xml
+mime=$prefix/share/mime/packages/$app.xml
 [ -x "$prefix/bin/kovril" ] || fail "bin/kovril is not installed"
-for file in "$desktop" "$icon" "$metainfo"; do
+for file in "$desktop" "$icon" "$metainfo" "$mime"; do
     [ -s "$file" ] || fail "${file#"$prefix"/} is not installed"
 done
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-[ -x "$prefix/bin/$(entry Exec)" ] || fail "Exec=$(entry Exec) is not the installed program"
+program=$(entry Exec | cut -d' ' -f1)
+[ -x "$prefix/bin/$program" ] || fail "Exec=$(entry Exec) is not the installed program"
+[ "$(entry Exec | cut -d' ' -f2)" = "%f" ] || fail "Exec=$(entry Exec) takes no file"
+[ "$(entry MimeType)" = "application/x-kovril-scene;" ] || fail "MimeType=$(entry MimeType)"
+[ -n "$(entry 'Name\[en\]')" ] || fail "no English name"
 [ "$(entry Icon)" = "$app" ] || fail "Icon=$(entry Icon) names no installed icon"
 [ "$(entry Categories)" = "Education;Science;Physics;" ] || fail "Categories=$(entry Categories)"
 for key in Name Comment; do
@@ -47,7 +52,14 @@ if have xmllint; then
     field() { xmllint --xpath "string($1)" "$metainfo"; }
     [ "$(field /component/id)" = "$app" ] || fail "metainfo id $(field /component/id)"
     [ "$(field /component/launchable)" = "$app.desktop" ] || fail "metainfo launches no entry"
-    [ "$(field /component/provides/binary)" = "$(entry Exec)" ] || fail "metainfo binary"
+    [ "$(field /component/provides/binary)" = "$program" ] || fail "metainfo binary"
+    [ "$(field /component/provides/mediatype)" = "application/x-kovril-scene" ] ||
+        fail "metainfo names no scene type"
+    [ -n "$(field '/component/name[@xml:lang="en"]')" ] || fail "metainfo has no English name"
+    mimefield() {
+        xmllint --xpath "string(//*[local-name()='mime-type']/*[local-name()='$1']/@$2)" "$mime"
+    }
+    [ "$(mimefield glob pattern)" = "*.kovril" ] || fail "the scene type has no *.kovril glob"
     [ "$(field '/component/releases/release[1]/@version')" = "$version" ] ||
         fail "metainfo release is not $version"
 fi
@@ -56,6 +68,13 @@ if have appstreamcli; then
     appstreamcli validate-tree --no-net --strict \
         --override=summary-first-word-not-capitalized=pedantic,description-first-word-not-capitalized=pedantic \
         "$prefix"
+fi
+
+if have update-mime-database; then
+    # The installed type is one shared-mime-info can build its database from.
+    update-mime-database "$prefix/share/mime"
+    grep -q 'application/x-kovril-scene' "$prefix/share/mime/globs2" ||
+        fail "the mime database knows no scene type"
 fi
 
 # The installed program starts on its own: still running after a few seconds.
