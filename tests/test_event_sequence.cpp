@@ -212,6 +212,9 @@ void closeModals() {
                      modal->windowTitle() + QLatin1Char('"');
         modal->close();
     }
+    // A press that lands on the menu button opens the menu: a student closes it again.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
 
 // What the student can see move: the markers and the scroll bars.
