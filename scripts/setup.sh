@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Kovril needs on Debian 12.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core clang-format
+packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core clang-format
           xvfb xauth poppler-utils librsvg2-bin
           dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info)
 missing=()

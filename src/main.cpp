@@ -1,15 +1,18 @@
 #include "scene/kovril.h"
+#include "scene/language.h"
 #include "scene/picture_export.h"
 #include "scene/startup.h"
 #include "surface/messagebox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <cstdio>
 #include <optional>
+#include <variant>
 
 namespace {
 
@@ -49,41 +52,66 @@ bool chooseOffscreenScreen(QTemporaryFile& config, QSize size) {
     return true;
 }
 
-} // namespace
+// What the command line asks for; a status instead when it is answered already (help,
+// version) or cannot be followed.
+struct Request {
+    StartOptions options;
+    QString scene;
+    QString picture; // where to save the picture without a window; empty: open the window
+    QSize size;
+};
+using Outcome = std::variant<Request, int>;
 
-int main(int argc, char* argv[]) {
-    // The arguments are read before the application exists, so that --help, --version, a
-    // mistyped option and --picture work on a machine with no display at all.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+// The language asked for with --lang, looked for before the arguments are parsed so that the
+// parser's own texts are in it.
+QString requestedLanguage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return arguments[i].mid(7);
+    }
+    return {};
+}
+
+Outcome readCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Πορεία ακτίνων μέσα από αμφίκυρτο φακό με την αρχή του ελάχιστου χρόνου."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Δείχνει αυτή τη βοήθεια."));
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Δείχνει την έκδοση."));
-    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"),
-                                        QStringLiteral("Ξεκινά σε πλήρη οθόνη (για προβολέα)."));
+        QCoreApplication::translate("CommandLine", "Πορεία ακτίνων μέσα από αμφίκυρτο φακό με "
+                                                   "την αρχή του ελάχιστου χρόνου."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Δείχνει αυτή τη βοήθεια."));
+    const QCommandLineOption version(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "Δείχνει την έκδοση."));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("fullscreen"),
+        QCoreApplication::translate("CommandLine", "Ξεκινά σε πλήρη οθόνη (για προβολέα)."));
     const QCommandLineOption picture(
         QStringLiteral("picture"),
-        QStringLiteral("Σώζει την εικόνα της σκηνής (.png, .svg ή .pdf) χωρίς παράθυρο."),
-        QStringLiteral("ΑΡΧΕΙΟ"));
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("Μέγεθος παραθύρου για την εικόνα (1920x1080)."),
-                                  QStringLiteral("ΠxΥ"), QStringLiteral("1920x1080"));
-    const QCommandLineOption language(QStringLiteral("lang"),
-                                      QStringLiteral("Γλώσσα: el (ελληνικά) ή en (αγγλικά)."),
-                                      QStringLiteral("el|en"));
+        QCoreApplication::translate(
+            "CommandLine", "Σώζει την εικόνα της σκηνής (.png, .svg ή .pdf) χωρίς παράθυρο."),
+        QCoreApplication::translate("CommandLine", "ΑΡΧΕΙΟ"));
+    const QCommandLineOption size(
+        QStringLiteral("size"),
+        QCoreApplication::translate("CommandLine", "Μέγεθος παραθύρου για την εικόνα (1920x1080)."),
+        QCoreApplication::translate("CommandLine", "ΠxΥ"), QStringLiteral("1920x1080"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("CommandLine", "Γλώσσα: el (ελληνικά) ή en (αγγλικά)."),
+        QStringLiteral("el|en"));
     parser.addOptions({help, version, fullScreen, picture, size, language});
-    parser.addPositionalArgument(QStringLiteral("ΣΚΗΝΗ"),
-                                 QStringLiteral("Αρχείο σκηνής .kovril για άνοιγμα."),
-                                 QStringLiteral("[ΣΚΗΝΗ]"));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "ΣΚΗΝΗ"),
+        QCoreApplication::translate("CommandLine", "Αρχείο σκηνής .kovril για άνοιγμα."),
+        QCoreApplication::translate("CommandLine", "[ΣΚΗΝΗ]"));
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return fail(unknown.isEmpty() ? parser.errorText()
-                                      : QStringLiteral("άγνωστη επιλογή: %1").arg(unknown.first()),
+        return fail(unknown.isEmpty()
+                        ? parser.errorText()
+                        : QCoreApplication::translate("CommandLine", "άγνωστη επιλογή: %1")
+                              .arg(unknown.first()),
                     2);
     }
     if (parser.isSet(help)) {
@@ -97,46 +125,75 @@ int main(int argc, char* argv[]) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
-        return fail(QStringLiteral("άγνωστο όρισμα: %1").arg(positional[1]), 2);
-    StartOptions options;
-    options.fullScreen = parser.isSet(fullScreen);
+        return fail(
+            QCoreApplication::translate("CommandLine", "άγνωστο όρισμα: %1").arg(positional[1]), 2);
+    Request request;
+    request.options.fullScreen = parser.isSet(fullScreen);
     if (parser.isSet(language)) {
-        options.language = parser.value(language);
-        if (options.language != QLatin1String("el") && options.language != QLatin1String("en"))
+        request.options.language = parser.value(language);
+        if (request.options.language != QLatin1String("el") &&
+            request.options.language != QLatin1String("en"))
             return fail(
-                QStringLiteral("η γλώσσα πρέπει να είναι el ή en: %1").arg(options.language), 2);
+                QCoreApplication::translate("CommandLine", "η γλώσσα πρέπει να είναι el ή en: %1")
+                    .arg(request.options.language),
+                2);
     }
-    const bool headless = parser.isSet(picture);
     const std::optional<QSize> windowSize = parseSize(parser.value(size));
     if (!windowSize)
-        return fail(QStringLiteral("το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1")
-                        .arg(parser.value(size)),
-                    2);
+        return fail(
+            QCoreApplication::translate(
+                "CommandLine", "το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1")
+                .arg(parser.value(size)),
+            2);
+    request.scene = positional.value(0);
+    request.picture = parser.value(picture);
+    request.size = *windowSize;
+    return request;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // The arguments are read before the window's application exists, so that --help,
+    // --version, a mistyped option and --picture work on a machine with no display at all.
+    Outcome outcome;
+    {
+        QCoreApplication reading(argc, argv);
+        const QStringList arguments = QCoreApplication::arguments();
+        const QString asked = requestedLanguage(arguments);
+        scene::installLanguage(scene::chooseLanguage(
+            asked == QLatin1String("el") || asked == QLatin1String("en") ? asked : QString()));
+        outcome = readCommandLine(arguments);
+    }
+    if (const int* status = std::get_if<int>(&outcome))
+        return *status;
+    const Request& request = std::get<Request>(outcome);
+    const bool headless = !request.picture.isEmpty();
     QTemporaryFile screenConfig;
-    if (headless && !chooseOffscreenScreen(screenConfig, *windowSize))
-        return fail(QStringLiteral("δεν γράφτηκε προσωρινό αρχείο"), 1);
+    if (headless && !chooseOffscreenScreen(screenConfig, request.size))
+        return fail(QCoreApplication::translate("CommandLine", "δεν γράφτηκε προσωρινό αρχείο"), 1);
 
     QApplication app(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kovril.Kovril"));
     if (headless)
         surface::setMessageRecorder([](const QString& text) { print(stderr, text + '\n'); });
-    startUp(options);
+    startUp(request.options);
     Kovril& window = scene::form();
     if (headless) {
         window.showNormal();
-        window.resize(*windowSize);
+        window.resize(request.size);
         QCoreApplication::processEvents();
         window.applyPendingLayout();
     }
-    if (!positional.isEmpty() && !window.openSceneFile(positional.first()) && headless)
+    if (!request.scene.isEmpty() && !window.openSceneFile(request.scene) && headless)
         return 2;
     if (!headless)
         return QApplication::exec();
-    if (const std::optional<QString> problem =
-            scene::savePicture(window, parser.value(picture), false))
-        return fail(QStringLiteral("η εικόνα δεν αποθηκεύτηκε στο %1: %2")
-                        .arg(parser.value(picture), *problem),
-                    1);
+    if (const std::optional<QString> problem = scene::savePicture(window, request.picture, false))
+        return fail(
+            QCoreApplication::translate("CommandLine", "η εικόνα δεν αποθηκεύτηκε στο %1: %2")
+                .arg(request.picture, *problem),
+            1);
     return 0;
 }

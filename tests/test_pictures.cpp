@@ -182,6 +182,8 @@ private slots:
         QTest::addColumn<QString>("output");
         QTest::newRow("help") << QStringList{"--help"} << 0 << "--picture";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "kovril 1.0.0";
+        QTest::newRow("help in English")
+            << QStringList{"--lang", "en", "--help"} << 0 << "Shows this help.";
         QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << "colour";
         QTest::newRow("a bad size")
             << QStringList{"--picture", "x.png", "--size", "300x200"} << 2 << "300x200";

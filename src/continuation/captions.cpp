@@ -2,6 +2,7 @@
 
 #include "geometry/state.h"
 #include "surface/format.h"
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -16,21 +17,22 @@ QString unsignedDegrees(double angle) {
 } // namespace
 
 QString totalReflectionCaption(double critical) {
-    return QStringLiteral("ολική ανάκλαση   ") + QStringLiteral("  ορική = ") +
-           unsignedDegrees(critical);
+    return QCoreApplication::translate("Captions", "ολική ανάκλαση   ") +
+           QCoreApplication::translate("Captions", "  ορική = ") + unsignedDegrees(critical);
 }
 
 QString incidenceCaption(double incidence) {
-    return QStringLiteral("προσπτωσης =") + unsignedDegrees(incidence);
+    return QCoreApplication::translate("Captions", "προσπτωσης =") + unsignedDegrees(incidence);
 }
 
 QString anglesCaption(double incidence, double refraction) {
-    return incidenceCaption(incidence) + QStringLiteral(" διάθλασης =") +
+    return incidenceCaption(incidence) + QCoreApplication::translate("Captions", " διάθλασης =") +
            unsignedDegrees(refraction);
 }
 
 QString indexCaption(double sineRatio, const char* pattern) {
-    return QStringLiteral("δείκτης = ") + surface::Format(sineRatio, pattern);
+    return QCoreApplication::translate("Captions", "δείκτης = ") +
+           surface::Format(sineRatio, pattern);
 }
 
 } // namespace continuation

@@ -2,6 +2,7 @@
 
 #include "geometry/state.h"
 #include "surface/format.h"
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -16,17 +17,19 @@ double degrees(double radians) {
 } // namespace
 
 QString anglesCaption(const geometry::Refraction& angles) {
-    return QStringLiteral("πρόσπτωσης= ") + surface::Format(degrees(angles.incidence), "0.00") +
-           QStringLiteral(" διάθλασης= ") + surface::Format(degrees(angles.refraction), "0.00");
+    return QCoreApplication::translate("Captions", "πρόσπτωσης= ") +
+           surface::Format(degrees(angles.incidence), "0.00") +
+           QCoreApplication::translate("Captions", " διάθλασης= ") +
+           surface::Format(degrees(angles.refraction), "0.00");
 }
 
 QString indexCaption(const geometry::Refraction& angles) {
-    return QStringLiteral("δείκτης = ") +
+    return QCoreApplication::translate("Captions", "δείκτης = ") +
            surface::Format(std::sin(angles.incidence) / std::sin(angles.refraction), "0.00");
 }
 
 QString timeCaption(double time) {
-    return QStringLiteral("χρόνος = ") + surface::Format(time, "0.00");
+    return QCoreApplication::translate("Captions", "χρόνος = ") + surface::Format(time, "0.00");
 }
 
 } // namespace optics

@@ -7,6 +7,7 @@
 #include "optics/captions.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -47,7 +48,8 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, geometry::Source source, st
     path.labels.set(3, anglesCaption(angles));
     if (std::sin(angles.refraction) != 0) {
         path.labels.set(4, indexCaption(angles));
-        path.labels.set(7, QStringLiteral("ψ blue = ") + surface::Format(entry.y, "0.0"));
+        path.labels.set(7, QCoreApplication::translate("Captions", "ψ blue = ") +
+                               surface::Format(entry.y, "0.0"));
     }
     drawNormal(s, entry.x, entry.y, source.x);
     path.labels.set(2, timeCaption(entry.time));

@@ -2,6 +2,7 @@
 
 #include "surface/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -71,7 +72,8 @@ PageJob::PageJob() {
     if (!directedFile().isEmpty()) {
         if (!begin(pdfPrinter(directedFile())))
             surface::MsgBox(
-                QStringLiteral("Η σελίδα δεν γράφτηκε στο αρχείο %1.").arg(directedFile()));
+                QCoreApplication::translate("Printing", "Η σελίδα δεν γράφτηκε στο αρχείο %1.")
+                    .arg(directedFile()));
         return;
     }
     std::unique_ptr<QPrinter> printer = systemPrinter();
@@ -80,11 +82,13 @@ PageJob::PageJob() {
     printerFailed_ = printer_ != nullptr;
     if (beginFallbackFile())
         return;
-    const QString why = printerFailed_ ? QStringLiteral("η εκτύπωση δεν ξεκίνησε")
-                                       : QStringLiteral("δεν υπάρχει εκτυπωτής");
-    surface::MsgBox(QStringLiteral("Η σελίδα δεν εκτυπώθηκε: ") + why +
-                    QStringLiteral(" και δεν ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο "
-                                   "των εγγράφων."));
+    const QString why = printerFailed_
+                            ? QCoreApplication::translate("Printing", "η εκτύπωση δεν ξεκίνησε")
+                            : QCoreApplication::translate("Printing", "δεν υπάρχει εκτυπωτής");
+    surface::MsgBox(QCoreApplication::translate("Printing", "Η σελίδα δεν εκτυπώθηκε: ") + why +
+                    QCoreApplication::translate(
+                        "Printing", " και δεν ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο "
+                                    "των εγγράφων."));
 }
 
 PageJob::~PageJob() {
@@ -129,10 +133,13 @@ void PageJob::finish() {
     painter_.end();
     if (fallbackFile_.isEmpty())
         return;
-    const QString why = printerFailed_ ? QStringLiteral("Η εκτύπωση δεν ξεκίνησε.")
-                                       : QStringLiteral("Δεν βρέθηκε εκτυπωτής.");
-    surface::MsgBox(why + QStringLiteral(" Η σελίδα αποθηκεύτηκε ως PDF στο αρχείο:\n") +
-                    QDir::toNativeSeparators(fallbackFile_));
+    const QString why = printerFailed_
+                            ? QCoreApplication::translate("Printing", "Η εκτύπωση δεν ξεκίνησε.")
+                            : QCoreApplication::translate("Printing", "Δεν βρέθηκε εκτυπωτής.");
+    surface::MsgBox(
+        why +
+        QCoreApplication::translate("Printing", " Η σελίδα αποθηκεύτηκε ως PDF στο αρχείο:\n") +
+        QDir::toNativeSeparators(fallbackFile_));
 }
 
 } // namespace print

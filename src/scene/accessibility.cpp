@@ -3,6 +3,7 @@
 #include "scene/kovril.h"
 #include "surface/format.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 namespace scene {
@@ -28,39 +29,57 @@ struct Access {
 // back the same way.
 void makeKeyboardAccessible(Kovril& w) {
     const Access tabOrder[] = {
-        {w.Command1, QStringLiteral("Υπολόγισε θέση με Kovril"),
-         QStringLiteral("Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως "
-                        "της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις "
-                        "γωνίες, το δείκτη διάθλασης και το χρόνο.")},
-        {w.Command6, QStringLiteral("PRINT: εκτύπωση της εικόνας"),
-         QStringLiteral("Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών "
-                        "κύματος στον αέρα και στο φακό.")},
-        {w.Command2, QStringLiteral("Δέσμη ακτίνων"),
-         QStringLiteral("Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.")},
-        {w.Command4, QStringLiteral("Συνέχιση ακτίνας μετά το φακό"),
-         QStringLiteral("Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την "
-                        "κατασκευή του Huygens.")},
-        {w.Command3, QStringLiteral("Κύκλοι Huygens"),
-         QStringLiteral("Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου "
-                        "οι ακτίνες βγαίνουν από το φακό.")},
-        {w.Command5, QStringLiteral("Συνέχιση δέσμης μετά το φακό"),
-         QStringLiteral("Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος "
-                        "τη στιγμή που ορίζει η μπάρα του χρόνου.")},
-        {w.kyklos, QStringLiteral("Πηγή φωτός"),
-         QStringLiteral("Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη "
-                        "(με Shift δέκα μονάδες τη φορά).")},
-        {w.arithmosaktinon, QStringLiteral("Αριθμός ακτίνων της δέσμης"),
-         QStringLiteral("Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το "
-                        "φακό.")},
-        {w.shmeio_thesi, QStringLiteral("Ύψος του μπλε σημείου στην μπροστινή επιφάνεια"),
-         QStringLiteral("Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο "
-                        "και το χρόνο της, για σύγκριση με τον ελάχιστο.")},
-        {w.thesiy, QStringLiteral("Ύψος του κίτρινου σημείου στην πίσω επιφάνεια"),
-         QStringLiteral("Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και "
-                        "ξανασχεδιάζει το φακό.")},
-        {w.xronosmetato, QStringLiteral("Χρόνος του μετώπου κύματος"),
-         QStringLiteral("Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη "
-                        "στιγμή που ορίζει.")},
+        {w.Command1, QCoreApplication::translate("Accessibility", "Υπολόγισε θέση με Kovril"),
+         QCoreApplication::translate(
+             "Accessibility",
+             "Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως "
+             "της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις "
+             "γωνίες, το δείκτη διάθλασης και το χρόνο.")},
+        {w.Command6, QCoreApplication::translate("Accessibility", "PRINT: εκτύπωση της εικόνας"),
+         QCoreApplication::translate(
+             "Accessibility", "Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών "
+                              "κύματος στον αέρα και στο φακό.")},
+        {w.Command2, QCoreApplication::translate("Accessibility", "Δέσμη ακτίνων"),
+         QCoreApplication::translate("Accessibility",
+                                     "Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.")},
+        {w.Command4, QCoreApplication::translate("Accessibility", "Συνέχιση ακτίνας μετά το φακό"),
+         QCoreApplication::translate(
+             "Accessibility", "Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την "
+                              "κατασκευή του Huygens.")},
+        {w.Command3, QCoreApplication::translate("Accessibility", "Κύκλοι Huygens"),
+         QCoreApplication::translate(
+             "Accessibility", "Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου "
+                              "οι ακτίνες βγαίνουν από το φακό.")},
+        {w.Command5, QCoreApplication::translate("Accessibility", "Συνέχιση δέσμης μετά το φακό"),
+         QCoreApplication::translate(
+             "Accessibility", "Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος "
+                              "τη στιγμή που ορίζει η μπάρα του χρόνου.")},
+        {w.kyklos, QCoreApplication::translate("Accessibility", "Πηγή φωτός"),
+         QCoreApplication::translate(
+             "Accessibility", "Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη "
+                              "(με Shift δέκα μονάδες τη φορά).")},
+        {w.arithmosaktinon,
+         QCoreApplication::translate("Accessibility", "Αριθμός ακτίνων της δέσμης"),
+         QCoreApplication::translate(
+             "Accessibility", "Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το "
+                              "φακό.")},
+        {w.shmeio_thesi,
+         QCoreApplication::translate("Accessibility",
+                                     "Ύψος του μπλε σημείου στην μπροστινή επιφάνεια"),
+         QCoreApplication::translate(
+             "Accessibility",
+             "Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο "
+             "και το χρόνο της, για σύγκριση με τον ελάχιστο.")},
+        {w.thesiy,
+         QCoreApplication::translate("Accessibility",
+                                     "Ύψος του κίτρινου σημείου στην πίσω επιφάνεια"),
+         QCoreApplication::translate("Accessibility",
+                                     "Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και "
+                                     "ξανασχεδιάζει το φακό.")},
+        {w.xronosmetato, QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος"),
+         QCoreApplication::translate(
+             "Accessibility", "Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη "
+                              "στιγμή που ορίζει.")},
         {w.menuButton, w.menuButton->accessibleName(), w.menuButton->accessibleDescription()},
     };
     QWidget* previous = nullptr;
@@ -79,15 +98,25 @@ void makeKeyboardAccessible(Kovril& w) {
 // the description says what that is. The two markers are named after what they stand for.
 void describeForScreenReaders(Kovril& w) {
     const Access shown[] = {
-        {w.Label1, {}, QStringLiteral("Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης")},
-        {w.Label2, {}, QStringLiteral("Χρόνος της διαδρομής")},
-        {w.Label3, {}, QStringLiteral("Γωνίες πρόσπτωσης και διάθλασης")},
-        {w.Label4, {}, QStringLiteral("Δείκτης διάθλασης που μετρήθηκε")},
-        {w.Label5, {}, QStringLiteral("Αριθμός ακτίνων της δέσμης")},
-        {w.Label6, {}, QStringLiteral("Χρόνος του μετώπου κύματος")},
-        {w.Label7, {}, QStringLiteral("Ύψος του μπλε σημείου")},
-        {w.shmeio, QStringLiteral("Μπλε σημείο στην μπροστινή επιφάνεια"),
-         QStringLiteral("Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.")},
+        {w.Label1,
+         {},
+         QCoreApplication::translate("Accessibility",
+                                     "Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης")},
+        {w.Label2, {}, QCoreApplication::translate("Accessibility", "Χρόνος της διαδρομής")},
+        {w.Label3,
+         {},
+         QCoreApplication::translate("Accessibility", "Γωνίες πρόσπτωσης και διάθλασης")},
+        {w.Label4,
+         {},
+         QCoreApplication::translate("Accessibility", "Δείκτης διάθλασης που μετρήθηκε")},
+        {w.Label5, {}, QCoreApplication::translate("Accessibility", "Αριθμός ακτίνων της δέσμης")},
+        {w.Label6, {}, QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος")},
+        {w.Label7, {}, QCoreApplication::translate("Accessibility", "Ύψος του μπλε σημείου")},
+        {w.shmeio,
+         QCoreApplication::translate("Accessibility", "Μπλε σημείο στην μπροστινή επιφάνεια"),
+         QCoreApplication::translate(
+             "Accessibility",
+             "Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.")},
     };
     for (const Access& access : shown) {
         if (!access.name.isEmpty())
@@ -98,7 +127,7 @@ void describeForScreenReaders(Kovril& w) {
     const QString sourceDescription = w.kyklos->accessibleDescription();
     QObject::connect(w.kyklos, &surface::Shape::moved, w.kyklos, [&w, sourceDescription] {
         w.kyklos->setAccessibleDescription(
-            sourceDescription + QStringLiteral(" Θέση: x = ") +
+            sourceDescription + QCoreApplication::translate("Accessibility", " Θέση: x = ") +
             surface::Format(w.kyklos->centreX(), "0") + QStringLiteral(", y = ") +
             surface::Format(w.kyklos->centreY(), "0") + QStringLiteral("."));
     });

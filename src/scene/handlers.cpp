@@ -42,9 +42,10 @@ geometry::Point centreOf(const surface::Shape& marker) {
 } // namespace
 
 void Kovril::Form_Load() {
-    Label5->setText(QStringLiteral("αριθμός σημείων =") +
+    Label5->setText(QCoreApplication::translate("Window", "αριθμός σημείων =") +
                     surface::Format(arithmosaktinon->Value(), "0"));
-    Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
+    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
+                    surface::Format(xronosmetato->Value(), "0"));
 }
 
 void Kovril::showFirstPicture() {
@@ -61,7 +62,8 @@ void Kovril::clearPicture() {
 void Kovril::thesiy_Change() {
     record(scene::Action::Kind::YellowPoint);
     surface().Cls();
-    Label1->setText(QStringLiteral("ψ κίτρινο= ") + QString::number(thesiy->Value()));
+    Label1->setText(QCoreApplication::translate("Window", "ψ κίτρινο= ") +
+                    QString::number(thesiy->Value()));
     scene::redrawScene(*this);
 }
 
@@ -69,7 +71,7 @@ void Kovril::arithmosaktinon_Change() {
     record(scene::Action::Kind::RayCount);
     surface().Cls();
     scene::redrawScene(*this);
-    Label5->setText(QStringLiteral("αριθμός σημείων =") +
+    Label5->setText(QCoreApplication::translate("Window", "αριθμός σημείων =") +
                     surface::Format(arithmosaktinon->Value(), "0"));
 }
 
@@ -89,7 +91,7 @@ void Kovril::shmeio_thesi_Change() {
         return; // beyond the rims the last trial stays as it is
 
     record(scene::Action::Kind::TrialPoint);
-    Label7->setText(QStringLiteral("ψ blue = ") + surface::Format(v, "0"));
+    Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
     const geometry::Point onLens = geometry::frontSurfacePoint(v);
     shmeio->moveCentreTo(onLens.x, onLens.y);
     surface().Cls();
@@ -175,13 +177,15 @@ void Kovril::xronosmetato_Change() {
     record(scene::Action::Kind::Time);
     surface().Cls();
     scene::redrawScene(*this);
-    Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
+    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
+                    surface::Format(xronosmetato->Value(), "0"));
     applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
                                           xronosmetato->Value()));
 }
 
 void Kovril::Command6_Click() {
-    Label6->setText(QStringLiteral("Χρονος=") + surface::Format(xronosmetato->Value(), "0"));
+    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
+                    surface::Format(xronosmetato->Value(), "0"));
     print::printPicture(surface(),
                         print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
                                           xronosmetato->Value()});

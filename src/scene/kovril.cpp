@@ -3,6 +3,7 @@
 #include "scene/accessibility.h"
 #include "scene/menu.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
@@ -82,7 +83,7 @@ QPointer<Kovril>& formSlot() {
 
 Kovril::Kovril() {
     setObjectName(QStringLiteral("Kovril"));
-    setWindowTitle(QStringLiteral("Πορεία Ακτίνων: αρχή Kovril"));
+    setWindowTitle(QCoreApplication::translate("Window", "Πορεία Ακτίνων: αρχή Kovril"));
     setFont(greekFont(8.25));
     setAutoFillBackground(false);
     setMouseTracking(true);
@@ -93,17 +94,21 @@ Kovril::Kovril() {
                                                   windowBackground);
     active_ = surface_.get();
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("Υπολόγισε θέση με Kovril"), 3960, 0,
-                          3012, 972);
+    Command1 = makeButton(this, "Command1",
+                          QCoreApplication::translate("Window", "Υπολόγισε θέση με Kovril"), 3960,
+                          0, 3012, 972);
     Command6 = makeButton(this, "Command6", QStringLiteral("PRINT"), 6960, 240, 2532, 732);
     Command6->setFont(font());
-    Command2 = makeButton(this, "Command2", QStringLiteral("Δέσμη ακτίνων"), 3960, 960, 3012, 972);
-    Command4 = makeButton(this, "Command4", QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"), 6960,
-                          960, 2772, 1092);
-    Command3 =
-        makeButton(this, "Command3", QStringLiteral("Κύκλοι Huygens"), 3960, 1920, 3012, 1092);
-    Command5 = makeButton(this, "Command5", QStringLiteral("Συνέχιση δέσμης μετά το φακό"), 6960,
-                          2160, 2772, 1092);
+    Command2 = makeButton(this, "Command2", QCoreApplication::translate("Window", "Δέσμη ακτίνων"),
+                          3960, 960, 3012, 972);
+    Command4 = makeButton(this, "Command4",
+                          QCoreApplication::translate("Window", "Συνέχιση ακτίνας μετά  το φακό"),
+                          6960, 960, 2772, 1092);
+    Command3 = makeButton(this, "Command3", QCoreApplication::translate("Window", "Κύκλοι Huygens"),
+                          3960, 1920, 3012, 1092);
+    Command5 = makeButton(this, "Command5",
+                          QCoreApplication::translate("Window", "Συνέχιση δέσμης μετά το φακό"),
+                          6960, 2160, 2772, 1092);
 
     Label1 = makeLabel(this, "Label1", QString(), 720, 0, 2412, 732);
     Label1->setFont(greekFont(13.5));

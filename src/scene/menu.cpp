@@ -3,6 +3,7 @@
 #include "scene/kovril.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QShortcut>
@@ -32,9 +33,9 @@ void makeMenu(Kovril& w) {
     w.menuButton = new QToolButton(&w);
     w.menuButton->setObjectName(QStringLiteral("menuButton"));
     w.menuButton->setText(QStringLiteral("☰"));
-    w.menuButton->setAccessibleName(QStringLiteral("Μενού"));
-    w.menuButton->setAccessibleDescription(
-        QStringLiteral("Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
+    w.menuButton->setAccessibleName(QCoreApplication::translate("Menu", "Μενού"));
+    w.menuButton->setAccessibleDescription(QCoreApplication::translate(
+        "Menu", "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
     w.menuButton->setPopupMode(QToolButton::InstantPopup);
     w.menuButton->setFocusPolicy(Qt::StrongFocus);
     QFont font = w.menuButton->font();
@@ -43,19 +44,22 @@ void makeMenu(Kovril& w) {
 
     auto* menu = new QMenu(w.menuButton);
     menu->setObjectName(QStringLiteral("menu"));
-    w.actionClear = makeAction(w, *menu, "actionClear", QStringLiteral("Καθαρισμός"),
-                               QKeySequence(Qt::CTRL | Qt::Key_L));
+    w.actionClear =
+        makeAction(w, *menu, "actionClear", QCoreApplication::translate("Menu", "Καθαρισμός"),
+                   QKeySequence(Qt::CTRL | Qt::Key_L));
     menu->addSeparator();
-    w.actionOpenScene = makeAction(w, *menu, "actionOpenScene", QStringLiteral("Άνοιγμα σκηνής…"),
+    w.actionOpenScene = makeAction(w, *menu, "actionOpenScene",
+                                   QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
                                    QKeySequence(Qt::CTRL | Qt::Key_O));
-    w.actionSaveScene =
-        makeAction(w, *menu, "actionSaveScene", QStringLiteral("Αποθήκευση σκηνής…"),
-                   QKeySequence(Qt::CTRL | Qt::Key_S));
-    w.actionSavePicture =
-        makeAction(w, *menu, "actionSavePicture", QStringLiteral("Αποθήκευση εικόνας…"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    w.actionWhiteBackground = makeAction(w, *menu, "actionWhiteBackground",
-                                         QStringLiteral("λευκό φόντο"), QKeySequence());
+    w.actionSaveScene = makeAction(w, *menu, "actionSaveScene",
+                                   QCoreApplication::translate("Menu", "Αποθήκευση σκηνής…"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_S));
+    w.actionSavePicture = makeAction(w, *menu, "actionSavePicture",
+                                     QCoreApplication::translate("Menu", "Αποθήκευση εικόνας…"),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    w.actionWhiteBackground =
+        makeAction(w, *menu, "actionWhiteBackground",
+                   QCoreApplication::translate("Menu", "λευκό φόντο"), QKeySequence());
     w.actionWhiteBackground->setCheckable(true);
     // Remembered: a teacher who makes worksheets wants white every time.
     w.actionWhiteBackground->setChecked(
@@ -64,11 +68,12 @@ void makeMenu(Kovril& w) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
     menu->addSeparator();
-    w.actionFullScreen = makeAction(w, *menu, "actionFullScreen", QStringLiteral("Πλήρης οθόνη"),
-                                    QKeySequence(Qt::Key_F11));
+    w.actionFullScreen =
+        makeAction(w, *menu, "actionFullScreen",
+                   QCoreApplication::translate("Menu", "Πλήρης οθόνη"), QKeySequence(Qt::Key_F11));
     w.actionFullScreen->setCheckable(true);
     menu->addSeparator();
-    w.actionQuit = makeAction(w, *menu, "actionQuit", QStringLiteral("Έξοδος"),
+    w.actionQuit = makeAction(w, *menu, "actionQuit", QCoreApplication::translate("Menu", "Έξοδος"),
                               QKeySequence(Qt::CTRL | Qt::Key_Q));
     w.menuButton->setMenu(menu);
 

@@ -189,13 +189,13 @@ scene::SceneDocument Kovril::startDefaults() const {
     start.fillStyle = surface::FillMode::Solid;
     start.fillColor = QColor(150, 150, 80);
     start.labels = {QString(),
-                    QStringLiteral("ψ= 0"),
+                    QCoreApplication::translate("Window", "ψ= 0"),
                     QString(),
                     QString(),
                     QString(),
-                    QStringLiteral("αριθμός σημείων =10"),
-                    QStringLiteral("Χρονος=5"),
-                    QStringLiteral("ψ blue = 0")};
+                    QCoreApplication::translate("Window", "αριθμός σημείων =10"),
+                    QCoreApplication::translate("Window", "Χρονος=5"),
+                    QCoreApplication::translate("Window", "ψ blue = 0")};
     start.label3Points = 13.5;
     start.sineRatio = 2;
     return d;

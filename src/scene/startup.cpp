@@ -4,13 +4,16 @@
 #include "geometry/state.h"
 #include "scene/frame.h"
 #include "scene/kovril.h"
+#include "scene/language.h"
 #include "surface/format.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 void startUp(const StartOptions& options) {
     QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
+    scene::installLanguage(scene::chooseLanguage(options.language));
     Kovril& w = scene::createForm();
     // The size a maximized window will most likely get; if the window manager gives another,
     // the window lays itself out again for it.
@@ -28,8 +31,10 @@ void startUp(const StartOptions& options) {
     geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
     geometry::rightArcEnd = float(geometry::rimAngle());
     scene::frameWindow(w);
-    w.Label7->setText(QStringLiteral("ψ blue = ") + surface::Format(w.shmeio_thesi->Value(), "0"));
-    w.Label1->setText(QStringLiteral("ψ= ") + QString::number(w.thesiy->Value()));
+    w.Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") +
+                      surface::Format(w.shmeio_thesi->Value(), "0"));
+    w.Label1->setText(QCoreApplication::translate("Window", "ψ= ") +
+                      QString::number(w.thesiy->Value()));
 
     const geometry::Point frontVertex = geometry::frontSurfacePoint(0);
     w.shmeio->setGeometryInFrame(float(frontVertex.x - w.shmeio->Width() / 2.0),

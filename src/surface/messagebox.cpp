@@ -1,6 +1,7 @@
 #include "surface/messagebox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace surface {
@@ -39,10 +40,10 @@ void MsgBox(const QString& text) {
 void MsgBox(geometry::Message message) {
     switch (message) {
     case geometry::Message::NotFound:
-        MsgBox(QStringLiteral("δε βρέθηκε"));
+        MsgBox(QCoreApplication::translate("Messages", "δε βρέθηκε"));
         return;
     case geometry::Message::AboveAxis:
-        MsgBox(QStringLiteral("Nai the"));
+        MsgBox(QCoreApplication::translate("Messages", "Nai the"));
         return;
     }
 }

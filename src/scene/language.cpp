@@ -1,0 +1,35 @@
+#include "scene/language.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace scene {
+
+QString chooseLanguage(const QString& requested) {
+    if (!requested.isEmpty())
+        return requested;
+    const QStringList languages = QLocale::system().uiLanguages();
+    const QString first = languages.isEmpty() ? QString() : languages.first();
+    // A machine with no language set (CI, a bare console) gets the program as it was written.
+    if (first.isEmpty() || first == QLatin1String("C") || first == QLatin1String("POSIX") ||
+        first.startsWith(QLatin1String("el")))
+        return QStringLiteral("el");
+    return QStringLiteral("en");
+}
+
+void installLanguage(const QString& language) {
+    static std::unique_ptr<QTranslator> translator;
+    if (translator)
+        QCoreApplication::removeTranslator(translator.get());
+    translator.reset();
+    if (language == QLatin1String("el"))
+        return;
+    translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral(":/i18n/kovril_%1.qm").arg(language)))
+        QCoreApplication::installTranslator(translator.get());
+}
+
+} // namespace scene

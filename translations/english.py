@@ -1,0 +1,167 @@
+"""The English of every Greek text, as translations/kovril_en.ts holds it.
+
+Run after `cmake --build --preset default --target update_translations` has collected new
+texts: it fills in the translations this table knows and lists the texts it does not.
+"""
+import re
+import sys
+from pathlib import Path
+from xml.sax.saxutils import escape, unescape
+
+ENGLISH = {
+    "Υπολόγισε θέση με Kovril": "Find the point with Kovril",
+    "Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις γωνίες, το δείκτη διάθλασης και το χρόνο.":
+        "Finds the point of the lens's front surface through which light from the source reaches the yellow point in the least time; shows the angles, the refractive index and the time.",
+    "PRINT: εκτύπωση της εικόνας": "PRINT: print the picture",
+    "Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών κύματος στον αέρα και στο φακό.":
+        "Prints the lens, the beam and the wavefronts with scales of wavelengths in air and in the lens.",
+    "Δέσμη ακτίνων": "Beam of rays",
+    "Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.": "Draws a beam of rays from the source through the lens.",
+    "Συνέχιση ακτίνας μετά το φακό": "Continue the ray past the lens",
+    "Συνέχιση ακτίνας μετά  το φακό": "Continue the ray past the lens",
+    "Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την κατασκευή του Huygens.":
+        "Continues the ray towards the yellow point past the lens, by Huygens's construction.",
+    "Κύκλοι Huygens": "Huygens circles",
+    "Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου οι ακτίνες βγαίνουν από το φακό.":
+        "Draws the beam and the Huygens circles around the points where the rays leave the lens.",
+    "Συνέχιση δέσμης μετά το φακό": "Continue the beam past the lens",
+    "Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος τη στιγμή που ορίζει η μπάρα του χρόνου.":
+        "Continues the whole beam past the lens and shows the wavefront at the moment set on the time bar.",
+    "Πηγή φωτός": "Light source",
+    "Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη (με Shift δέκα μονάδες τη φορά).":
+        "Red point; move it by dragging it with the mouse or with the arrow keys (ten units at a time with Shift).",
+    "Αριθμός ακτίνων της δέσμης": "Number of rays in the beam",
+    "Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το φακό.":
+        "From 2 to 100. A change clears the paths and draws the lens again.",
+    "Ύψος του μπλε σημείου στην μπροστινή επιφάνεια": "Height of the blue point on the front surface",
+    "Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο και το χρόνο της, για σύγκριση με τον ελάχιστο.":
+        "From 99 at the top to -99 at the bottom. Shows the path through the blue point and its time, to compare with the least.",
+    "Ύψος του κίτρινου σημείου στην πίσω επιφάνεια": "Height of the yellow point on the rear surface",
+    "Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το φακό.":
+        "From 99 at the top to -99 at the bottom. A change clears the paths and draws the lens again.",
+    "Χρόνος του μετώπου κύματος": "Time of the wavefront",
+    "Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη στιγμή που ορίζει.":
+        "From 5 to 100. A change draws the beam past the lens again at the moment it sets.",
+    "Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης": "Height of the yellow point, or a total-reflection message",
+    "Χρόνος της διαδρομής": "Travel time of the path",
+    "Γωνίες πρόσπτωσης και διάθλασης": "Angles of incidence and refraction",
+    "Δείκτης διάθλασης που μετρήθηκε": "Measured refractive index",
+    "Ύψος του μπλε σημείου": "Height of the blue point",
+    "Μπλε σημείο στην μπροστινή επιφάνεια": "Blue point on the front surface",
+    "Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.": "Move it by dragging it with the mouse, or with its height bar.",
+    " Θέση: x = ": " Position: x = ",
+    "ολική ανάκλαση   ": "total reflection   ",
+    "  ορική = ": "  critical = ",
+    "προσπτωσης =": "incidence =",
+    " διάθλασης =": " refraction =",
+    "δείκτης = ": "index = ",
+    "πρόσπτωσης= ": "incidence= ",
+    " διάθλασης= ": " refraction= ",
+    "χρόνος = ": "time = ",
+    "ψ blue = ": "ψ blue = ",
+    "Πορεία ακτίνων μέσα από αμφίκυρτο φακό με την αρχή του ελάχιστου χρόνου.":
+        "The path of rays through a biconvex lens by the principle of least time.",
+    "Δείχνει αυτή τη βοήθεια.": "Shows this help.",
+    "Δείχνει την έκδοση.": "Shows the version.",
+    "Ξεκινά σε πλήρη οθόνη (για προβολέα).": "Starts in full screen (for a projector).",
+    "Σώζει την εικόνα της σκηνής (.png, .svg ή .pdf) χωρίς παράθυρο.": "Saves the scene's picture (.png, .svg or .pdf) without a window.",
+    "ΑΡΧΕΙΟ": "FILE",
+    "Μέγεθος παραθύρου για την εικόνα (1920x1080).": "Window size for the picture (1920x1080).",
+    "ΠxΥ": "WxH",
+    "Γλώσσα: el (ελληνικά) ή en (αγγλικά).": "Language: el (Greek) or en (English).",
+    "ΣΚΗΝΗ": "SCENE",
+    "Αρχείο σκηνής .kovril για άνοιγμα.": "A .kovril scene file to open.",
+    "[ΣΚΗΝΗ]": "[SCENE]",
+    "άγνωστη επιλογή: %1": "unknown option: %1",
+    "άγνωστο όρισμα: %1": "unknown argument: %1",
+    "η γλώσσα πρέπει να είναι el ή en: %1": "the language must be el or en: %1",
+    "το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1": "the size must be WxH, from 800x600 to 7680x4320: %1",
+    "δεν γράφτηκε προσωρινό αρχείο": "a temporary file could not be written",
+    "η εικόνα δεν αποθηκεύτηκε στο %1: %2": "the picture was not saved to %1: %2",
+    "Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν.":
+        "The scene was not saved to the file %1: %2. Whatever was there already is as it was.",
+    "Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2.": "The picture was not saved to the file %1: %2.",
+    "Το αρχείο %1 δεν άνοιξε: %2.": "The file %1 did not open: %2.",
+    "Μενού": "Menu",
+    "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος.": "Clear, scenes and pictures in files, full screen and quit.",
+    "Καθαρισμός": "Clear",
+    "Άνοιγμα σκηνής…": "Open scene…",
+    "Αποθήκευση σκηνής…": "Save scene…",
+    "Αποθήκευση εικόνας…": "Save picture…",
+    "λευκό φόντο": "white background",
+    "Πλήρης οθόνη": "Full screen",
+    "Έξοδος": "Quit",
+    "δε βρέθηκε": "not found",
+    "Nai the": "Nai the",
+    "η κατάληξη του ονόματος πρέπει να είναι .png, .svg ή .pdf": "the name must end in .png, .svg or .pdf",
+    "Η σελίδα δεν γράφτηκε στο αρχείο %1.": "The page was not written to the file %1.",
+    "η εκτύπωση δεν ξεκίνησε": "printing did not start",
+    "δεν υπάρχει εκτυπωτής": "there is no printer",
+    "Η σελίδα δεν εκτυπώθηκε: ": "The page was not printed: ",
+    " και δεν ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο των εγγράφων.": " and no PDF file could be written in the documents folder.",
+    "Η εκτύπωση δεν ξεκίνησε.": "Printing did not start.",
+    "Δεν βρέθηκε εκτυπωτής.": "No printer was found.",
+    " Η σελίδα αποθηκεύτηκε ως PDF στο αρχείο:\n": " The page was saved as a PDF in the file:\n",
+    "το πεδίο «%1» δεν είναι αριθμός": "the field «%1» is not a number",
+    "το πεδίο «%1» δεν είναι ακέραιος": "the field «%1» is not a whole number",
+    "η τιμή του «%1» είναι εκτός των ορίων %2 … %3": "the value of «%1» lies outside %2 … %3",
+    "το πεδίο «%1» δεν είναι σημείο με x και y": "the field «%1» is not a point with x and y",
+    "το πεδίο «%1» έχει άγνωστη τιμή": "the field «%1» has an unknown value",
+    "άγνωστο πεδίο «%1»": "unknown field «%1»",
+    "το πεδίο «fillColor» δεν είναι χρώμα #rrggbb": "the field «fillColor» is not a colour #rrggbb",
+    "το πεδίο «labels» δεν είναι αντικείμενο": "the field «labels» is not an object",
+    "άγνωστη ετικέτα «%1»": "unknown label «%1»",
+    "το πεδίο «%1» δεν είναι κείμενο": "the field «%1» is not a text",
+    "το πεδίο «actions» δεν είναι λίστα": "the field «actions» is not a list",
+    "άγνωστη ενέργεια «%1»": "unknown action «%1»",
+    "είναι μεγαλύτερο από 1 MiB": "it is larger than 1 MiB",
+    "δεν είναι JSON (%1 στο byte %2)": "it is not JSON (%1 at byte %2)",
+    "δεν είναι αντικείμενο JSON": "it is not a JSON object",
+    "λείπει το πεδίο «format»": "the field «format» is missing",
+    "έχει άλλη μορφή, όχι kovril-scene": "it has another format than kovril-scene",
+    "λείπει το πεδίο «version»": "the field «version» is missing",
+    "το πεδίο «version» δεν είναι αριθμός έκδοσης": "the field «version» is not a version number",
+    "γράφτηκε από νεότερο Kovril (έκδοση %1)": "it was written by a newer Kovril (version %1)",
+    "το πεδίο «drawing» δεν είναι αντικείμενο": "the field «drawing» is not an object",
+    "δεν διαβάζεται (%1)": "it cannot be read (%1)",
+    "δεν γράφτηκε ολόκληρο": "it was not written whole",
+    "Άνοιγμα σκηνής": "Open scene",
+    "Σκηνές Kovril (*.kovril)": "Kovril scenes (*.kovril)",
+    "Αποθήκευση σκηνής": "Save scene",
+    "Αποθήκευση εικόνας": "Save picture",
+    "Εικόνες (*.png *.svg *.pdf)": "Pictures (*.png *.svg *.pdf)",
+    "αριθμός σημείων =": "number of points =",
+    "Χρονος=": "Time=",
+    "ψ κίτρινο= ": "ψ yellow= ",
+    "Πορεία Ακτίνων: αρχή Kovril": "Light Paths: the Kovril principle",
+    "ψ= 0": "ψ= 0",
+    "αριθμός σημείων =10": "number of points =10",
+    "Χρονος=5": "Time=5",
+    "ψ blue = 0": "ψ blue = 0",
+    "ψ= ": "ψ= ",
+}
+
+
+def main(ts_path):
+    text = Path(ts_path).read_text(encoding="utf-8")
+    missing = []
+
+    def fill(match):
+        source = unescape(match.group(1), {"&apos;": "'", "&quot;": '"'})
+        english = ENGLISH.get(source)
+        if english is None:
+            missing.append(source)
+            return match.group(0)
+        return "<source>%s</source>\n        <translation>%s</translation>" % (
+            match.group(1), escape(english, {"'": "&apos;", '"': "&quot;"}))
+
+    text = re.sub(r"<source>(.*?)</source>\s*<translation[^>]*>.*?</translation>", fill, text,
+                  flags=re.S)
+    Path(ts_path).write_text(text, encoding="utf-8")
+    for source in missing:
+        print("no English for: %r" % source)
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "translations/kovril_en.ts"))

@@ -1,0 +1,531 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="el">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Υπολόγισε θέση με Kovril</source>
+        <translation>Find the point with Kovril</translation>
+    </message>
+    <message>
+        <source>Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις γωνίες, το δείκτη διάθλασης και το χρόνο.</source>
+        <translation>Finds the point of the lens&apos;s front surface through which light from the source reaches the yellow point in the least time; shows the angles, the refractive index and the time.</translation>
+    </message>
+    <message>
+        <source>PRINT: εκτύπωση της εικόνας</source>
+        <translation>PRINT: print the picture</translation>
+    </message>
+    <message>
+        <source>Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών κύματος στον αέρα και στο φακό.</source>
+        <translation>Prints the lens, the beam and the wavefronts with scales of wavelengths in air and in the lens.</translation>
+    </message>
+    <message>
+        <source>Δέσμη ακτίνων</source>
+        <translation>Beam of rays</translation>
+    </message>
+    <message>
+        <source>Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.</source>
+        <translation>Draws a beam of rays from the source through the lens.</translation>
+    </message>
+    <message>
+        <source>Συνέχιση ακτίνας μετά το φακό</source>
+        <translation>Continue the ray past the lens</translation>
+    </message>
+    <message>
+        <source>Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την κατασκευή του Huygens.</source>
+        <translation>Continues the ray towards the yellow point past the lens, by Huygens&apos;s construction.</translation>
+    </message>
+    <message>
+        <source>Κύκλοι Huygens</source>
+        <translation>Huygens circles</translation>
+    </message>
+    <message>
+        <source>Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου οι ακτίνες βγαίνουν από το φακό.</source>
+        <translation>Draws the beam and the Huygens circles around the points where the rays leave the lens.</translation>
+    </message>
+    <message>
+        <source>Συνέχιση δέσμης μετά το φακό</source>
+        <translation>Continue the beam past the lens</translation>
+    </message>
+    <message>
+        <source>Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος τη στιγμή που ορίζει η μπάρα του χρόνου.</source>
+        <translation>Continues the whole beam past the lens and shows the wavefront at the moment set on the time bar.</translation>
+    </message>
+    <message>
+        <source>Πηγή φωτός</source>
+        <translation>Light source</translation>
+    </message>
+    <message>
+        <source>Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη (με Shift δέκα μονάδες τη φορά).</source>
+        <translation>Red point; move it by dragging it with the mouse or with the arrow keys (ten units at a time with Shift).</translation>
+    </message>
+    <message>
+        <source>Αριθμός ακτίνων της δέσμης</source>
+        <translation>Number of rays in the beam</translation>
+    </message>
+    <message>
+        <source>Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το φακό.</source>
+        <translation>From 2 to 100. A change clears the paths and draws the lens again.</translation>
+    </message>
+    <message>
+        <source>Ύψος του μπλε σημείου στην μπροστινή επιφάνεια</source>
+        <translation>Height of the blue point on the front surface</translation>
+    </message>
+    <message>
+        <source>Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο και το χρόνο της, για σύγκριση με τον ελάχιστο.</source>
+        <translation>From 99 at the top to -99 at the bottom. Shows the path through the blue point and its time, to compare with the least.</translation>
+    </message>
+    <message>
+        <source>Ύψος του κίτρινου σημείου στην πίσω επιφάνεια</source>
+        <translation>Height of the yellow point on the rear surface</translation>
+    </message>
+    <message>
+        <source>Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το φακό.</source>
+        <translation>From 99 at the top to -99 at the bottom. A change clears the paths and draws the lens again.</translation>
+    </message>
+    <message>
+        <source>Χρόνος του μετώπου κύματος</source>
+        <translation>Time of the wavefront</translation>
+    </message>
+    <message>
+        <source>Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη στιγμή που ορίζει.</source>
+        <translation>From 5 to 100. A change draws the beam past the lens again at the moment it sets.</translation>
+    </message>
+    <message>
+        <source>Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης</source>
+        <translation>Height of the yellow point, or a total-reflection message</translation>
+    </message>
+    <message>
+        <source>Χρόνος της διαδρομής</source>
+        <translation>Travel time of the path</translation>
+    </message>
+    <message>
+        <source>Γωνίες πρόσπτωσης και διάθλασης</source>
+        <translation>Angles of incidence and refraction</translation>
+    </message>
+    <message>
+        <source>Δείκτης διάθλασης που μετρήθηκε</source>
+        <translation>Measured refractive index</translation>
+    </message>
+    <message>
+        <source>Ύψος του μπλε σημείου</source>
+        <translation>Height of the blue point</translation>
+    </message>
+    <message>
+        <source>Μπλε σημείο στην μπροστινή επιφάνεια</source>
+        <translation>Blue point on the front surface</translation>
+    </message>
+    <message>
+        <source>Μετακινείται σύροντάς το με το ποντίκι ή με τη μπάρα του ύψους του.</source>
+        <translation>Move it by dragging it with the mouse, or with its height bar.</translation>
+    </message>
+    <message>
+        <source> Θέση: x = </source>
+        <translation> Position: x = </translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>ολική ανάκλαση   </source>
+        <translation>total reflection   </translation>
+    </message>
+    <message>
+        <source>  ορική = </source>
+        <translation>  critical = </translation>
+    </message>
+    <message>
+        <source>προσπτωσης =</source>
+        <translation>incidence =</translation>
+    </message>
+    <message>
+        <source> διάθλασης =</source>
+        <translation> refraction =</translation>
+    </message>
+    <message>
+        <source>δείκτης = </source>
+        <translation>index = </translation>
+    </message>
+    <message>
+        <source>πρόσπτωσης= </source>
+        <translation>incidence= </translation>
+    </message>
+    <message>
+        <source> διάθλασης= </source>
+        <translation> refraction= </translation>
+    </message>
+    <message>
+        <source>χρόνος = </source>
+        <translation>time = </translation>
+    </message>
+    <message>
+        <source>ψ blue = </source>
+        <translation>ψ blue = </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Πορεία ακτίνων μέσα από αμφίκυρτο φακό με την αρχή του ελάχιστου χρόνου.</source>
+        <translation>The path of rays through a biconvex lens by the principle of least time.</translation>
+    </message>
+    <message>
+        <source>Δείχνει αυτή τη βοήθεια.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Δείχνει την έκδοση.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Ξεκινά σε πλήρη οθόνη (για προβολέα).</source>
+        <translation>Starts in full screen (for a projector).</translation>
+    </message>
+    <message>
+        <source>Σώζει την εικόνα της σκηνής (.png, .svg ή .pdf) χωρίς παράθυρο.</source>
+        <translation>Saves the scene&apos;s picture (.png, .svg or .pdf) without a window.</translation>
+    </message>
+    <message>
+        <source>ΑΡΧΕΙΟ</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Μέγεθος παραθύρου για την εικόνα (1920x1080).</source>
+        <translation>Window size for the picture (1920x1080).</translation>
+    </message>
+    <message>
+        <source>ΠxΥ</source>
+        <translation>WxH</translation>
+    </message>
+    <message>
+        <source>Γλώσσα: el (ελληνικά) ή en (αγγλικά).</source>
+        <translation>Language: el (Greek) or en (English).</translation>
+    </message>
+    <message>
+        <source>ΣΚΗΝΗ</source>
+        <translation>SCENE</translation>
+    </message>
+    <message>
+        <source>Αρχείο σκηνής .kovril για άνοιγμα.</source>
+        <translation>A .kovril scene file to open.</translation>
+    </message>
+    <message>
+        <source>[ΣΚΗΝΗ]</source>
+        <translation>[SCENE]</translation>
+    </message>
+    <message>
+        <source>άγνωστη επιλογή: %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>άγνωστο όρισμα: %1</source>
+        <translation>unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>η γλώσσα πρέπει να είναι el ή en: %1</source>
+        <translation>the language must be el or en: %1</translation>
+    </message>
+    <message>
+        <source>το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1</source>
+        <translation>the size must be WxH, from 800x600 to 7680x4320: %1</translation>
+    </message>
+    <message>
+        <source>δεν γράφτηκε προσωρινό αρχείο</source>
+        <translation>a temporary file could not be written</translation>
+    </message>
+    <message>
+        <source>η εικόνα δεν αποθηκεύτηκε στο %1: %2</source>
+        <translation>the picture was not saved to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Kovril</name>
+    <message>
+        <source>Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν.</source>
+        <translation>The scene was not saved to the file %1: %2. Whatever was there already is as it was.</translation>
+    </message>
+    <message>
+        <source>Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2.</source>
+        <translation>The picture was not saved to the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 δεν άνοιξε: %2.</source>
+        <translation>The file %1 did not open: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Μενού</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος.</source>
+        <translation>Clear, scenes and pictures in files, full screen and quit.</translation>
+    </message>
+    <message>
+        <source>Καθαρισμός</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα σκηνής…</source>
+        <translation>Open scene…</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση σκηνής…</source>
+        <translation>Save scene…</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση εικόνας…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>λευκό φόντο</source>
+        <translation>white background</translation>
+    </message>
+    <message>
+        <source>Πλήρης οθόνη</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Έξοδος</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>δε βρέθηκε</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>Nai the</source>
+        <translation>Nai the</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>η κατάληξη του ονόματος πρέπει να είναι .png, .svg ή .pdf</source>
+        <translation>the name must end in .png, .svg or .pdf</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Η σελίδα δεν γράφτηκε στο αρχείο %1.</source>
+        <translation>The page was not written to the file %1.</translation>
+    </message>
+    <message>
+        <source>η εκτύπωση δεν ξεκίνησε</source>
+        <translation>printing did not start</translation>
+    </message>
+    <message>
+        <source>δεν υπάρχει εκτυπωτής</source>
+        <translation>there is no printer</translation>
+    </message>
+    <message>
+        <source>Η σελίδα δεν εκτυπώθηκε: </source>
+        <translation>The page was not printed: </translation>
+    </message>
+    <message>
+        <source> και δεν ήταν δυνατό να γραφτεί αρχείο PDF στον φάκελο των εγγράφων.</source>
+        <translation> and no PDF file could be written in the documents folder.</translation>
+    </message>
+    <message>
+        <source>Η εκτύπωση δεν ξεκίνησε.</source>
+        <translation>Printing did not start.</translation>
+    </message>
+    <message>
+        <source>Δεν βρέθηκε εκτυπωτής.</source>
+        <translation>No printer was found.</translation>
+    </message>
+    <message>
+        <source> Η σελίδα αποθηκεύτηκε ως PDF στο αρχείο:
+</source>
+        <translation> The page was saved as a PDF in the file:
+</translation>
+    </message>
+</context>
+<context>
+    <name>SceneFile</name>
+    <message>
+        <source>το πεδίο «%1» δεν είναι αριθμός</source>
+        <translation>the field «%1» is not a number</translation>
+    </message>
+    <message>
+        <source>το πεδίο «%1» δεν είναι ακέραιος</source>
+        <translation>the field «%1» is not a whole number</translation>
+    </message>
+    <message>
+        <source>η τιμή του «%1» είναι εκτός των ορίων %2 … %3</source>
+        <translation>the value of «%1» lies outside %2 … %3</translation>
+    </message>
+    <message>
+        <source>το πεδίο «%1» δεν είναι σημείο με x και y</source>
+        <translation>the field «%1» is not a point with x and y</translation>
+    </message>
+    <message>
+        <source>το πεδίο «%1» έχει άγνωστη τιμή</source>
+        <translation>the field «%1» has an unknown value</translation>
+    </message>
+    <message>
+        <source>άγνωστο πεδίο «%1»</source>
+        <translation>unknown field «%1»</translation>
+    </message>
+    <message>
+        <source>το πεδίο «fillColor» δεν είναι χρώμα #rrggbb</source>
+        <translation>the field «fillColor» is not a colour #rrggbb</translation>
+    </message>
+    <message>
+        <source>το πεδίο «labels» δεν είναι αντικείμενο</source>
+        <translation>the field «labels» is not an object</translation>
+    </message>
+    <message>
+        <source>άγνωστη ετικέτα «%1»</source>
+        <translation>unknown label «%1»</translation>
+    </message>
+    <message>
+        <source>το πεδίο «%1» δεν είναι κείμενο</source>
+        <translation>the field «%1» is not a text</translation>
+    </message>
+    <message>
+        <source>το πεδίο «actions» δεν είναι λίστα</source>
+        <translation>the field «actions» is not a list</translation>
+    </message>
+    <message>
+        <source>άγνωστη ενέργεια «%1»</source>
+        <translation>unknown action «%1»</translation>
+    </message>
+    <message>
+        <source>είναι μεγαλύτερο από 1 MiB</source>
+        <translation>it is larger than 1 MiB</translation>
+    </message>
+    <message>
+        <source>δεν είναι JSON (%1 στο byte %2)</source>
+        <translation>it is not JSON (%1 at byte %2)</translation>
+    </message>
+    <message>
+        <source>δεν είναι αντικείμενο JSON</source>
+        <translation>it is not a JSON object</translation>
+    </message>
+    <message>
+        <source>λείπει το πεδίο «format»</source>
+        <translation>the field «format» is missing</translation>
+    </message>
+    <message>
+        <source>έχει άλλη μορφή, όχι kovril-scene</source>
+        <translation>it has another format than kovril-scene</translation>
+    </message>
+    <message>
+        <source>λείπει το πεδίο «version»</source>
+        <translation>the field «version» is missing</translation>
+    </message>
+    <message>
+        <source>το πεδίο «version» δεν είναι αριθμός έκδοσης</source>
+        <translation>the field «version» is not a version number</translation>
+    </message>
+    <message>
+        <source>γράφτηκε από νεότερο Kovril (έκδοση %1)</source>
+        <translation>it was written by a newer Kovril (version %1)</translation>
+    </message>
+    <message>
+        <source>το πεδίο «drawing» δεν είναι αντικείμενο</source>
+        <translation>the field «drawing» is not an object</translation>
+    </message>
+</context>
+<context>
+    <name>SceneFiles</name>
+    <message>
+        <source>δεν διαβάζεται (%1)</source>
+        <translation>it cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>δεν γράφτηκε ολόκληρο</source>
+        <translation>it was not written whole</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα σκηνής</source>
+        <translation>Open scene</translation>
+    </message>
+    <message>
+        <source>Σκηνές Kovril (*.kovril)</source>
+        <translation>Kovril scenes (*.kovril)</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση σκηνής</source>
+        <translation>Save scene</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση εικόνας</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>Εικόνες (*.png *.svg *.pdf)</source>
+        <translation>Pictures (*.png *.svg *.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>αριθμός σημείων =</source>
+        <translation>number of points =</translation>
+    </message>
+    <message>
+        <source>Χρονος=</source>
+        <translation>Time=</translation>
+    </message>
+    <message>
+        <source>ψ κίτρινο= </source>
+        <translation>ψ yellow= </translation>
+    </message>
+    <message>
+        <source>ψ blue = </source>
+        <translation>ψ blue = </translation>
+    </message>
+    <message>
+        <source>Πορεία Ακτίνων: αρχή Kovril</source>
+        <translation>Light Paths: the Kovril principle</translation>
+    </message>
+    <message>
+        <source>Υπολόγισε θέση με Kovril</source>
+        <translation>Find the point with Kovril</translation>
+    </message>
+    <message>
+        <source>Δέσμη ακτίνων</source>
+        <translation>Beam of rays</translation>
+    </message>
+    <message>
+        <source>Συνέχιση ακτίνας μετά  το φακό</source>
+        <translation>Continue the ray past the lens</translation>
+    </message>
+    <message>
+        <source>Κύκλοι Huygens</source>
+        <translation>Huygens circles</translation>
+    </message>
+    <message>
+        <source>Συνέχιση δέσμης μετά το φακό</source>
+        <translation>Continue the beam past the lens</translation>
+    </message>
+    <message>
+        <source>ψ= 0</source>
+        <translation>ψ= 0</translation>
+    </message>
+    <message>
+        <source>αριθμός σημείων =10</source>
+        <translation>number of points =10</translation>
+    </message>
+    <message>
+        <source>Χρονος=5</source>
+        <translation>Time=5</translation>
+    </message>
+    <message>
+        <source>ψ blue = 0</source>
+        <translation>ψ blue = 0</translation>
+    </message>
+    <message>
+        <source>ψ= </source>
+        <translation>ψ= </translation>
+    </message>
+</context>
+</TS>
