@@ -115,6 +115,14 @@ std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
     return writeWholeFile(path, png.data());
 }
 
+// The picture, its markers and the strip of label texts, as vectors.
+void drawVectorPage(QPainter& p, Kovril& w, QColor background, const QStringList& lines,
+                    double strip) {
+    drawVectorPicture(p, w, background);
+    drawMarkers(p, w);
+    drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+}
+
 std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
                                const QStringList& lines) {
     const double strip = stripHeight(lines);
@@ -129,9 +137,7 @@ std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
         svg.setViewBox(QRectF(0, 0, w.width(), w.height() + strip));
         svg.setTitle(QStringLiteral("Kovril"));
         QPainter p(&svg);
-        drawVectorPicture(p, w, background);
-        drawMarkers(p, w);
-        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+        drawVectorPage(p, w, background, lines, strip);
     }
     return writeWholeFile(path, file.data());
 }
@@ -152,9 +158,7 @@ std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
         pdf.setTitle(QStringLiteral("Kovril"));
         pdf.setCreator(QStringLiteral("Kovril"));
         QPainter p(&pdf);
-        drawVectorPicture(p, w, background);
-        drawMarkers(p, w);
-        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+        drawVectorPage(p, w, background, lines, strip);
     }
     return writeWholeFile(path, file.data());
 }
