@@ -59,6 +59,7 @@ struct Request {
     QString scene;
     QString picture; // where to save the picture without a window; empty: open the window
     QSize size;
+    bool whiteBackground = false;
 };
 using Outcome = std::variant<Request, int>;
 
@@ -97,11 +98,15 @@ Outcome readCommandLine(const QStringList& arguments) {
         QStringLiteral("size"),
         QCoreApplication::translate("CommandLine", "Μέγεθος παραθύρου για την εικόνα (1920x1080)."),
         QCoreApplication::translate("CommandLine", "ΠxΥ"), QStringLiteral("1920x1080"));
+    const QCommandLineOption white(
+        QStringLiteral("white"),
+        QCoreApplication::translate("CommandLine",
+                                    "Λευκό φόντο στην εικόνα (για φύλλα εργασίας)."));
     const QCommandLineOption language(
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine", "Γλώσσα: el (ελληνικά) ή en (αγγλικά)."),
         QStringLiteral("el|en"));
-    parser.addOptions({help, version, fullScreen, picture, size, language});
+    parser.addOptions({help, version, fullScreen, picture, size, white, language});
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "ΣΚΗΝΗ"),
         QCoreApplication::translate("CommandLine", "Αρχείο σκηνής .kovril για άνοιγμα."),
@@ -147,6 +152,7 @@ Outcome readCommandLine(const QStringList& arguments) {
             2);
     request.scene = positional.value(0);
     request.picture = parser.value(picture);
+    request.whiteBackground = parser.isSet(white);
     request.size = *windowSize;
     return request;
 }
@@ -190,7 +196,8 @@ int main(int argc, char* argv[]) {
         return 2;
     if (!headless)
         return QApplication::exec();
-    if (const std::optional<QString> problem = scene::savePicture(window, request.picture, false))
+    if (const std::optional<QString> problem =
+            scene::savePicture(window, request.picture, request.whiteBackground))
         return fail(
             QCoreApplication::translate("CommandLine", "η εικόνα δεν αποθηκεύτηκε στο %1: %2")
                 .arg(request.picture, *problem),

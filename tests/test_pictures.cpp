@@ -1,4 +1,5 @@
 // Saved pictures, from the menu and from the command line.
+#include "scene/background.h"
 #include "scene/kovril.h"
 #include "scene/picture_export.h"
 #include "scene/scene_io.h"
@@ -211,6 +212,11 @@ private slots:
         const QImage sheet(out);
         QCOMPARE(sheet.width(), 1000);
         QVERIFY(sheet.height() > 700);
+        const QString whiteOut = dir.filePath(QStringLiteral("white.png"));
+        QCOMPARE(kovril({scene, "--picture", whiteOut, "--size", "1000x700", "--white"}).status, 0);
+        const QImage whiteSheet(whiteOut);
+        QCOMPARE(sheet.pixelColor(5, 650), scene::windowBackground);
+        QCOMPARE(whiteSheet.pixelColor(5, 650), QColor(Qt::white));
 
         // A message that would open a box goes to standard error.
         const QString upwards = dir.filePath(QStringLiteral("upwards.kovril"));

@@ -89,6 +89,7 @@ ENGLISH = {
     "Αποθήκευση σκηνής…": "Save scene…",
     "Αποθήκευση εικόνας…": "Save picture…",
     "λευκό φόντο": "white background",
+    "Λευκό φόντο στην εικόνα (για φύλλα εργασίας).": "White background in the picture (for worksheets).",
     "Πλήρης οθόνη": "Full screen",
     "Έξοδος": "Quit",
     "δε βρέθηκε": "not found",

@@ -237,6 +237,10 @@
         <source>η εικόνα δεν αποθηκεύτηκε στο %1: %2</source>
         <translation>the picture was not saved to %1: %2</translation>
     </message>
+    <message>
+        <source>Λευκό φόντο στην εικόνα (για φύλλα εργασίας).</source>
+        <translation>White background in the picture (for worksheets).</translation>
+    </message>
 </context>
 <context>
     <name>Kovril</name>

@@ -1,6 +1,7 @@
 #include "scene/kovril.h"
 
 #include "scene/accessibility.h"
+#include "scene/background.h"
 #include "scene/menu.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,6 @@
 #include <cmath>
 
 namespace {
-
-// Not black: the lens is filled by a flood fill that stops only at black.
-const QColor windowBackground(236, 236, 236);
 
 double screenDpi() {
     return QGuiApplication::primaryScreen()->logicalDotsPerInch();
@@ -91,7 +89,7 @@ Kovril::Kovril() {
     // Below this the controls would cover the lens.
     setMinimumSize(800, 600);
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatio(), screenDpi(),
-                                                  windowBackground);
+                                                  scene::windowBackground);
     active_ = surface_.get();
 
     Command1 = makeButton(this, "Command1",
@@ -157,7 +155,7 @@ Kovril::~Kovril() = default;
 
 void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
-                                                  windowBackground);
+                                                  scene::windowBackground);
     active_ = surface_.get();
     surface_->setRefreshHandler([this] { update(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the

@@ -1,5 +1,6 @@
 #include "scene/picture_export.h"
 
+#include "scene/background.h"
 #include "scene/kovril.h"
 #include "scene/scene_io.h"
 
@@ -18,7 +19,6 @@ namespace scene {
 
 namespace {
 
-const QColor windowBackground(236, 236, 236);
 constexpr int stripMargin = 8;
 
 QFont stripFont() {
