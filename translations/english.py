@@ -139,6 +139,17 @@ ENGLISH = {
     "Χρονος=5": "Time=5",
     "ψ blue = 0": "ψ blue = 0",
     "ψ= ": "ψ= ",
+    "Χρόνος διαδρομής": "Travel time",
+    "Ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου": "The time of every path against the height where it enters",
+    "Ελάχιστος χρόνος": "Least time",
+    "Χρόνος μπλε σημείου": "Time through the blue point",
+    "βήματα αναζήτησης": "search steps",
+    "Εκτύπωση": "Print",
+    "ελάχιστο: δεν βρέθηκε": "least: not found",
+    "ελάχιστο: ": "least: ",
+    "μπλε σημείο: ": "blue point: ",
+    "ύψος σημείου εισόδου y": "height of the entry point y",
+    "χρόνος t": "time t",
 }
 
 

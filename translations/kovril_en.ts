@@ -291,6 +291,10 @@
         <source>Έξοδος</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Χρόνος διαδρομής</source>
+        <translation>Travel time</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -345,6 +349,53 @@
 </source>
         <translation> The page was saved as a PDF in the file:
 </translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>ελάχιστο: δεν βρέθηκε</source>
+        <translation>least: not found</translation>
+    </message>
+    <message>
+        <source>ελάχιστο: </source>
+        <translation>least: </translation>
+    </message>
+    <message>
+        <source>μπλε σημείο: </source>
+        <translation>blue point: </translation>
+    </message>
+    <message>
+        <source>ύψος σημείου εισόδου y</source>
+        <translation>height of the entry point y</translation>
+    </message>
+    <message>
+        <source>χρόνος t</source>
+        <translation>time t</translation>
+    </message>
+    <message>
+        <source>Χρόνος διαδρομής</source>
+        <translation>Travel time</translation>
+    </message>
+    <message>
+        <source>Ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου</source>
+        <translation>The time of every path against the height where it enters</translation>
+    </message>
+    <message>
+        <source>Ελάχιστος χρόνος</source>
+        <translation>Least time</translation>
+    </message>
+    <message>
+        <source>Χρόνος μπλε σημείου</source>
+        <translation>Time through the blue point</translation>
+    </message>
+    <message>
+        <source>βήματα αναζήτησης</source>
+        <translation>search steps</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση</source>
+        <translation>Print</translation>
     </message>
 </context>
 <context>
