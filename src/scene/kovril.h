@@ -16,8 +16,9 @@
 class QAction;
 class QToolButton;
 namespace scene {
+class HelpPage;
 class TimeProfilePanel;
-}
+} // namespace scene
 
 // The program's one window: the retained picture, the controls and their handlers.
 class Kovril : public QWidget {
@@ -97,6 +98,10 @@ public:
     void openTimeProfile();
     // Brings an open travel-time panel up to date with the scene.
     void profileFollows();
+    QAction* actionHelp;
+    scene::HelpPage* help = nullptr; // created when first opened
+    // Opens the help beside the picture.
+    void openHelp();
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
