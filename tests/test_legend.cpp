@@ -1,4 +1,5 @@
 #include "print/page_job.h"
+#include "profile/plot_ink.h"
 #include "scene/help_page.h"
 #include "support/harness.h"
 #include "surface/picture_inks.h"
@@ -105,7 +106,9 @@ private slots:
 
         const QList<QLabel*> samples =
             w.help->findChildren<QLabel*>(QStringLiteral("legendSample"));
-        const std::vector<surface::LegendEntry>& legend = surface::pictureLegend();
+        // The picture's elements, then the travel-time plot's.
+        std::vector<surface::LegendEntry> legend = surface::pictureLegend();
+        legend.insert(legend.end(), profile::plotLegend().begin(), profile::plotLegend().end());
         QCOMPARE(std::size_t(samples.size()), legend.size());
         for (std::size_t i = 0; i < legend.size(); ++i) {
             const QImage image = samples[qsizetype(i)]->pixmap().toImage();

@@ -279,6 +279,28 @@ private slots:
         QCOMPARE(float(steps.back().y), float(w.shmeio->centreY()));
     }
 
+    void everyPlotStrokeIsInTheHelp() {
+        Kovril& w = scene::form();
+        scene::TimeProfilePanel& panel = openPanel();
+        panel.stepsBox->setChecked(true);
+        harness::setScroll(*w.shmeio_thesi, -25);
+        // Only the plot draws now.
+        harness::clearRecord();
+        w.profileFollows();
+        const std::vector<surface::LegendEntry>& legend = profile::plotLegend();
+        std::size_t strokes = 0;
+        for (const DrawCall& call : harness::drawn()) {
+            if (call.kind == DrawCall::Kind::Text || call.kind == DrawCall::Kind::Clear)
+                continue;
+            ++strokes;
+            QVERIFY(std::any_of(legend.begin(), legend.end(), [&](const surface::LegendEntry& e) {
+                return e.ink->color == call.color && e.ink->width == call.drawWidth &&
+                       e.ink->style == call.drawStyle;
+            }));
+        }
+        QVERIFY(strokes > 400);
+    }
+
     void printsThePlot() {
         Kovril& w = scene::form();
         scene::TimeProfilePanel& panel = openPanel();

@@ -192,6 +192,12 @@ ENGLISH = {
     "τα κομβικά σημεία N1 και N2": "the nodal points N1 and N2",
     "οι χαρακτηριστικές ακτίνες του παχιού φακού": "the principal rays of the thick lens",
     "το είδωλο κατά τον παχύ φακό": "the image by the thick lens",
+    "Ο χρόνος διαδρομής (F2)": "The travel time (F2)",
+    "οι άξονες: ύψος εισόδου και χρόνος": "the axes: height of entry and time",
+    "ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου": "the time of every path against the height of entry",
+    "το ελάχιστο που βρίσκει η αναζήτηση": "the least the search finds",
+    "το μπλε σημείο και ο χρόνος του": "the blue point and its time",
+    "τα βήματα της αναζήτησης, αριθμημένα": "the steps of the search, numbered",
 }
 
 

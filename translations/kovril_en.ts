@@ -296,6 +296,10 @@
         <source>Με «Συνέχιση δέσμης», σύρετε τη μπάρα του χρόνου και δείτε το μέτωπο κύματος να περνά από το είδωλο.</source>
         <translation>With «Continue the beam», drag the time bar and watch the wavefront pass the image point.</translation>
     </message>
+    <message>
+        <source>Ο χρόνος διαδρομής (F2)</source>
+        <translation>The travel time (F2)</translation>
+    </message>
 </context>
 <context>
     <name>Kovril</name>
@@ -425,6 +429,26 @@
     <message>
         <source>το είδωλο κατά τον παχύ φακό</source>
         <translation>the image by the thick lens</translation>
+    </message>
+    <message>
+        <source>οι άξονες: ύψος εισόδου και χρόνος</source>
+        <translation>the axes: height of entry and time</translation>
+    </message>
+    <message>
+        <source>ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου</source>
+        <translation>the time of every path against the height of entry</translation>
+    </message>
+    <message>
+        <source>το ελάχιστο που βρίσκει η αναζήτηση</source>
+        <translation>the least the search finds</translation>
+    </message>
+    <message>
+        <source>το μπλε σημείο και ο χρόνος του</source>
+        <translation>the blue point and its time</translation>
+    </message>
+    <message>
+        <source>τα βήματα της αναζήτησης, αριθμημένα</source>
+        <translation>the steps of the search, numbered</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@ double tickStep(double span, int count) {
     return 10 * power;
 }
 
-void use(surface::Surface& s, const PlotInk& ink) {
+void use(surface::Surface& s, const surface::Ink& ink) {
     s.DrawWidth = ink.width;
     s.DrawStyle = ink.style;
     s.ForeColor = ink.color;
@@ -121,7 +121,6 @@ void drawSteps(surface::Surface& s, const geometry::TimeProfile& profile) {
     use(s, ink::steps);
     for (const geometry::SearchStep& step : profile.steps)
         s.PSet(step.y, step.time);
-    use(s, ink::stepNumbers);
     s.FontSize = stepNumberPoints;
     const double dx = pixelsX(s, 4);
     const double dy = pixelsY(s, 2);
@@ -129,7 +128,7 @@ void drawSteps(surface::Surface& s, const geometry::TimeProfile& profile) {
         printAt(s, profile.steps[i].y + dx, profile.steps[i].time - dy, QString::number(i + 1));
 }
 
-void mark(surface::Surface& s, const PlotInk& ink, const geometry::ProfileSample& at) {
+void mark(surface::Surface& s, const surface::Ink& ink, const geometry::ProfileSample& at) {
     use(s, ink);
     s.PSet(at.y, at.time);
 }

@@ -1,5 +1,6 @@
 #include "scene/help_page.h"
 
+#include "profile/plot_ink.h"
 #include "surface/picture_inks.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,27 @@ QString helpText(const char* text) {
     return QCoreApplication::translate("Help", text);
 }
 
+// One row per element: its sample, then what it is.
+void addLegend(QVBoxLayout& layout, const std::vector<surface::LegendEntry>& entries) {
+    QWidget* page = layout.parentWidget();
+    auto* legend = new QGridLayout;
+    legend->setColumnStretch(1, 1);
+    int row = 0;
+    for (const surface::LegendEntry& entry : entries) {
+        auto* sample = new QLabel(page);
+        sample->setObjectName(QStringLiteral("legendSample"));
+        sample->setPixmap(sampleOf(entry, page->devicePixelRatioF()));
+        const QString name = QCoreApplication::translate("Legend", entry.name);
+        sample->setAccessibleName(name);
+        auto* text = new QLabel(name, page);
+        text->setWordWrap(true);
+        legend->addWidget(sample, row, 0);
+        legend->addWidget(text, row, 1);
+        ++row;
+    }
+    layout.addLayout(legend);
+}
+
 } // namespace
 
 HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -68,19 +90,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
         content,
         QStringLiteral("<b>%1</b>")
             .arg(QCoreApplication::translate("Help", "Τι σημαίνει κάθε στοιχείο της εικόνας"))));
-    auto* legend = new QGridLayout;
-    int row = 0;
-    for (const surface::LegendEntry& entry : surface::pictureLegend()) {
-        auto* sample = new QLabel(content);
-        sample->setObjectName(QStringLiteral("legendSample"));
-        sample->setPixmap(sampleOf(entry, devicePixelRatioF()));
-        const QString name = QCoreApplication::translate("Legend", entry.name);
-        sample->setAccessibleName(name);
-        legend->addWidget(sample, row, 0);
-        legend->addWidget(new QLabel(name, content), row, 1);
-        ++row;
-    }
-    layout->addLayout(legend);
+    addLegend(*layout, surface::pictureLegend());
 
     layout->addWidget(paragraph(content, QStringLiteral("<b>%1</b>")
                                              .arg(QCoreApplication::translate(
@@ -107,6 +117,11 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
         layout->addWidget(paragraph(content, QStringLiteral("• ") + helpText(text)));
 
     layout->addWidget(paragraph(
+        content, QStringLiteral("<b>%1</b>")
+                     .arg(QCoreApplication::translate("Help", "Ο χρόνος διαδρομής (F2)"))));
+    addLegend(*layout, profile::plotLegend());
+
+    layout->addWidget(paragraph(
         content,
         QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Help", "Τρία πειράματα"))));
     const char* const experiments[] = {
@@ -131,7 +146,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
 
-    resize(460, 600);
+    resize(520, 640);
 }
 
 void HelpPage::keyPressEvent(QKeyEvent* event) {
