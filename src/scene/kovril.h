@@ -92,14 +92,14 @@ public:
     QAction* actionSavePicture;
     QAction* actionWhiteBackground;
     QAction* actionTimeProfile;
+    QAction* actionHelp;
     scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
+    scene::HelpPage* help = nullptr;                // created when first opened
 
     // Opens the travel-time panel for the present scene.
     void openTimeProfile();
     // Brings an open travel-time panel up to date with the scene.
     void profileFollows();
-    QAction* actionHelp;
-    scene::HelpPage* help = nullptr; // created when first opened
     // Opens the help beside the picture.
     void openHelp();
 
