@@ -30,7 +30,7 @@ ProfilePlot::ProfilePlot(QWidget* parent) : QWidget(parent) {
     surface_ = std::make_unique<surface::Surface>(QSize(1, 1), 1, 96, Qt::white);
 }
 
-void ProfilePlot::show(const geometry::TimeProfile& profile,
+void ProfilePlot::draw(const geometry::TimeProfile& profile,
                        const std::optional<geometry::ProfileSample>& trial, bool steps) {
     profile_ = profile;
     trial_ = trial;
@@ -105,7 +105,7 @@ void TimeProfilePanel::follow(const ProfileInputs& inputs) {
 void TimeProfilePanel::refresh() {
     minimumLabel->setText(profile::minimumCaption(profile_));
     trialLabel->setText(profile::trialCaption(profile_, trial_));
-    plot->show(profile_, trial_, stepsBox->isChecked());
+    plot->draw(profile_, trial_, stepsBox->isChecked());
 }
 
 void TimeProfilePanel::print() {

@@ -27,7 +27,7 @@ struct ProfileInputs {
 class ProfilePlot : public QWidget {
 public:
     explicit ProfilePlot(QWidget* parent);
-    void show(const geometry::TimeProfile& profile,
+    void draw(const geometry::TimeProfile& profile,
               const std::optional<geometry::ProfileSample>& trial, bool steps);
     const surface::Surface& picture() const { return *surface_; }
 
