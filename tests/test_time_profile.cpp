@@ -315,13 +315,18 @@ private slots:
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
-        // The page carries the curve and both texts.
-        std::vector<QString> texts;
-        for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Text))
-            texts.push_back(call.text);
-        QVERIFY(std::find(texts.begin(), texts.end(), panel.minimumLabel->text()) != texts.end());
-        QVERIFY(std::find(texts.begin(), texts.end(), panel.trialLabel->text()) != texts.end());
-        QVERIFY(std::find(texts.begin(), texts.end(), QStringLiteral("χρόνος t")) != texts.end());
+        // The page carries both texts, one under the other, and the axis title.
+        const std::vector<DrawCall> texts = harness::drawnOfKind(DrawCall::Kind::Text);
+        auto find = [&](const QString& text) {
+            return std::find_if(texts.begin(), texts.end(),
+                                [&](const DrawCall& c) { return c.text == text; });
+        };
+        const auto minimum = find(panel.minimumLabel->text());
+        const auto trial = find(panel.trialLabel->text());
+        QVERIFY(minimum != texts.end() && trial != texts.end());
+        QCOMPARE(trial->x1, minimum->x1);
+        QVERIFY(trial->y1 < minimum->y1);
+        QVERIFY(find(QStringLiteral("χρόνος t")) != texts.end());
     }
 };
 

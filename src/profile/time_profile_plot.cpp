@@ -179,7 +179,7 @@ void drawTimeProfile(surface::Surface& s, const geometry::TimeProfile& profile,
     s.FontSize = numberPoints;
     if (marks.captions) {
         printAt(s, y.low, top - 0.2 * textHeight(s), minimumCaption(profile));
-        s.Print(trialCaption(profile, marks.trial));
+        printAt(s, y.low, s.CurrentY, trialCaption(profile, marks.trial));
     }
 }
 
