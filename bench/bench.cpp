@@ -8,6 +8,7 @@
 #include "geometry/lens.h"
 #include "geometry/search.h"
 #include "print/page_job.h"
+#include "profile/time_profile_plot.h"
 #include "scene/kovril.h"
 #include "scene/redraw.h"
 #include "scene/startup.h"
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -120,6 +122,28 @@ void measureHandlers(Kovril& w) {
     });
 }
 
+// Computing and drawing a travel-time profile of 400 samples on a plot of the panel's
+// size, set against a copy of the whole picture measured in the same run.
+void measureTimeProfile(Kovril& w) {
+    const QImage& picture = w.surface().image();
+    const QJsonObject copy = timed(QStringLiteral("picture copy"), 200, [&] {
+        const QImage copied = picture.copy();
+        if (copied.isNull())
+            std::abort();
+    });
+    surface::Surface plot(QSize(560, 330), 1, 96, Qt::white);
+    const geometry::Source source{w.kyklos->centreX(), w.kyklos->centreY()};
+    QJsonObject figure = timed(QStringLiteral("time profile"), 200, [&] {
+        const geometry::TimeProfile profile = geometry::timeProfile(source, 30, 400);
+        profile::drawTimeProfile(plot, profile, {profile.minimum, true, false});
+    });
+    const double copyMs = copy[QStringLiteral("median_ms")].toDouble();
+    figure.insert(QStringLiteral("picture_copy_ms"), copyMs);
+    figure.insert(QStringLiteral("ratio_to_picture_copy"),
+                  figure[QStringLiteral("median_ms")].toDouble() / copyMs);
+    emitFigure(figure);
+}
+
 // How many pathTime evaluations one search takes, from the start-up source to each height
 // of the yellow point.
 void reportEvaluations(const Kovril& w) {
@@ -176,6 +200,7 @@ int runChild(int argc, char* argv[], const QString& screen) {
     print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
     measure(QStringLiteral("startUp to first picture"), 5, [] { startUp(); });
     measureHandlers(scene::form());
+    measureTimeProfile(scene::form());
     reportEvaluations(scene::form());
     reportEventRate();
     reportPeakMemory();
@@ -192,6 +217,10 @@ QString tableRow(const QJsonObject& f) {
                                  .arg(f[QStringLiteral("median_ms")].toDouble(), 10, 'f', 3)
                                  .arg(f[QStringLiteral("worst_ms")].toDouble(), 10, 'f', 3)
                                  .arg(f[QStringLiteral("runs")].toInt(), 6);
+        if (f.contains(QStringLiteral("ratio_to_picture_copy")))
+            row += QStringLiteral("   (%1 × a whole-picture copy of %2 ms)")
+                       .arg(f[QStringLiteral("ratio_to_picture_copy")].toDouble(), 0, 'f', 2)
+                       .arg(f[QStringLiteral("picture_copy_ms")].toDouble(), 0, 'f', 3);
         if (f.contains(QStringLiteral("searches_per_run")))
             row += QStringLiteral("   (%1 searches a run)")
                        .arg(f[QStringLiteral("searches_per_run")].toDouble(), 0, 'f', 0);

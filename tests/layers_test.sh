@@ -3,7 +3,7 @@
 # may include headers of its own layer and of the layers below it, never of those above.
 set -uo pipefail
 src=${1:?usage: layers_test.sh SRC_DIR}
-drawing="optics beam continuation timestep print"
+drawing="optics beam continuation timestep print profile"
 failures=0
 
 # Prints the project headers a folder includes that lie outside the allowed folders.

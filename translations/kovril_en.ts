@@ -243,6 +243,69 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Βοήθεια</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Τι σημαίνει κάθε στοιχείο της εικόνας</source>
+        <translation>What each element of the picture means</translation>
+    </message>
+    <message>
+        <source>Τα κουμπιά, οι μπάρες και το σύρσιμο</source>
+        <translation>The buttons, the scroll bars and dragging</translation>
+    </message>
+    <message>
+        <source>«Υπολόγισε θέση»: βρίσκει το σημείο του φακού από όπου το φως φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο.</source>
+        <translation>«Find the point»: finds the point of the lens through which light reaches the yellow point in the least time.</translation>
+    </message>
+    <message>
+        <source>«Δέσμη ακτίνων» και «Κύκλοι Huygens»: δέσμη από την πηγή μέσα από το φακό, με ή χωρίς τους κύκλους στην έξοδο.</source>
+        <translation>«Beam of rays» and «Huygens circles»: a beam from the source through the lens, with or without the circles where it leaves.</translation>
+    </message>
+    <message>
+        <source>«Συνέχιση ακτίνας» και «Συνέχιση δέσμης»: οι ακτίνες μετά το φακό, με την κατασκευή του Huygens, και το μέτωπο κύματος.</source>
+        <translation>«Continue the ray» and «Continue the beam»: the rays past the lens, by Huygens&apos;s construction, and the wavefront.</translation>
+    </message>
+    <message>
+        <source>PRINT: τυπώνει την εικόνα· χωρίς εκτυπωτή γράφει PDF στα Έγγραφα.</source>
+        <translation>PRINT: prints the picture; without a printer it writes a PDF in Documents.</translation>
+    </message>
+    <message>
+        <source>Η μπάρα δεξιά: το κίτρινο σημείο στην πίσω επιφάνεια. Οι μπάρες αριστερά: ο αριθμός των ακτίνων (στην άκρη) και το μπλε σημείο στην μπροστινή επιφάνεια. Η μπάρα κάτω: ο χρόνος του μετώπου κύματος.</source>
+        <translation>The bar on the right: the yellow point on the rear surface. The bars on the left: the number of rays (at the edge) and the blue point on the front surface. The bar at the bottom: the time of the wavefront.</translation>
+    </message>
+    <message>
+        <source>Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή κινείται και με τα βέλη.</source>
+        <translation>Drag the red source or the blue point with the mouse; the source also moves with the arrow keys.</translation>
+    </message>
+    <message>
+        <source>F2: ο χρόνος κάθε διαδρομής ως καμπύλη, με το ελάχιστο και το μπλε σημείο.</source>
+        <translation>F2: the time of every path as a curve, with the least and the blue point.</translation>
+    </message>
+    <message>
+        <source>Τρία πειράματα</source>
+        <translation>Three experiments</translation>
+    </message>
+    <message>
+        <source>Βρείτε με το χέρι τον ελάχιστο χρόνο με τη μπλε μπάρα, κοιτάζοντας το χρόνο· μετά πατήστε «Υπολόγισε θέση» και συγκρίνετε.</source>
+        <translation>Find the least time by hand with the blue bar, watching the time; then press «Find the point» and compare.</translation>
+    </message>
+    <message>
+        <source>Μετακινήστε την πηγή ψηλά και κοντά, ώσπου οι πάνω ακτίνες της δέσμης να παγιδευτούν στο φακό (κόκκινες κουκκίδες).</source>
+        <translation>Move the source up and close, until the top rays of the beam are trapped in the lens (red dots).</translation>
+    </message>
+    <message>
+        <source>Με «Συνέχιση δέσμης», σύρετε τη μπάρα του χρόνου και δείτε το μέτωπο κύματος να περνά από το είδωλο.</source>
+        <translation>With «Continue the beam», drag the time bar and watch the wavefront pass the image point.</translation>
+    </message>
+    <message>
+        <source>Ο χρόνος διαδρομής (F2)</source>
+        <translation>The travel time (F2)</translation>
+    </message>
+</context>
+<context>
     <name>Kovril</name>
     <message>
         <source>Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν.</source>
@@ -255,6 +318,141 @@
     <message>
         <source>Το αρχείο %1 δεν άνοιξε: %2.</source>
         <translation>The file %1 did not open: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Legend</name>
+    <message>
+        <source>ο οπτικός άξονας</source>
+        <translation>the optical axis</translation>
+    </message>
+    <message>
+        <source>οι επιφάνειες του φακού και τα κέντρα καμπυλότητας</source>
+        <translation>the surfaces of the lens and the centres of curvature</translation>
+    </message>
+    <message>
+        <source>το γυαλί του φακού</source>
+        <translation>the glass of the lens</translation>
+    </message>
+    <message>
+        <source>το κίτρινο σημείο στην πίσω επιφάνεια</source>
+        <translation>the yellow point on the rear surface</translation>
+    </message>
+    <message>
+        <source>το περίγραμμα του κίτρινου σημείου</source>
+        <translation>the outline of the yellow point</translation>
+    </message>
+    <message>
+        <source>τα άκρα του φακού</source>
+        <translation>the rims of the lens</translation>
+    </message>
+    <message>
+        <source>οι διαδρομές πηγή → μπροστινή επιφάνεια → πίσω επιφάνεια</source>
+        <translation>the paths source → front surface → rear surface</translation>
+    </message>
+    <message>
+        <source>η κάθετος στο σημείο ελάχιστου χρόνου</source>
+        <translation>the normal at the point of least time</translation>
+    </message>
+    <message>
+        <source>τα σημεία όπου οι ακτίνες της δέσμης φτάνουν στην πίσω επιφάνεια</source>
+        <translation>the points where the rays of the beam reach the rear surface</translation>
+    </message>
+    <message>
+        <source>ολική ανάκλαση: η ακτίνα δεν βγαίνει από το φακό</source>
+        <translation>total reflection: the ray does not leave the lens</translation>
+    </message>
+    <message>
+        <source>κύκλοι Huygens γύρω από τα σημεία εξόδου</source>
+        <translation>Huygens circles around the exit points</translation>
+    </message>
+    <message>
+        <source>κατασκευή Huygens: η διαδρομή προς το σημείο εξόδου</source>
+        <translation>Huygens&apos;s construction: the path to the exit point</translation>
+    </message>
+    <message>
+        <source>κατασκευή Huygens: η γειτονική διαδρομή από πάνω και ο κύκλος της</source>
+        <translation>Huygens&apos;s construction: the neighbouring path above and its circle</translation>
+    </message>
+    <message>
+        <source>κατασκευή Huygens: ο κύκλος της γειτονικής διαδρομής από κάτω</source>
+        <translation>Huygens&apos;s construction: the circle of the neighbouring path below</translation>
+    </message>
+    <message>
+        <source>η κάθετος της πίσω επιφάνειας στο σημείο εξόδου</source>
+        <translation>the normal of the rear surface at the exit point</translation>
+    </message>
+    <message>
+        <source>η ακτίνα μετά το φακό</source>
+        <translation>the ray past the lens</translation>
+    </message>
+    <message>
+        <source>η ακτίνα μετά το φακό, στη σελίδα</source>
+        <translation>the ray past the lens, on the page</translation>
+    </message>
+    <message>
+        <source>η διάθλαση στην έξοδο κατά το νόμο του Snell</source>
+        <translation>the refraction at the exit by Snell&apos;s law</translation>
+    </message>
+    <message>
+        <source>τα σημεία του μετώπου κύματος τη στιγμή της μπάρας</source>
+        <translation>the points of the wavefront at the moment on the bar</translation>
+    </message>
+    <message>
+        <source>το μέτωπο κύματος</source>
+        <translation>the wavefront</translation>
+    </message>
+    <message>
+        <source>το είδωλο κατά το λεπτό φακό</source>
+        <translation>the image by the thin lens</translation>
+    </message>
+    <message>
+        <source>οι εστίες του λεπτού φακού</source>
+        <translation>the focal points of the thin lens</translation>
+    </message>
+    <message>
+        <source>οι χαρακτηριστικές ακτίνες του λεπτού φακού</source>
+        <translation>the principal rays of the thin lens</translation>
+    </message>
+    <message>
+        <source>τα κύρια επίπεδα H1 και H2 του παχιού φακού</source>
+        <translation>the principal planes H1 and H2 of the thick lens</translation>
+    </message>
+    <message>
+        <source>οι εστίες F1 και F2 του παχιού φακού</source>
+        <translation>the focal points F1 and F2 of the thick lens</translation>
+    </message>
+    <message>
+        <source>τα κομβικά σημεία N1 και N2</source>
+        <translation>the nodal points N1 and N2</translation>
+    </message>
+    <message>
+        <source>οι χαρακτηριστικές ακτίνες του παχιού φακού</source>
+        <translation>the principal rays of the thick lens</translation>
+    </message>
+    <message>
+        <source>το είδωλο κατά τον παχύ φακό</source>
+        <translation>the image by the thick lens</translation>
+    </message>
+    <message>
+        <source>οι άξονες: ύψος εισόδου και χρόνος</source>
+        <translation>the axes: height of entry and time</translation>
+    </message>
+    <message>
+        <source>ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου</source>
+        <translation>the time of every path against the height of entry</translation>
+    </message>
+    <message>
+        <source>το ελάχιστο που βρίσκει η αναζήτηση</source>
+        <translation>the least the search finds</translation>
+    </message>
+    <message>
+        <source>το μπλε σημείο και ο χρόνος του</source>
+        <translation>the blue point and its time</translation>
+    </message>
+    <message>
+        <source>τα βήματα της αναζήτησης, αριθμημένα</source>
+        <translation>the steps of the search, numbered</translation>
     </message>
 </context>
 <context>
@@ -294,6 +492,14 @@
     <message>
         <source>Έξοδος</source>
         <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Χρόνος διαδρομής</source>
+        <translation>Travel time</translation>
+    </message>
+    <message>
+        <source>Βοήθεια</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
@@ -349,6 +555,53 @@
 </source>
         <translation> The page was saved as a PDF in the file:
 </translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>ελάχιστο: δεν βρέθηκε</source>
+        <translation>least: not found</translation>
+    </message>
+    <message>
+        <source>ελάχιστο: </source>
+        <translation>least: </translation>
+    </message>
+    <message>
+        <source>μπλε σημείο: </source>
+        <translation>blue point: </translation>
+    </message>
+    <message>
+        <source>ύψος σημείου εισόδου y</source>
+        <translation>height of the entry point y</translation>
+    </message>
+    <message>
+        <source>χρόνος t</source>
+        <translation>time t</translation>
+    </message>
+    <message>
+        <source>Χρόνος διαδρομής</source>
+        <translation>Travel time</translation>
+    </message>
+    <message>
+        <source>Ο χρόνος κάθε διαδρομής ως προς το ύψος εισόδου</source>
+        <translation>The time of every path against the height where it enters</translation>
+    </message>
+    <message>
+        <source>Ελάχιστος χρόνος</source>
+        <translation>Least time</translation>
+    </message>
+    <message>
+        <source>Χρόνος μπλε σημείου</source>
+        <translation>Time through the blue point</translation>
+    </message>
+    <message>
+        <source>βήματα αναζήτησης</source>
+        <translation>search steps</translation>
+    </message>
+    <message>
+        <source>Εκτύπωση</source>
+        <translation>Print</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
+#include "surface/picture_inks.h"
 
 namespace beam {
 
@@ -16,7 +17,7 @@ void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDot
         const double exitX = geometry::beamExitX[i];
         const double exitY = geometry::beamExitY[i];
         if (exitDots) {
-            s.DrawWidth = 4;
+            s.DrawWidth = surface::inks::exitDots.width;
             s.PSet(exitX, exitY);
             s.DrawWidth = 1;
         }

@@ -4,6 +4,7 @@
 #include "geometry/beam_trace.h"
 #include "geometry/exit_angle.h"
 #include "geometry/state.h"
+#include "surface/picture_inks.h"
 
 #include <algorithm>
 
@@ -21,8 +22,8 @@ void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
         if (geometry::leavesLens(i)) {
             s.Circle(x, y, radius);
         } else {
-            s.DrawWidth = 6;
-            s.PSet(x, y, QColor(255, 0, 0));
+            s.DrawWidth = surface::inks::totalReflection.width;
+            s.PSet(x, y, surface::inks::totalReflection.color);
             s.DrawWidth = 1;
         }
     }

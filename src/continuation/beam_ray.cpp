@@ -6,6 +6,7 @@
 #include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
+#include "surface/picture_inks.h"
 
 namespace continuation {
 
@@ -36,9 +37,9 @@ ContinuedBeamRay continueBeamRay(surface::Surface& s, geometry::Source source, d
     if (window) {
         geometry::rayEndX = end.x;
         geometry::rayEndY = end.y;
-        s.DrawWidth = 2;
+        s.DrawWidth = surface::inks::continuedRay.width;
     }
-    surface::guardedLine(s, px, py, end.x, end.y, QColor(255, 0, 0));
+    surface::guardedLine(s, px, py, end.x, end.y, surface::inks::continuedRay.color);
     geometry::rayOut = {float(ray.mx), ray.my, ray.timeLeft};
     if (window)
         result.labels.set(4, indexCaption(geometry::sineRatio, "0.000"));

@@ -6,14 +6,15 @@
 #include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
+#include "surface/picture_inks.h"
 
 namespace continuation {
 
 namespace {
 
-const QColor magenta(255, 0, 255);
-const QColor red(255, 0, 0);
-const QColor green(0, 255, 0);
+const QColor& magenta = surface::inks::constructionToP.color;
+const QColor& red = surface::inks::constructionAbove.color;
+const QColor& green = surface::inks::constructionBelow.color;
 
 constexpr double rayReach = 50; // the undeviated ray ends this far right of P
 
@@ -33,7 +34,7 @@ void drawConstruction(surface::Surface& s, const geometry::HuygensPass& pass,
 // The rear surface's normal at P, dashed from its centre of curvature on to x = 400.
 void drawNormal(surface::Surface& s, double px, double py) {
     const double d = geometry::curveCentreX;
-    s.DrawStyle = surface::PenStyle::Dashed;
+    s.DrawStyle = surface::inks::rearNormal.style;
     s.Line(-d, 0, 400, py + (400 - px) * py / (px + d));
     s.DrawStyle = surface::PenStyle::Solid;
 }

@@ -20,7 +20,8 @@ bool stepIsSmallEnough(float step, StepTest test) {
     return double(std::abs(step)) < 1e-7;
 }
 
-LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest test, int roundLimit) {
+LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest test, int roundLimit,
+                std::vector<SearchStep>* steps) {
     const double c = curveCentreX;
     const double r = curveRadius;
     lensHalfHeight = float(std::sqrt(r * r - c * c));
@@ -30,6 +31,8 @@ LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest tes
         at.y = r * std::sin(theta);
         at.time = pathTime(sourceX, sourceY, at.x, at.y, tx, ty);
         ++at.evaluations;
+        if (steps)
+            steps->push_back({at.x, at.y, at.time});
     };
 
     LensSearch search;
@@ -67,10 +70,16 @@ LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest tes
 
 LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
                            int roundLimit) {
-    const LensSearch search = walk(sourceX, sourceY, tx, ty, test, roundLimit);
+    const LensSearch search = walk(sourceX, sourceY, tx, ty, test, roundLimit, nullptr);
     if (observer())
         observer()(search);
     return search;
+}
+
+LensSearch traceLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
+                          std::vector<SearchStep>& steps) {
+    steps.clear();
+    return walk(sourceX, sourceY, tx, ty, test, searchRoundLimit, &steps);
 }
 
 LensEntry findLensEntry(float sourceX, float sourceY, double tx, double ty) {

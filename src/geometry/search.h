@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 namespace geometry {
 
@@ -35,6 +36,19 @@ struct LensEntry {
 // step is below 1e-7 rad, or gives up after roundLimit rounds. Refreshes lensHalfHeight.
 LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
                            int roundLimit = searchRoundLimit);
+
+// One point the search evaluated: where on the front surface, and its travel time.
+struct SearchStep {
+    double x = 0;
+    double y = 0;
+    double time = 0;
+};
+
+// The same search, also listing every point it evaluated, in order, so that its steps,
+// reversals and halvings can be shown. It is a replay for display, not a construction:
+// the observer is not told.
+LensSearch traceLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
+                          std::vector<SearchStep>& steps);
 
 // The least-time point for light from the source S to (tx, ty), the step compared as a
 // double.

@@ -7,6 +7,7 @@
 #include "optics/captions.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
+#include "surface/picture_inks.h"
 #include <QCoreApplication>
 
 #include <cmath>
@@ -22,7 +23,7 @@ void drawNormal(surface::Surface& s, double px, double py, double sourceX) {
     if (px - c == 0)
         return; // a vertical normal has no slope to carry it on by
     const double halfway = (sourceX - px) / 2;
-    s.DrawStyle = surface::PenStyle::Dotted;
+    s.DrawStyle = surface::inks::normal.style;
     s.Line(c, 0, px + halfway, py + py * halfway / (px - c));
     s.DrawStyle = surface::PenStyle::Solid;
 }

@@ -2,6 +2,7 @@
 
 #include "geometry/lens.h"
 #include "geometry/state.h"
+#include "surface/picture_inks.h"
 
 #include <cmath>
 #include <numbers>
@@ -10,14 +11,10 @@ namespace optics {
 
 namespace {
 
-const QColor axisColour(255, 0, 0);
-const QColor lensColour(150, 150, 80);
-const QColor markerColour(255, 255, 0);
-
 void drawMarker(surface::Surface& s, const LensDrawing& lens) {
-    s.FillColor = markerColour;
+    s.FillColor = surface::inks::yellowPoint.color;
     s.DrawWidth = lens.markerWidth;
-    s.Circle(lens.marker.x, lens.marker.y, 1.5, Qt::black);
+    s.Circle(lens.marker.x, lens.marker.y, 1.5, surface::inks::lensOutline.color);
 }
 
 // The lens's outline: the front arc from the upper rim down, then the rear arc back up.
@@ -44,12 +41,12 @@ void drawLens(surface::Surface& s, const LensDrawing& lens) {
     const double c = geometry::curveCentreX;
     const double r = geometry::curveRadius;
     if (lens.rimDotsAt) {
-        s.DrawWidth = 4;
+        s.DrawWidth = surface::inks::rimDots.width;
         s.PSet(0, *lens.rimDotsAt);
         s.PSet(0, -*lens.rimDotsAt);
         s.DrawWidth = 1;
     }
-    s.Line(-lens.axisHalfLength, 0, lens.axisHalfLength, 0, axisColour);
+    s.Line(-lens.axisHalfLength, 0, lens.axisHalfLength, 0, surface::inks::axis.color);
     s.Circle(-c, 0, 2);
     s.Circle(c, 0, 2);
     if (!lens.markerOverArcs)
@@ -59,17 +56,17 @@ void drawLens(surface::Surface& s, const LensDrawing& lens) {
     if (lens.markerOverArcs)
         drawMarker(s, lens);
     s.DrawWidth = 1;
-    s.FillColor = lensColour;
+    s.FillColor = surface::inks::lensFill.color;
     if (!lens.fillSeed)
         return;
     s.FillStyle = surface::FillMode::Solid;
     if (s.hasImage()) {
         // The outline is closed and pure black, so the fill stays inside the lens.
-        s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), Qt::black);
+        s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), surface::inks::lensOutline.color);
     } else {
         // Vectors have no pixels to flood: the lens is filled as a shape, and its outline
         // drawn again over the fill.
-        s.FillPolygon(lensOutline(), lensColour);
+        s.FillPolygon(lensOutline(), surface::inks::lensFill.color);
         s.Arc(c, 0, r, geometry::leftArcStart, geometry::leftArcEnd, s.ForeColor);
         s.Arc(-c, 0, r, geometry::rightArcStart, geometry::rightArcEnd, s.ForeColor);
     }

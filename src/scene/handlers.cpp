@@ -79,8 +79,10 @@ void Kovril::Command1_Click() {
     record(scene::Action::Kind::Command1);
     const optics::LeastTimePath path =
         optics::drawLeastTimePath(surface(), source(), thesiy->Value());
-    if (path.bluePoint)
+    if (path.bluePoint) {
         shmeio->moveCentreTo(path.bluePoint->x, path.bluePoint->y);
+        blueOnSurface_ = true;
+    }
     applyLabels(path.labels);
 }
 
@@ -94,6 +96,7 @@ void Kovril::shmeio_thesi_Change() {
     Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
     const geometry::Point onLens = geometry::frontSurfacePoint(v);
     shmeio->moveCentreTo(onLens.x, onLens.y);
+    blueOnSurface_ = true;
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
@@ -121,6 +124,11 @@ void Kovril::Form_MouseMove(int, int, float x, float y) {
         kyklos->moveCentreTo(to.x, to.y);
     else
         setMousePointer(0);
+    if (dragPoint || dragSource) {
+        // A drag ends in a drop, which takes the blue point off the curve.
+        blueOnSurface_ = false;
+        profileFollows();
+    }
 }
 
 void Kovril::Form_MouseUp(int, int, float x, float y) {
@@ -147,6 +155,7 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
     drop.source = source;
     drop.bluePoint = bluePoint;
     record(drop);
+    blueOnSurface_ = false;
     surface().Cls();
     scene::redrawScene(*this);
     applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, thesiy->Value()));

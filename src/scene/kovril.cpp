@@ -253,6 +253,7 @@ void Kovril::toggleFullScreen() {
 template <typename Handler> void Kovril::run(Handler handler) {
     (this->*handler)();
     update();
+    profileFollows();
 }
 
 void Kovril::connectHandlers() {
@@ -263,6 +264,7 @@ void Kovril::connectHandlers() {
     connect(kyklos, &surface::Shape::nudged, this, [this](double dx, double dy) {
         kyklos_Nudge(dx, dy);
         update();
+        profileFollows();
     });
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
     connect(arithmosaktinon, &surface::ScrollBar::Change, this,

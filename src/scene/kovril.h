@@ -15,6 +15,10 @@
 
 class QAction;
 class QToolButton;
+namespace scene {
+class HelpPage;
+class TimeProfilePanel;
+} // namespace scene
 
 // The program's one window: the retained picture, the controls and their handlers.
 class Kovril : public QWidget {
@@ -87,6 +91,17 @@ public:
     QAction* actionOpenScene;
     QAction* actionSavePicture;
     QAction* actionWhiteBackground;
+    QAction* actionTimeProfile;
+    QAction* actionHelp;
+    scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
+    scene::HelpPage* help = nullptr;                // created when first opened
+
+    // Opens the travel-time panel for the present scene.
+    void openTimeProfile();
+    // Brings an open travel-time panel up to date with the scene.
+    void profileFollows();
+    // Opens the help beside the picture.
+    void openHelp();
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
@@ -157,6 +172,9 @@ private:
     bool replaying_ = false;
     QPointF pressPixel_;     // where the press that grabbed a marker was
     bool dragMoved_ = false; // the pointer went the drag distance from there
+    // The blue point stands on the front surface, put there by a trial move or the least-time
+    // button, rather than left anywhere by a drop.
+    bool blueOnSurface_ = false;
 };
 
 namespace scene {

@@ -68,6 +68,13 @@ void makeMenu(Kovril& w) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
     menu->addSeparator();
+    w.actionTimeProfile = makeAction(w, *menu, "actionTimeProfile",
+                                     QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
+                                     QKeySequence(Qt::Key_F2));
+    w.actionHelp =
+        makeAction(w, *menu, "actionHelp", QCoreApplication::translate("Menu", "Βοήθεια"),
+                   QKeySequence(Qt::Key_F1));
+    menu->addSeparator();
     w.actionFullScreen =
         makeAction(w, *menu, "actionFullScreen",
                    QCoreApplication::translate("Menu", "Πλήρης οθόνη"), QKeySequence(Qt::Key_F11));
@@ -77,6 +84,8 @@ void makeMenu(Kovril& w) {
                               QKeySequence(Qt::CTRL | Qt::Key_Q));
     w.menuButton->setMenu(menu);
 
+    QObject::connect(w.actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
+    QObject::connect(w.actionTimeProfile, &QAction::triggered, &w, [&w] { w.openTimeProfile(); });
     QObject::connect(w.actionFullScreen, &QAction::triggered, &w, [&w] { w.toggleFullScreen(); });
     QObject::connect(w.actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
     auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), &w);

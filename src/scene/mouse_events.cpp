@@ -50,4 +50,5 @@ void Kovril::mouseReleaseEvent(QMouseEvent* event) {
     Form_MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
                  float(at.y()));
     update();
+    profileFollows();
 }

@@ -6,6 +6,7 @@
 #include "scene/kovril.h"
 #include "scene/state.h"
 #include "surface/format.h"
+#include "surface/picture_inks.h"
 
 #include <cmath>
 
@@ -24,7 +25,7 @@ void redrawScene(Kovril& window) {
     lens.axisHalfLength = 500.0 * geometry::widthFrac;
     lens.rimDotsAt = std::sqrt(r * r - c * c);
     lens.marker = geometry::rearSurfacePoint(window.thesiy->Value());
-    lens.markerWidth = 2;
+    lens.markerWidth = surface::inks::yellowPointRim.width;
     lens.markerOverArcs = true;
     lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
     optics::drawLens(s, lens);

@@ -3,6 +3,7 @@
 #include "geometry/cardinal_points.h"
 #include "geometry/state.h"
 #include "surface/guarded.h"
+#include "surface/picture_inks.h"
 #include "timestep/pragmatik.h"
 
 namespace timestep {
@@ -14,13 +15,16 @@ void drawLensConstructions(surface::Surface& s, geometry::Source source) {
     const geometry::ThinLensImage image = geometry::thinLensImage(geometry::curveRadius, xs, ys);
     const double f = image.fThin;
 
-    s.DrawWidth = 15;
-    surface::guardedPSet(s, image.x, image.y, QColor(0, 0, 255));
-    surface::guardedPSet(s, f, 0, QColor(255, 0, 255));
-    surface::guardedPSet(s, -f, 0, QColor(255, 0, 255));
+    using surface::inks::thinLensFoci;
+    using surface::inks::thinLensImage;
+    s.DrawWidth = thinLensImage.width;
+    surface::guardedPSet(s, image.x, image.y, thinLensImage.color);
+    s.DrawWidth = thinLensFoci.width;
+    surface::guardedPSet(s, f, 0, thinLensFoci.color);
+    surface::guardedPSet(s, -f, 0, thinLensFoci.color);
 
-    const QColor green(0, 255, 0);
-    s.DrawWidth = 2;
+    const QColor& green = surface::inks::thinLensRays.color;
+    s.DrawWidth = surface::inks::thinLensRays.width;
     // Parallel to the axis up to the lens plane, then through the rear focal point and on
     // along the same line; and the undeviated ray through the lens centre.
     guardedLine(s, xs, ys, 0, ys, green);

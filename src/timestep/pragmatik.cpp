@@ -3,6 +3,7 @@
 #include "geometry/cardinal_points.h"
 #include "geometry/state.h"
 #include "surface/guarded.h"
+#include "surface/picture_inks.h"
 
 #include <cmath>
 
@@ -16,7 +17,7 @@ void drawExitRefraction(surface::Surface& s, double exitX, double exitY, double 
     s.DrawStyle = surface::PenStyle::Solid;
     s.DrawWidth = 1;
     surface::guardedLine(s, exitX, exitY, exitX + 300, exitY + 300 * std::tan(*alpha),
-                         QColor(0, 55, 0));
+                         surface::inks::exitRefraction.color);
     s.DrawStyle = surface::PenStyle::Solid;
 }
 
@@ -26,23 +27,24 @@ void drawCardinalPoints(surface::Surface& s, double xs, double ys) {
     const geometry::CardinalPoints p =
         geometry::cardinalPoints(geometry::curveRadius, geometry::curveCentreX);
 
-    s.DrawStyle = surface::PenStyle::Dotted;
-    s.DrawWidth = 1;
+    s.DrawStyle = surface::inks::principalPlanes.style;
+    s.DrawWidth = surface::inks::principalPlanes.width;
     guardedLine(s, p.h1, -200, p.h1, 200, s.ForeColor);
     guardedLine(s, p.h2, -200, p.h2, 200, s.ForeColor);
     s.DrawStyle = surface::PenStyle::Solid;
 
-    const QColor red(255, 0, 0);
-    const QColor lightGreen(5, 250, 0);
-    s.DrawWidth = 15;
-    guardedPSet(s, p.f1, 0, red);
-    guardedPSet(s, p.f2, 0, red);
-    guardedPSet(s, p.n1, 0, lightGreen);
-    guardedPSet(s, p.n2, 0, lightGreen);
+    using surface::inks::nodalPoints;
+    using surface::inks::thickLensFoci;
+    s.DrawWidth = thickLensFoci.width;
+    guardedPSet(s, p.f1, 0, thickLensFoci.color);
+    guardedPSet(s, p.f2, 0, thickLensFoci.color);
+    s.DrawWidth = nodalPoints.width;
+    guardedPSet(s, p.n1, 0, nodalPoints.color);
+    guardedPSet(s, p.n2, 0, nodalPoints.color);
 
     const geometry::ThickLensImage image = geometry::thickLensImage(p, xs, ys);
-    const QColor cyan(0, 255, 255);
-    s.DrawWidth = 2;
+    const QColor& cyan = surface::inks::thickLensRays.color;
+    s.DrawWidth = surface::inks::thickLensRays.width;
     // Parallel to the axis up to H2 and out through F2; through F1 up to H1 and out
     // parallel; aimed at N1 and out of N2 parallel to its way in.
     guardedLine(s, xs, ys, p.h2, ys, cyan);
@@ -52,8 +54,8 @@ void drawCardinalPoints(surface::Surface& s, double xs, double ys) {
     guardedLine(s, xs, ys, p.n1, 0, cyan);
     guardedLine(s, p.n2, 0, 500, image.m3 * (500 - p.n2), cyan);
 
-    s.DrawWidth = 15;
-    guardedPSet(s, image.x, image.y, cyan);
+    s.DrawWidth = surface::inks::thickLensImage.width;
+    guardedPSet(s, image.x, image.y, surface::inks::thickLensImage.color);
     s.DrawWidth = 1;
 
     s.FontSize = 13;

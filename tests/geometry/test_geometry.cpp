@@ -4,9 +4,11 @@
 #include "geometry/lens.h"
 #include "geometry/search.h"
 #include "geometry/state.h"
+#include "geometry/time_profile.h"
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -59,12 +61,107 @@ void oneBeamRay() {
     check(ray.mx > p.x, "the wavefront point lies ahead of P");
 }
 
+// The search's own outcome for the yellow point at height v, as the button runs it, and
+// what the observer was told of it.
+geometry::LensSearch buttonSearch(geometry::Source source, double v, int& observedEvaluations) {
+    const geometry::Point t = geometry::rearSurfacePoint(v);
+    geometry::setSearchObserver(
+        [&](const geometry::LensSearch& s) { observedEvaluations = s.evaluations; });
+    const geometry::LensSearch s =
+        geometry::searchLensEntry(source.x, source.y, t.x, t.y, geometry::StepTest::Single);
+    geometry::setSearchObserver({});
+    return s;
+}
+
+// Each step walks the front-surface circle by the step of the one before, or turns back
+// with half of it exactly when the time did not fall; each time is the path's own.
+bool stepsFollowTheWalk(const std::vector<geometry::SearchStep>& steps, geometry::Source source,
+                        double v) {
+    const geometry::Point t = geometry::rearSurfacePoint(v);
+    const double c = geometry::curveCentreX;
+    auto angle = [&](const geometry::SearchStep& s) { return std::atan2(s.y, c - s.x); };
+    for (const geometry::SearchStep& s : steps)
+        if (std::abs(s.time - geometry::pathTime(source.x, source.y, s.x, s.y, t.x, t.y)) > 1e-9)
+            return false;
+    if (std::abs(angle(steps[0]) + geometry::rimAngle()) > 1e-6)
+        return false;
+    for (std::size_t i = 2; i < steps.size(); ++i) {
+        const double before = angle(steps[i - 1]) - angle(steps[i - 2]);
+        const double now = angle(steps[i]) - angle(steps[i - 1]);
+        const bool turned = !(steps[i - 1].time < steps[i - 2].time);
+        const double expected = turned ? -before / 2 : before;
+        if (std::abs(now - expected) > 1e-6 * std::abs(before) + 1e-12)
+            return false;
+    }
+    return true;
+}
+
+void theProfile(geometry::Source source, double v, const char* what) {
+    int observed = -1;
+    const geometry::LensSearch s = buttonSearch(source, v, observed);
+    const geometry::TimeProfile profile = geometry::timeProfile(source, v, 400);
+    std::printf("%s\n", what);
+    check(profile.samples.size() == 400, "400 samples");
+    check(profile.minimum.has_value() == s.found, "a minimum exactly when the search finds one");
+    check(profile.steps.size() == std::size_t(observed), "one step per evaluation");
+    check(!profile.steps.empty() && profile.steps.back().y == s.y &&
+              profile.steps.back().time == s.time,
+          "the last step is the search's point");
+    check(stepsFollowTheWalk(profile.steps, source, v), "the steps are the search's walk");
+    if (!profile.minimum)
+        return;
+    check(profile.minimum->y == s.y && profile.minimum->time == s.time,
+          "the minimum is the button's point and time");
+    check(profile.low <= -profile.rim && profile.high >= profile.rim, "rim to rim");
+    check(profile.low <= s.y && s.y <= profile.high, "the minimum lies on the curve");
+    check(profile.samples.front().y == profile.low && profile.samples.back().y == profile.high,
+          "the samples span the range");
+    bool noneBelow = true;
+    for (const geometry::ProfileSample& sample : profile.samples)
+        noneBelow = noneBelow && sample.time >= s.time - 1e-3;
+    check(noneBelow, "no sample below the minimum");
+}
+
+void profiles() {
+    theProfile({-200, 0}, 30, "worked example");
+    const geometry::TimeProfile worked = geometry::timeProfile({-200, 0}, 30, 400);
+    check(worked.steps.size() == 76, "76 steps for the worked example");
+    near(worked.minimum->y, 30.17, 5e-3, "worked example: minimum y");
+    near(worked.minimum->time, 119.92, 5e-3, "worked example: minimum t");
+    near(worked.rim, 71.94, 5e-3, "the rim");
+
+    const struct {
+        float x, y;
+        double v;
+    } pairs[] = {{-200, 10, 0},    {-150, 40, -50}, {-300, 0, 60},   {-250, 80, -20},
+                 {-180, -30, 40},  {-400, 100, 0},  {-120, 20, 10},  {-220, -90, -70},
+                 {-350, 50, 80},   {-160, 60, -90}, {-500, -20, 30}, {-140, -50, 50},
+                 {-260, 120, 5},   {-190, -10, -5}, {-310, 70, -40}, {-230, 30, 99},
+                 {-170, -70, -99}, {-450, 0, 70},   {-130, 10, -60}, {-280, -40, 15}};
+    for (const auto& pair : pairs)
+        theProfile({pair.x, pair.y}, pair.v, "a source and a yellow point");
+
+    const geometry::TimeProfile beyond = geometry::timeProfile({-200, -60}, 90, 400);
+    near(beyond.minimum->y, 76.44, 5e-3, "a minimum beyond the upper rim");
+    check(beyond.high == beyond.minimum->y && beyond.low == -beyond.rim,
+          "the curve widens to the minimum beyond the rim");
+
+    const geometry::TimeProfile trialCase = geometry::timeProfile({-150, 40}, -50, 400);
+    near(trialCase.minimum->y, -48.26, 5e-3, "trial example: minimum y");
+    near(trialCase.minimum->time, 99.84, 5e-3, "trial example: minimum t");
+    const geometry::ProfileSample trial =
+        geometry::trialSample({-150, 40}, geometry::frontSurfacePoint(15), -50);
+    near(trial.y, 15, 1e-12, "the blue point's height");
+    near(trial.time, 137.67, 5e-3, "the blue point's time");
+}
+
 } // namespace
 
 int main() {
     geometry::setUpLens();
     theWorkedExample();
     oneBeamRay();
+    profiles();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -1,0 +1,12 @@
+#include "scene/help_page.h"
+#include "scene/kovril.h"
+
+void Kovril::openHelp() {
+    if (!help) {
+        help = new scene::HelpPage(this);
+        help->placeBeside(*this);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}

@@ -1,0 +1,170 @@
+#include "scene/help_page.h"
+
+#include "profile/plot_ink.h"
+#include "surface/picture_inks.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace scene {
+
+namespace {
+
+constexpr int sampleWidth = 48;
+constexpr int sampleHeight = 20;
+
+// The element drawn small by the same surface as the picture, so that its colour, width and
+// style are the picture's own.
+QPixmap sampleOf(const surface::LegendEntry& entry, qreal pixelRatio) {
+    using Sample = surface::LegendEntry::Sample;
+    surface::Surface s(QSize(sampleWidth, sampleHeight), pixelRatio, 96, QColor(236, 236, 236));
+    s.Scale(0, 0, sampleWidth, sampleHeight);
+    const surface::Ink& ink = *entry.ink;
+    s.DrawWidth = ink.width;
+    s.DrawStyle = ink.style;
+    switch (entry.sample) {
+    case Sample::Line:
+        s.Line(4, sampleHeight / 2.0, sampleWidth - 4, sampleHeight / 2.0, ink.color);
+        break;
+    case Sample::Dot:
+        s.PSet(sampleWidth / 2.0, sampleHeight / 2.0, ink.color);
+        break;
+    case Sample::Circle:
+        s.Circle(sampleWidth / 2.0, sampleHeight / 2.0, sampleHeight / 2.0 - 3, ink.color);
+        break;
+    case Sample::Fill:
+        s.FillPolygon(QPolygonF(QRectF(10, 3, sampleWidth - 20, sampleHeight - 6)), ink.color);
+        break;
+    }
+    return QPixmap::fromImage(s.image());
+}
+
+QLabel* paragraph(QWidget* parent, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::RichText);
+    return label;
+}
+
+QString helpText(const char* text) {
+    return QCoreApplication::translate("Help", text);
+}
+
+// One row per element: its sample, then what it is.
+void addLegend(QVBoxLayout& layout, const std::vector<surface::LegendEntry>& entries) {
+    QWidget* page = layout.parentWidget();
+    auto* legend = new QGridLayout;
+    legend->setColumnStretch(1, 1);
+    int row = 0;
+    for (const surface::LegendEntry& entry : entries) {
+        auto* sample = new QLabel(page);
+        sample->setObjectName(QStringLiteral("legendSample"));
+        sample->setPixmap(sampleOf(entry, page->devicePixelRatioF()));
+        const QString name = QCoreApplication::translate("Legend", entry.name);
+        sample->setAccessibleName(name);
+        auto* text = new QLabel(name, page);
+        text->setWordWrap(true);
+        legend->addWidget(sample, row, 0);
+        legend->addWidget(text, row, 1);
+        ++row;
+    }
+    layout.addLayout(legend);
+}
+
+} // namespace
+
+HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QCoreApplication::translate("Help", "Βοήθεια"));
+    setAccessibleName(QCoreApplication::translate("Help", "Βοήθεια"));
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->addWidget(paragraph(
+        content,
+        QStringLiteral("<b>%1</b>")
+            .arg(QCoreApplication::translate("Help", "Τι σημαίνει κάθε στοιχείο της εικόνας"))));
+    addLegend(*layout, surface::pictureLegend());
+
+    layout->addWidget(paragraph(content, QStringLiteral("<b>%1</b>")
+                                             .arg(QCoreApplication::translate(
+                                                 "Help", "Τα κουμπιά, οι μπάρες και το σύρσιμο"))));
+    const char* const controls[] = {
+        QT_TRANSLATE_NOOP("Help", "«Υπολόγισε θέση»: βρίσκει το σημείο του φακού από όπου το φως "
+                                  "φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο."),
+        QT_TRANSLATE_NOOP("Help", "«Δέσμη ακτίνων» και «Κύκλοι Huygens»: δέσμη από την πηγή μέσα "
+                                  "από το φακό, με ή χωρίς τους κύκλους στην έξοδο."),
+        QT_TRANSLATE_NOOP("Help", "«Συνέχιση ακτίνας» και «Συνέχιση δέσμης»: οι ακτίνες μετά το "
+                                  "φακό, με την κατασκευή του Huygens, και το μέτωπο κύματος."),
+        QT_TRANSLATE_NOOP("Help",
+                          "PRINT: τυπώνει την εικόνα· χωρίς εκτυπωτή γράφει PDF στα Έγγραφα."),
+        QT_TRANSLATE_NOOP("Help",
+                          "Η μπάρα δεξιά: το κίτρινο σημείο στην πίσω επιφάνεια. Οι μπάρες "
+                          "αριστερά: ο αριθμός των ακτίνων (στην άκρη) και το μπλε σημείο στην "
+                          "μπροστινή επιφάνεια. Η μπάρα κάτω: ο χρόνος του μετώπου κύματος."),
+        QT_TRANSLATE_NOOP("Help", "Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή "
+                                  "κινείται και με τα βέλη."),
+        QT_TRANSLATE_NOOP(
+            "Help", "F2: ο χρόνος κάθε διαδρομής ως καμπύλη, με το ελάχιστο και το μπλε σημείο."),
+    };
+    for (const char* text : controls)
+        layout->addWidget(paragraph(content, QStringLiteral("• ") + helpText(text)));
+
+    layout->addWidget(paragraph(
+        content, QStringLiteral("<b>%1</b>")
+                     .arg(QCoreApplication::translate("Help", "Ο χρόνος διαδρομής (F2)"))));
+    addLegend(*layout, profile::plotLegend());
+
+    layout->addWidget(paragraph(
+        content,
+        QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("Help", "Τρία πειράματα"))));
+    const char* const experiments[] = {
+        QT_TRANSLATE_NOOP("Help",
+                          "Βρείτε με το χέρι τον ελάχιστο χρόνο με τη μπλε μπάρα, κοιτάζοντας το "
+                          "χρόνο· μετά πατήστε «Υπολόγισε θέση» και συγκρίνετε."),
+        QT_TRANSLATE_NOOP("Help", "Μετακινήστε την πηγή ψηλά και κοντά, ώσπου οι πάνω ακτίνες της "
+                                  "δέσμης να παγιδευτούν στο φακό (κόκκινες κουκκίδες)."),
+        QT_TRANSLATE_NOOP("Help", "Με «Συνέχιση δέσμης», σύρετε τη μπάρα του χρόνου και δείτε το "
+                                  "μέτωπο κύματος να περνά από το είδωλο."),
+    };
+    int number = 1;
+    for (const char* text : experiments)
+        layout->addWidget(
+            paragraph(content, QStringLiteral("%1. ").arg(number++) + helpText(text)));
+    layout->addStretch();
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    resize(520, 640);
+}
+
+void HelpPage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HelpPage::placeBeside(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect screen = window.screen() ? window.screen()->availableGeometry() : frame;
+    const int rightRoom = screen.right() - frame.right();
+    const int leftRoom = frame.left() - screen.left();
+    const int x = rightRoom >= width() || rightRoom >= leftRoom
+                      ? std::min(frame.right() + 1, screen.right() - width())
+                      : std::max(frame.left() - width(), screen.left());
+    move(x, std::max(frame.top(), screen.top()));
+}
+
+} // namespace scene

@@ -1,0 +1,23 @@
+// The travel-time panel follows the window's scene: the source, the yellow point and the
+// blue point while it stands on the front surface.
+#include "scene/kovril.h"
+#include "scene/time_profile_panel.h"
+
+void Kovril::openTimeProfile() {
+    if (!timeProfile)
+        timeProfile = new scene::TimeProfilePanel(this);
+    timeProfile->show();
+    timeProfile->raise();
+    profileFollows();
+}
+
+void Kovril::profileFollows() {
+    // A closed panel costs nothing, and its searches never reach the search observer.
+    if (!timeProfile || !timeProfile->isVisible())
+        return;
+    scene::ProfileInputs inputs{
+        {kyklos->centreX(), kyklos->centreY()}, double(thesiy->Value()), {}};
+    if (blueOnSurface_)
+        inputs.bluePoint = geometry::Point{shmeio->centreX(), shmeio->centreY()};
+    timeProfile->follow(inputs);
+}

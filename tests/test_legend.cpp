@@ -1,0 +1,131 @@
+#include "print/page_job.h"
+#include "profile/plot_ink.h"
+#include "scene/help_page.h"
+#include "support/harness.h"
+#include "surface/picture_inks.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+using surface::DrawCall;
+
+namespace {
+
+// Every command and every control, from a few places of the source, as a lesson would go.
+void runEverything() {
+    Kovril& w = scene::form();
+    const QTemporaryDir pages;
+    print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
+    for (const QPointF source : {QPointF(-200, 0), QPointF(-150, 120), QPointF(-400, -150)}) {
+        w.kyklos->moveCentreTo(source.x(), source.y());
+        harness::setScroll(*w.shmeio_thesi, 20);
+        harness::setScroll(*w.thesiy, 30);
+        w.Command1->click();
+        w.Command2->click();
+        w.Command3->click();
+        w.Command4->click();
+        w.Command5->click();
+        harness::setScroll(*w.xronosmetato, 60);
+        harness::setScroll(*w.thesiy, -40);
+        w.Command4->click();
+        harness::setScroll(*w.arithmosaktinon, 30);
+        w.Command6->click();
+        emit w.kyklos->nudged(0, 10);
+    }
+    print::directPagesTo({});
+}
+
+bool inLegend(const DrawCall& call) {
+    const std::vector<surface::LegendEntry>& legend = surface::pictureLegend();
+    return std::any_of(legend.begin(), legend.end(), [&](const surface::LegendEntry& e) {
+        return e.ink->color == call.color && e.ink->width == call.drawWidth &&
+               e.ink->style == call.drawStyle;
+    });
+}
+
+QString describe(const DrawCall& call) {
+    return QStringLiteral("kind %1, colour %2, width %3, style %4")
+        .arg(int(call.kind))
+        .arg(call.color.name())
+        .arg(call.drawWidth)
+        .arg(int(call.drawStyle));
+}
+
+} // namespace
+
+class LegendTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { harness::startProgram(); }
+
+    void everythingDrawnHasALegendEntry() {
+        runEverything();
+        std::size_t strokes = 0;
+        for (const DrawCall& call : harness::drawn()) {
+            if (call.kind == DrawCall::Kind::Text || call.kind == DrawCall::Kind::Fill ||
+                call.kind == DrawCall::Kind::Clear)
+                continue;
+            ++strokes;
+            QVERIFY2(inLegend(call), qPrintable(describe(call)));
+        }
+        QVERIFY(strokes > 1000);
+    }
+
+    void everyEntryIsDrawnSomewhere() {
+        // The table holds no element the program no longer draws: each ink is seen, or, for
+        // fills, is the lens's or the yellow point's fill colour.
+        runEverything();
+        for (const surface::LegendEntry& entry : surface::pictureLegend()) {
+            if (entry.sample == surface::LegendEntry::Sample::Fill)
+                continue;
+            const bool seen = std::any_of(
+                harness::drawn().begin(), harness::drawn().end(), [&](const DrawCall& c) {
+                    return c.color == entry.ink->color && c.drawWidth == entry.ink->width &&
+                           c.drawStyle == entry.ink->style;
+                });
+            QVERIFY2(seen, entry.name);
+        }
+    }
+
+    void helpShowsEveryEntryWithItsSample() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.actionHelp->objectName(), QStringLiteral("actionHelp"));
+        QCOMPARE(w.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        QTest::keyClick(w.windowHandle(), Qt::Key_F1);
+        QVERIFY(w.help && w.help->isVisible());
+        QCOMPARE(w.help->objectName(), QStringLiteral("help"));
+        QVERIFY(w.help->isWindow());
+        QCOMPARE(w.help->parentWidget(), &w);
+        QVERIFY(!w.help->isModal());
+
+        const QList<QLabel*> samples =
+            w.help->findChildren<QLabel*>(QStringLiteral("legendSample"));
+        // The picture's elements, then the travel-time plot's.
+        std::vector<surface::LegendEntry> legend = surface::pictureLegend();
+        legend.insert(legend.end(), profile::plotLegend().begin(), profile::plotLegend().end());
+        QCOMPARE(std::size_t(samples.size()), legend.size());
+        for (std::size_t i = 0; i < legend.size(); ++i) {
+            const QImage image = samples[qsizetype(i)]->pixmap().toImage();
+            bool hasInk = false;
+            for (int y = 0; y < image.height() && !hasInk; ++y)
+                for (int x = 0; x < image.width() && !hasInk; ++x)
+                    hasInk = image.pixelColor(x, y) == legend[i].ink->color;
+            QVERIFY2(hasInk, legend[i].name);
+            QVERIFY(!samples[qsizetype(i)]->accessibleName().isEmpty());
+        }
+
+        QVERIFY(QTest::qWaitForWindowActive(w.help));
+        QTest::keyClick(w.help, Qt::Key_Escape);
+        QVERIFY(!w.help->isVisible());
+        QVERIFY(w.isVisible());
+    }
+};
+
+QTEST_MAIN(LegendTest)
+#include "test_legend.moc"
