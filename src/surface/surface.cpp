@@ -1,5 +1,7 @@
 #include "surface/surface.h"
 
+#include "surface/thin_circle.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
@@ -183,15 +185,23 @@ void Surface::Circle(double x, double y, double radius, QColor color) {
             .radius = radius,
             .color = color,
             .filled = filled});
+    const double rx = std::abs(radius / width_ * paintSize_.width());
+    const double ry = std::abs(radius / height_ * paintSize_.height());
+    CurrentX = x;
+    CurrentY = y;
+    // One-pixel outlines on the window cost only the pixels they touch; the painter's
+    // general path costs far more for the large circles of a wavefront.
+    const bool onePixelRound = image_ && !filled && DrawStyle == PenStyle::Solid &&
+                               std::round(penWidth() * rasterPerPaint_) == 1 &&
+                               std::abs(rx - ry) * rasterPerPaint_ < 0.01;
+    if (onePixelRound &&
+        drawThinCircle(*image_, toPaint(x, y) * rasterPerPaint_, rx * rasterPerPaint_, color.rgb()))
+        return;
     QPainter& p = painter();
     preparePen(p, color);
     if (filled)
         p.setBrush(FillColor);
-    const double rx = std::abs(radius / width_ * paintSize_.width());
-    const double ry = std::abs(radius / height_ * paintSize_.height());
     p.drawEllipse(toPaint(x, y), rx, ry);
-    CurrentX = x;
-    CurrentY = y;
 }
 
 void Surface::Arc(double x, double y, double radius, double start, double end, QColor color) {
