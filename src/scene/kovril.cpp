@@ -2,6 +2,7 @@
 
 #include "scene/accessibility.h"
 #include "scene/menu.h"
+#include "scene/stepped_beam_cache.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -159,6 +160,7 @@ void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
                                                   windowBackground);
     active_ = surface_.get();
+    scene::forgetSteppedBeam();
     surface_->setRefreshHandler([this] { update(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.

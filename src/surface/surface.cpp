@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -20,6 +21,11 @@ constexpr double twipsPerInch = 1440.0;
 std::function<void(const DrawCall&)>& recorder() {
     static std::function<void(const DrawCall&)> instance;
     return instance;
+}
+
+CallTranscript*& transcript() {
+    static CallTranscript* innermost = nullptr;
+    return innermost;
 }
 
 Qt::PenStyle qtPenStyle(PenStyle style) {
@@ -111,12 +117,55 @@ void Surface::setRecorder(std::function<void(const DrawCall&)> r) {
     recorder() = std::move(r);
 }
 
+bool Surface::recording() {
+    return bool(recorder());
+}
+
+CallTranscript::CallTranscript() : outer_(transcript()) {
+    transcript() = this;
+}
+
+CallTranscript::~CallTranscript() {
+    transcript() = outer_;
+}
+
+void Surface::reportAgain(const std::vector<DrawCall>& calls) {
+    if (!recorder())
+        return;
+    for (const DrawCall& call : calls) {
+        if (transcript())
+            transcript()->calls_.push_back(call);
+        recorder()(call);
+    }
+}
+
 void Surface::record(DrawCall call) const {
     if (!recorder())
         return;
     call.drawWidth = DrawWidth;
     call.drawStyle = DrawStyle;
+    if (transcript())
+        transcript()->calls_.push_back(call);
     recorder()(call);
+}
+
+SurfaceSnapshot Surface::snapshot() const {
+    return {image_->copy(), DrawWidth, DrawStyle, FillStyle, FillColor,
+            FontSize,       CurrentX,  CurrentY,  ForeColor};
+}
+
+void Surface::restore(const SurfaceSnapshot& snapshot) {
+    // Into the picture the painter already works on: a copy of the pixels, nothing more.
+    std::memcpy(image_->bits(), snapshot.picture.constBits(),
+                std::size_t(std::min(image_->sizeInBytes(), snapshot.picture.sizeInBytes())));
+    DrawWidth = snapshot.drawWidth;
+    DrawStyle = snapshot.drawStyle;
+    FillStyle = snapshot.fillStyle;
+    FillColor = snapshot.fillColor;
+    FontSize = snapshot.fontSize;
+    CurrentX = snapshot.currentX;
+    CurrentY = snapshot.currentY;
+    ForeColor = snapshot.foreColor;
 }
 
 double Surface::penWidth() const {
