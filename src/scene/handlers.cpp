@@ -184,6 +184,15 @@ void Kovril::xronosmetato_Change() {
     applyLabels(labels);
 }
 
+void Kovril::xronosPlay_Frame(double time) {
+    const surface::HeldMessages quiet;
+    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
+                    surface::Format(xronosmetato->Value(), "0"));
+    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(), time);
+    applyLabels(labels);
+}
+
 void Kovril::Command6_Click() {
     Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
                     surface::Format(xronosmetato->Value(), "0"));

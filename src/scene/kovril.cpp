@@ -2,6 +2,7 @@
 
 #include "scene/accessibility.h"
 #include "scene/menu.h"
+#include "scene/play.h"
 #include "scene/stepped_beam_cache.h"
 
 #include <QCoreApplication>
@@ -151,6 +152,7 @@ Kovril::Kovril() {
 
     scene::makeKeyboardAccessible(*this);
     scene::describeForScreenReaders(*this);
+    player = &scene::makePlayer(*this);
     Form_Load();
 }
 
