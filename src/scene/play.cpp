@@ -111,10 +111,11 @@ WavefrontPlayer& makePlayer(Kovril& w) {
     button->setAccessibleDescription(QCoreApplication::translate(
         "Accessibility", "Κινεί το μέτωπο κύματος ως το τέλος της μπάρας του χρόνου· με δεξί "
                          "κλικ ή Shift+Space στη μπάρα, στο ένα τέταρτο της ταχύτητας."));
-    button->setFocusPolicy(Qt::StrongFocus);
+    // The keyboard plays from the time bar itself (Space), and a click on the button leaves
+    // the focus there.
+    button->setFocusPolicy(Qt::NoFocus);
     // The markers stand above every control.
     button->stackUnder(w.shmeio);
-    QWidget::setTabOrder(w.xronosmetato, button);
     w.xronosPlay = button;
     return *new WavefrontPlayer(w, *button);
 }
