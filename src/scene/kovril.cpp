@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -88,6 +89,8 @@ Kovril::Kovril() {
     setWindowTitle(QCoreApplication::translate("Window", "Πορεία Ακτίνων: αρχή Kovril"));
     setFont(greekFont(8.25));
     setAutoFillBackground(false);
+    // The picture covers the whole window: no background is painted under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(twipsToPixels(12240), twipsToPixels(8835));
     // Below this the controls would cover the lens.
@@ -224,9 +227,17 @@ void Kovril::applyLabels(const surface::LabelTexts& labels) {
             all[i]->setText(*labels[i]);
 }
 
-void Kovril::paintEvent(QPaintEvent*) {
+void Kovril::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_->image());
+    // Only what was asked for: a label or a bar that changed costs its own area.
+    painter.setClipRegion(event->region());
+    const QImage& picture = surface_->image();
+    painter.drawImage(0, 0, picture);
+    // Between a resize and the relayout that follows it the picture may be smaller.
+    const QRegion uncovered =
+        event->region() - QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+    for (const QRect& r : uncovered)
+        painter.fillRect(r, windowBackground);
 }
 
 void Kovril::resizeEvent(QResizeEvent*) {
