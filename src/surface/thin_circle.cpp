@@ -12,7 +12,13 @@ constexpr double largestRadius = 1 << 20;
 struct Walk {
     double cx, cy, r;
 
-    double error(int i, int j) const { return std::abs(std::hypot(i - cx, j - cy) - r); }
+    double error(int i, int j) const {
+        // sqrt rather than hypot: the coordinates are small, and hypot costs several times
+        // as much on every pixel of a large circle.
+        const double dx = i - cx;
+        const double dy = j - cy;
+        return std::abs(std::sqrt(dx * dx + dy * dy) - r);
+    }
 
     // The nearest to the circle of the neighbours ahead, clockwise on the screen.
     QPoint next(QPoint p) const {
