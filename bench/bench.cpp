@@ -9,6 +9,7 @@
 #include "geometry/search.h"
 #include "print/page_job.h"
 #include "scene/kovril.h"
+#include "scene/play.h"
 #include "scene/redraw.h"
 #include "scene/startup.h"
 #include "support/event_sequence.h"
@@ -135,6 +136,57 @@ void measureHandlers(Kovril& w) {
     });
 }
 
+// Timestamps of the window's paints.
+class PaintClock : public QObject {
+public:
+    explicit PaintClock(QWidget& window) { window.installEventFilter(this); }
+    std::vector<double> stamps; // ms
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            stamps.push_back(double(clock_.nsecsElapsed()) / 1e6);
+        return false;
+    }
+
+private:
+    QElapsedTimer clock_ = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+};
+
+// Five seconds of the played wavefront, started again whenever it reaches the end: the paints
+// per second and the time between paints.
+void measureAnimation(Kovril& w) {
+    w.arithmosaktinon->setValue(std::int16_t(100));
+    w.xronosmetato->setValue(std::int16_t(5));
+    settle();
+    PaintClock paints(w);
+    QElapsedTimer total;
+    total.start();
+    while (total.elapsed() < 5000) {
+        if (!w.player->playing())
+            w.player->toggle(1);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    w.player->stop();
+    const double seconds = double(total.nsecsElapsed()) / 1e9;
+    std::vector<double> frames;
+    for (std::size_t i = 1; i < paints.stamps.size(); ++i)
+        frames.push_back(paints.stamps[i] - paints.stamps[i - 1]);
+    if (frames.empty())
+        return;
+    std::sort(frames.begin(), frames.end());
+    emitFigure({{QStringLiteral("figure"), QStringLiteral("animation n=100")},
+                {QStringLiteral("median_ms"), frames[frames.size() / 2]},
+                {QStringLiteral("worst_ms"), frames.back()},
+                {QStringLiteral("runs"), int(frames.size())},
+                {QStringLiteral("frames_per_second"), double(paints.stamps.size()) / seconds},
+                {QStringLiteral("p95_ms"), frames[frames.size() * 95 / 100]}});
+}
+
 // How many pathTime evaluations one search takes, from the start-up source to each height
 // of the yellow point.
 void reportEvaluations(const Kovril& w) {
@@ -192,6 +244,7 @@ int runChild(int argc, char* argv[], const QString& screen) {
     measure(QStringLiteral("startUp to first picture"), 5, [] { startUp(); });
     measurePictureCopy(scene::form());
     measureHandlers(scene::form());
+    measureAnimation(scene::form());
     reportEvaluations(scene::form());
     reportEventRate();
     reportPeakMemory();
@@ -211,6 +264,10 @@ QString tableRow(const QJsonObject& f) {
         if (f.contains(QStringLiteral("ratio_to_copy")))
             row += QStringLiteral(" %1x copy")
                        .arg(f[QStringLiteral("ratio_to_copy")].toDouble(), 8, 'f', 1);
+        if (f.contains(QStringLiteral("frames_per_second")))
+            row += QStringLiteral("   (%1 frames/s, 95 % within %2 ms)")
+                       .arg(f[QStringLiteral("frames_per_second")].toDouble(), 0, 'f', 1)
+                       .arg(f[QStringLiteral("p95_ms")].toDouble(), 0, 'f', 1);
         if (f.contains(QStringLiteral("searches_per_run")))
             row += QStringLiteral("   (%1 searches a run)")
                        .arg(f[QStringLiteral("searches_per_run")].toDouble(), 0, 'f', 0);
