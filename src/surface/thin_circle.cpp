@@ -38,6 +38,15 @@ struct Walk {
             }
         return best;
     }
+
+    // The pixel of a column nearest the circle among three rows.
+    int nearestRow(int column, int row) const {
+        int best = row;
+        for (int other : {row - 1, row + 1})
+            if (error(column, other) < error(column, best))
+                best = other;
+        return best;
+    }
 };
 
 bool missesImage(const QImage& image, double cx, double cy, double r) {
@@ -63,18 +72,18 @@ bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour) {
     const int width = image.width();
     const int height = image.height();
     const QRgb opaque = colour | 0xff000000u;
+    // One look-up of the pixels for the whole circle: a scan line per pixel costs more than
+    // the pixel.
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     auto plot = [&](QPoint p) {
         if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height)
-            reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] = opaque;
+            reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = opaque;
     };
 
     // From the pixel nearest the top of the circle in the centre's column, round to it again.
     const int column = int(std::floor(centre.x() + 0.5));
-    const int top = int(std::floor(centre.y() - radius + 0.5));
-    QPoint start(column, top);
-    for (int row = top - 1; row <= top + 1; ++row)
-        if (walk.error(column, row) < walk.error(start.x(), start.y()))
-            start.setY(row);
+    const QPoint start(column, walk.nearestRow(column, int(std::floor(centre.y() - radius + 0.5))));
     plot(start);
     const long steps = long(std::ceil(8 * (radius + 2)));
     QPoint p = start;
