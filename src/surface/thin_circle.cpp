@@ -20,23 +20,43 @@ struct Walk {
         return std::abs(std::sqrt(dx * dx + dy * dy) - r);
     }
 
-    // The nearest to the circle of the neighbours ahead, clockwise on the screen.
+    // The nearest to the circle of the three neighbours around the tangent, clockwise on
+    // the screen: the step of the eight nearest to the tangent's direction and the two
+    // beside it.
     QPoint next(QPoint p) const {
+        static constexpr QPoint ring[8] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
+                                           {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
         const double tx = -(p.y() - cy);
         const double ty = p.x() - cx;
-        QPoint best = p;
-        double bestError = 0;
-        for (int sy = -1; sy <= 1; ++sy)
-            for (int sx = -1; sx <= 1; ++sx) {
-                if (sx * tx + sy * ty <= 0)
-                    continue;
-                const double e = error(p.x() + sx, p.y() + sy);
-                if (best == p || e < bestError) {
-                    best = p + QPoint(sx, sy);
-                    bestError = e;
-                }
+        const int nearest = nearestStep(tx, ty);
+        QPoint best = p + ring[nearest];
+        double bestError = error(best.x(), best.y());
+        for (int side : {7, 1}) {
+            const QPoint candidate = p + ring[(nearest + side) % 8];
+            const double e = error(candidate.x(), candidate.y());
+            if (e < bestError) {
+                best = candidate;
+                bestError = e;
             }
+        }
         return best;
+    }
+
+    // Which of the eight steps (counted from +x towards +y) lies nearest a direction.
+    static int nearestStep(double x, double y) {
+        constexpr double tan22_5 = 0.41421356237309503;
+        const double ax = std::abs(x);
+        const double ay = std::abs(y);
+        int octant; // in the quadrant of +x, +y: 0 along x, 1 diagonal, 2 along y
+        if (ay <= tan22_5 * ax)
+            octant = 0;
+        else if (ax <= tan22_5 * ay)
+            octant = 2;
+        else
+            octant = 1;
+        if (x >= 0)
+            return y >= 0 ? octant : (8 - octant) % 8;
+        return y >= 0 ? 4 - octant : 4 + octant;
     }
 
     // The pixel of a column nearest the circle among three rows.
