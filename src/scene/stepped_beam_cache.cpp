@@ -21,6 +21,7 @@ struct Inputs {
     const surface::Surface* surface = nullptr;
     bool recorded = false; // the calls drawn were kept for a recorder
     QSize pictureSize;
+    QColor background;
     qreal pixelRatio = 1;
     float scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
     int drawWidth = 1;
@@ -43,6 +44,7 @@ Inputs inputsOf(Kovril& w) {
     Inputs in;
     in.surface = &s;
     in.pictureSize = s.image().size();
+    in.background = s.background();
     in.pixelRatio = s.image().devicePixelRatio();
     in.scaleLeft = s.ScaleLeft();
     in.scaleTop = s.ScaleTop();

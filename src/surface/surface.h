@@ -125,6 +125,8 @@ public:
     // The retained picture (window surfaces only).
     const QImage& image() const;
     bool hasImage() const { return image_ != nullptr; }
+    // What Cls paints.
+    QColor background() const { return background_; }
 
     // The picture and properties as they are now, and back to them (window surfaces only,
     // of the same size).
