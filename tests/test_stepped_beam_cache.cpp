@@ -7,6 +7,7 @@
 #include "scene/stepped_beam_cache.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
+#include "surface/messagebox.h"
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>
@@ -168,6 +169,27 @@ private slots:
         const std::vector<Shown> without = randomRun(false, std::uint64_t(seed), 40);
         const QString difference = firstDifference(withCache, without);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // What a kept drawing says again is what it asked to say, also when its boxes were held
+    // back (drawn again after a resize) and later shown from what was kept.
+    void transcriptKeepsShownAndHeldMessages() {
+        harness::startProgram();
+        const qsizetype before = harness::messages().size();
+        QStringList kept;
+        {
+            const surface::MessageTranscript transcript;
+            surface::MsgBox(QStringLiteral("shown"));
+            {
+                const surface::HeldMessages held;
+                surface::MsgBox(QStringLiteral("held"));
+            }
+            kept = transcript.texts();
+        }
+        surface::MsgBox(QStringLiteral("after"));
+        QCOMPARE(kept, (QStringList{QStringLiteral("shown"), QStringLiteral("held")}));
+        QCOMPARE(harness::messages().mid(before),
+                 (QStringList{QStringLiteral("shown"), QStringLiteral("after")}));
     }
 
     // A fresh start that reaches the same inputs, by steps that leave the drawing properties
