@@ -40,6 +40,9 @@ ENGLISH = {
     "Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το φακό.":
         "From 99 at the top to -99 at the bottom. A change clears the paths and draws the lens again.",
     "Χρόνος του μετώπου κύματος": "Time of the wavefront",
+    "Αναπαραγωγή": "Play",
+    "Κινεί το μέτωπο κύματος ως το τέλος της μπάρας του χρόνου· με δεξί κλικ ή Shift+Space στη μπάρα, στο ένα τέταρτο της ταχύτητας.":
+        "Moves the wavefront to the end of the time bar; with a right-click, or Shift+Space on the bar, at a quarter of the speed.",
     "Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη στιγμή που ορίζει.":
         "From 5 to 100. A change draws the beam past the lens again at the moment it sets.",
     "Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης": "Height of the yellow point, or a total-reflection message",

@@ -123,6 +123,14 @@
         <source> Θέση: x = </source>
         <translation> Position: x = </translation>
     </message>
+    <message>
+        <source>Αναπαραγωγή</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Κινεί το μέτωπο κύματος ως το τέλος της μπάρας του χρόνου· με δεξί κλικ ή Shift+Space στη μπάρα, στο ένα τέταρτο της ταχύτητας.</source>
+        <translation>Moves the wavefront to the end of the time bar; with a right-click, or Shift+Space on the bar, at a quarter of the speed.</translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>

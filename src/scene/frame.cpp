@@ -35,6 +35,8 @@ void layOutControls(Kovril& w, double u, double v) {
     w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
     w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
     w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, {}, {});
+    const QRect bar = w.xronosmetato->geometry();
+    w.xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(), bar.height());
     w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, {}, {});
     w.Command6->resize(w.Command1->size());
     w.Command6->setFont(withPointSize(w.Command6->font(), 16));

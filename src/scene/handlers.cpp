@@ -14,6 +14,7 @@
 #include "scene/picture_export.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
+#include "scene/stepped_beam_cache.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
 #include "timestep/time_stepped_beam.h"
@@ -184,12 +185,21 @@ void Kovril::Command5_Click() {
 
 void Kovril::xronosmetato_Change() {
     record(scene::Action::Kind::Time);
-    surface().Cls();
-    scene::redrawScene(*this);
+    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
     Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
                     surface::Format(xronosmetato->Value(), "0"));
-    applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
-                                          xronosmetato->Value()));
+    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(),
+                                   xronosmetato->Value());
+    applyLabels(labels);
+}
+
+void Kovril::xronosPlay_Frame(double time) {
+    const surface::HeldMessages quiet;
+    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
+                    surface::Format(xronosmetato->Value(), "0"));
+    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(), time);
+    applyLabels(labels);
 }
 
 void Kovril::Command6_Click() {

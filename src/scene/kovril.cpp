@@ -3,9 +3,12 @@
 #include "scene/accessibility.h"
 #include "scene/background.h"
 #include "scene/menu.h"
+#include "scene/play.h"
+#include "scene/stepped_beam_cache.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -84,6 +87,8 @@ Kovril::Kovril() {
     setWindowTitle(QCoreApplication::translate("Window", "Πορεία Ακτίνων: αρχή Kovril"));
     setFont(greekFont(8.25));
     setAutoFillBackground(false);
+    // The picture covers the whole window: no background is painted under it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(twipsToPixels(12240), twipsToPixels(8835));
     // Below this the controls would cover the lens.
@@ -148,6 +153,7 @@ Kovril::Kovril() {
 
     scene::makeKeyboardAccessible(*this);
     scene::describeForScreenReaders(*this);
+    player = &scene::makePlayer(*this);
     Form_Load();
 }
 
@@ -157,6 +163,7 @@ void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
                                                   scene::windowBackground);
     active_ = surface_.get();
+    scene::forgetSteppedBeam();
     surface_->setRefreshHandler([this] { update(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.
@@ -218,9 +225,17 @@ void Kovril::applyLabels(const surface::LabelTexts& labels) {
             all[i]->setText(*labels[i]);
 }
 
-void Kovril::paintEvent(QPaintEvent*) {
+void Kovril::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_->image());
+    // Only what was asked for: a label or a bar that changed costs its own area.
+    painter.setClipRegion(event->region());
+    const QImage& picture = surface_->image();
+    painter.drawImage(0, 0, picture);
+    // Between a resize and the relayout that follows it the picture may be smaller.
+    const QRegion uncovered =
+        event->region() - QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+    for (const QRect& r : uncovered)
+        painter.fillRect(r, scene::windowBackground);
 }
 
 void Kovril::resizeEvent(QResizeEvent*) {

@@ -14,11 +14,16 @@
 #include <optional>
 
 class QAction;
+class QPushButton;
 class QToolButton;
 namespace scene {
 class HelpPage;
 class TimeProfilePanel;
 } // namespace scene
+
+namespace scene {
+class WavefrontPlayer;
+}
 
 // The program's one window: the retained picture, the controls and their handlers.
 class Kovril : public QWidget {
@@ -83,6 +88,8 @@ public:
     surface::ScrollBar* xronosmetato;
     surface::Shape* shmeio;
     surface::Shape* kyklos;
+    QPushButton* xronosPlay;
+    scene::WavefrontPlayer* player;
     QToolButton* menuButton;
     QAction* actionClear;
     QAction* actionFullScreen;
@@ -120,6 +127,10 @@ public:
     void Command4_Click();
     void Command5_Click();
     void xronosmetato_Change();
+    // One frame of the played wavefront at a time between whole numbers, with Label6 showing
+    // the bar's whole number: not logged, and what the beam has to say was said when the bar
+    // last changed.
+    void xronosPlay_Frame(double time);
     void Command6_Click();
     void clearPicture();
     // Start-up's first picture, as the first thing the log holds.

@@ -15,7 +15,19 @@ int& holds() {
     static int count = 0;
     return count;
 }
+MessageTranscript*& transcript() {
+    static MessageTranscript* innermost = nullptr;
+    return innermost;
+}
 } // namespace
+
+MessageTranscript::MessageTranscript() : outer_(transcript()) {
+    transcript() = this;
+}
+
+MessageTranscript::~MessageTranscript() {
+    transcript() = outer_;
+}
 
 HeldMessages::HeldMessages() {
     ++holds();
@@ -26,6 +38,8 @@ HeldMessages::~HeldMessages() {
 }
 
 void MsgBox(const QString& text) {
+    if (transcript())
+        transcript()->texts_ << text;
     if (holds() > 0)
         return;
     if (recorder()) {

@@ -3,6 +3,7 @@
 #include "geometry/message.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,6 +23,22 @@ public:
     ~HeldMessages();
     HeldMessages(const HeldMessages&) = delete;
     HeldMessages& operator=(const HeldMessages&) = delete;
+};
+
+// While one lives, it keeps the text of every box asked for, shown or held back, so that a
+// result used again can say again what it said.
+class MessageTranscript {
+public:
+    MessageTranscript();
+    ~MessageTranscript();
+    MessageTranscript(const MessageTranscript&) = delete;
+    MessageTranscript& operator=(const MessageTranscript&) = delete;
+    const QStringList& texts() const { return texts_; }
+
+private:
+    friend void MsgBox(const QString& text);
+    QStringList texts_;
+    MessageTranscript* outer_;
 };
 
 // Tests replace the box by a recorder; an empty function restores the real box.

@@ -1,5 +1,7 @@
 #include "surface/surface.h"
 
+#include "surface/thin_circle.h"
+
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
@@ -18,6 +20,11 @@ constexpr double twipsPerInch = 1440.0;
 std::function<void(const DrawCall&)>& recorder() {
     static std::function<void(const DrawCall&)> instance;
     return instance;
+}
+
+CallTranscript*& transcript() {
+    static CallTranscript* innermost = nullptr;
+    return innermost;
 }
 
 Qt::PenStyle qtPenStyle(PenStyle style) {
@@ -109,12 +116,59 @@ void Surface::setRecorder(std::function<void(const DrawCall&)> r) {
     recorder() = std::move(r);
 }
 
+bool Surface::recording() {
+    return bool(recorder());
+}
+
+CallTranscript::CallTranscript() : outer_(transcript()) {
+    transcript() = this;
+}
+
+CallTranscript::~CallTranscript() {
+    transcript() = outer_;
+}
+
+void Surface::reportAgain(const std::vector<DrawCall>& calls) {
+    if (!recorder())
+        return;
+    for (const DrawCall& call : calls) {
+        if (transcript())
+            transcript()->calls_.push_back(call);
+        recorder()(call);
+    }
+}
+
 void Surface::record(DrawCall call) const {
     if (!recorder())
         return;
     call.drawWidth = DrawWidth;
     call.drawStyle = DrawStyle;
+    if (transcript())
+        transcript()->calls_.push_back(call);
     recorder()(call);
+}
+
+SurfaceSnapshot Surface::snapshot() const {
+    return {image_->copy(), DrawWidth, DrawStyle, FillStyle, FillColor,
+            FontSize,       CurrentX,  CurrentY,  ForeColor};
+}
+
+void Surface::restore(const SurfaceSnapshot& snapshot) {
+    // Through the painter already open on the picture: its copy of a large image is
+    // faster than one plain copy of the bytes.
+    QPainter& p = painter();
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, snapshot.picture);
+    p.restore();
+    DrawWidth = snapshot.drawWidth;
+    DrawStyle = snapshot.drawStyle;
+    FillStyle = snapshot.fillStyle;
+    FillColor = snapshot.fillColor;
+    FontSize = snapshot.fontSize;
+    CurrentX = snapshot.currentX;
+    CurrentY = snapshot.currentY;
+    ForeColor = snapshot.foreColor;
 }
 
 double Surface::penWidth() const {
@@ -183,15 +237,23 @@ void Surface::Circle(double x, double y, double radius, QColor color) {
             .radius = radius,
             .color = color,
             .filled = filled});
+    const double rx = std::abs(radius / width_ * paintSize_.width());
+    const double ry = std::abs(radius / height_ * paintSize_.height());
+    CurrentX = x;
+    CurrentY = y;
+    // One-pixel outlines on the window cost only the pixels they touch; the painter's
+    // general path costs far more for the large circles of a wavefront.
+    const bool onePixelRound = image_ && !filled && DrawStyle == PenStyle::Solid &&
+                               std::round(penWidth() * rasterPerPaint_) == 1 &&
+                               std::abs(rx - ry) * rasterPerPaint_ < 0.01;
+    if (onePixelRound &&
+        drawThinCircle(*image_, toPaint(x, y) * rasterPerPaint_, rx * rasterPerPaint_, color.rgb()))
+        return;
     QPainter& p = painter();
     preparePen(p, color);
     if (filled)
         p.setBrush(FillColor);
-    const double rx = std::abs(radius / width_ * paintSize_.width());
-    const double ry = std::abs(radius / height_ * paintSize_.height());
     p.drawEllipse(toPaint(x, y), rx, ry);
-    CurrentX = x;
-    CurrentY = y;
 }
 
 void Surface::Arc(double x, double y, double radius, double start, double end, QColor color) {

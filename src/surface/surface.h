@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -29,6 +30,35 @@ struct DrawCall {
     PenStyle drawStyle = PenStyle::Solid;
     bool filled = false; // a full circle filled with the fill colour
     QString text{};
+};
+
+// The retained picture and the drawing properties at one moment, to come back to.
+struct SurfaceSnapshot {
+    QImage picture;
+    int drawWidth = 1;
+    PenStyle drawStyle = PenStyle::Solid;
+    FillMode fillStyle = FillMode::Transparent;
+    QColor fillColor;
+    double fontSize = 10;
+    double currentX = 0;
+    double currentY = 0;
+    QColor foreColor;
+};
+
+// While one lives, every call the surfaces report to the recorder is also kept here, so that
+// a picture put back from a snapshot can report its calls again.
+class CallTranscript {
+public:
+    CallTranscript();
+    ~CallTranscript();
+    CallTranscript(const CallTranscript&) = delete;
+    CallTranscript& operator=(const CallTranscript&) = delete;
+    const std::vector<DrawCall>& calls() const { return calls_; }
+
+private:
+    friend class Surface;
+    std::vector<DrawCall> calls_;
+    CallTranscript* outer_;
 };
 
 // The drawing operations the program relies on, over either the window's retained
@@ -95,10 +125,20 @@ public:
     // The retained picture (window surfaces only).
     const QImage& image() const;
     bool hasImage() const { return image_ != nullptr; }
+    // What Cls paints.
+    QColor background() const { return background_; }
+
+    // The picture and properties as they are now, and back to them (window surfaces only,
+    // of the same size).
+    SurfaceSnapshot snapshot() const;
+    void restore(const SurfaceSnapshot& snapshot);
 
     void setRefreshHandler(std::function<void()> handler) { onRefresh_ = std::move(handler); }
     // Every surface reports each call to the recorder, if one is set (tests only).
     static void setRecorder(std::function<void(const DrawCall&)> recorder);
+    static bool recording();
+    // Reports calls a transcript kept to the recorder again, as if drawn now.
+    static void reportAgain(const std::vector<DrawCall>& calls);
 
 private:
     QPainter& painter();

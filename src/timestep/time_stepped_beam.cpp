@@ -42,19 +42,26 @@ surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, i
 
 } // namespace
 
-surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
-                                    std::int16_t timeValue) {
+surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n) {
     geometry::recreateBeamArrays(n);
     beam::traceBeam(s, source, n, false);
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
-    const surface::LabelTexts labels = continueRays(s, source, n);
+    return continueRays(s, source, n);
+}
 
+void drawSteppedWavefront(surface::Surface& s, geometry::Source source, int n, double timeValue) {
     const float maxTime = geometry::latestArrival(n);
     const float t = float(timeValue + double(maxTime));
     drawWavefronts(s, t, n);
     drawLensConstructions(s, source);
     s.FillStyle = surface::FillMode::Solid;
+}
+
+surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
+                                    std::int16_t timeValue) {
+    const surface::LabelTexts labels = traceSteppedBeam(s, source, n);
+    drawSteppedWavefront(s, source, n, timeValue);
     return labels;
 }
 

@@ -15,4 +15,12 @@ namespace timestep {
 surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
                                     std::int16_t timeValue);
 
+// Its two halves. What does not depend on the time: the beam, the continuations and their
+// end dots, leaving the fill transparent; the labels show the last ray continued.
+surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n);
+// What does, from the beam arrays the first half left: the wavefront at the time value, and
+// the lens constructions drawn over it. A played wavefront passes times between the bar's
+// whole numbers.
+void drawSteppedWavefront(surface::Surface& s, geometry::Source source, int n, double timeValue);
+
 } // namespace timestep

@@ -1,0 +1,179 @@
+#include "scene/stepped_beam_cache.h"
+
+#include "geometry/state.h"
+#include "scene/kovril.h"
+#include "scene/redraw.h"
+#include "scene/state.h"
+#include "surface/messagebox.h"
+#include "timestep/time_stepped_beam.h"
+
+#include <optional>
+#include <vector>
+
+namespace scene {
+
+namespace {
+
+// Everything the scene redraw, the beam and the continuations read. A picture kept for other
+// inputs is never used: any change of one (a drag, the ray count, a resize, what printing
+// or another construction left on the surface) draws afresh.
+struct Inputs {
+    const surface::Surface* surface = nullptr;
+    bool recorded = false; // the calls drawn were kept for a recorder
+    QSize pictureSize;
+    QColor background;
+    qreal pixelRatio = 1;
+    float scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
+    int drawWidth = 1;
+    surface::PenStyle drawStyle = surface::PenStyle::Solid;
+    surface::FillMode fillStyle = surface::FillMode::Solid;
+    QColor fillColor;
+    double fontSize = 0;
+    QColor foreColor;
+    float sourceX = 0, sourceY = 0;
+    int rays = 0;
+    int yellowPoint = 0;
+    float lens[12] = {};
+    float origin[2] = {};
+
+    bool operator==(const Inputs&) const = default;
+};
+
+Inputs inputsOf(Kovril& w) {
+    const surface::Surface& s = w.surface();
+    Inputs in;
+    in.surface = &s;
+    in.pictureSize = s.image().size();
+    in.background = s.background();
+    in.pixelRatio = s.image().devicePixelRatio();
+    in.scaleLeft = s.ScaleLeft();
+    in.scaleTop = s.ScaleTop();
+    in.scaleWidth = s.ScaleWidth();
+    in.scaleHeight = s.ScaleHeight();
+    in.drawWidth = s.DrawWidth;
+    in.drawStyle = s.DrawStyle;
+    in.fillStyle = s.FillStyle;
+    in.fillColor = s.FillColor;
+    in.fontSize = s.FontSize;
+    in.foreColor = s.ForeColor;
+    in.sourceX = w.source().x;
+    in.sourceY = w.source().y;
+    in.recorded = surface::Surface::recording();
+    in.rays = w.arithmosaktinon->Value();
+    in.yellowPoint = w.thesiy->Value();
+    using namespace geometry;
+    const float lens[] = {pi,           curveCentreX, curveRadius,   lensHalfHeight,
+                          leftArcStart, leftArcEnd,   rightArcStart, rightArcEnd,
+                          speedAir,     speedLens,    halfWidth,     halfHeight};
+    std::copy(std::begin(lens), std::end(lens), in.lens);
+    in.origin[0] = originPxX;
+    in.origin[1] = originPxY;
+    return in;
+}
+
+// What the drawing left: on the window, in the shared results and for the student.
+struct Drawn {
+    Inputs inputs;
+    surface::SurfaceSnapshot picture;
+    std::vector<surface::DrawCall> calls;
+    surface::LabelTexts labels;
+    QStringList messages;
+    std::vector<double> exitX, exitY;
+    std::vector<float> entryX, entryY, time, endX, endY;
+    std::vector<geometry::RayOut> out;
+    float rayEndX = 0, rayEndY = 0;
+    geometry::RayOut rayOut;
+    float sineRatio = 0, widthFrac = 0, heightFrac = 0;
+};
+
+std::optional<Drawn>& kept() {
+    static std::optional<Drawn> instance;
+    return instance;
+}
+
+bool& enabled() {
+    static bool on = true;
+    return on;
+}
+
+Drawn draw(Kovril& w, const Inputs& inputs) {
+    const surface::CallTranscript calls;
+    const surface::MessageTranscript messages;
+    surface::Surface& s = w.surface();
+    s.Cls();
+    redrawScene(w);
+    Drawn d;
+    d.labels = timestep::traceSteppedBeam(s, w.source(), w.arithmosaktinon->Value());
+    d.inputs = inputs;
+    d.picture = s.snapshot();
+    d.calls = calls.calls();
+    d.messages = messages.texts();
+    using namespace geometry;
+    d.exitX = beamExitX;
+    d.exitY = beamExitY;
+    d.entryX = beamEntryX;
+    d.entryY = beamEntryY;
+    d.time = beamTime;
+    d.endX = beamEndX;
+    d.endY = beamEndY;
+    d.out = beamOut;
+    d.rayEndX = rayEndX;
+    d.rayEndY = rayEndY;
+    d.rayOut = rayOut;
+    d.sineRatio = sineRatio;
+    d.widthFrac = widthFrac;
+    d.heightFrac = heightFrac;
+    return d;
+}
+
+void putBack(Kovril& w, const Drawn& d) {
+    w.surface().restore(d.picture);
+    surface::Surface::reportAgain(d.calls);
+    for (const QString& text : d.messages)
+        surface::MsgBox(text);
+    using namespace geometry;
+    beamExitX = d.exitX;
+    beamExitY = d.exitY;
+    beamEntryX = d.entryX;
+    beamEntryY = d.entryY;
+    beamTime = d.time;
+    beamEndX = d.endX;
+    beamEndY = d.endY;
+    beamOut = d.out;
+    rayEndX = d.rayEndX;
+    rayEndY = d.rayEndY;
+    rayOut = d.rayOut;
+    sineRatio = d.sineRatio;
+    widthFrac = d.widthFrac;
+    heightFrac = d.heightFrac;
+}
+
+} // namespace
+
+surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
+    const Inputs inputs = inputsOf(window);
+    // Only the window's own picture is kept; a picture drawn again elsewhere is drawn whole.
+    const bool ownPicture = window.surface().hasImage();
+    if (enabled() && ownPicture && kept() && kept()->inputs == inputs) {
+        putBack(window, *kept());
+        return kept()->labels;
+    }
+    Drawn drawn = draw(window, inputs);
+    const surface::LabelTexts labels = drawn.labels;
+    if (enabled() && ownPicture)
+        kept() = std::move(drawn);
+    else
+        kept().reset();
+    return labels;
+}
+
+void forgetSteppedBeam() {
+    kept().reset();
+}
+
+void setSteppedBeamCacheEnabled(bool on) {
+    enabled() = on;
+    kept().reset();
+}
+
+} // namespace scene

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "surface/labels.h"
+
+class Kovril;
+
+namespace scene {
+
+// What a change of the time value draws before the wavefront: the cleared, redrawn scene
+// and the beam with its continuations, none of which depends on the time. Draws it, or puts
+// back the picture, the shared results, the labels and the messages of the last time it was
+// drawn from the same inputs. Leaves the window ready for the wavefront.
+surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window);
+
+// Forgets what was kept: the next change of the time draws everything.
+void forgetSteppedBeam();
+
+// Tests compare the picture with and without what is kept.
+void setSteppedBeamCacheEnabled(bool enabled);
+
+} // namespace scene

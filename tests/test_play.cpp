@@ -1,0 +1,196 @@
+// The play button moves the wavefront along the time bar and gives the bar back to the
+// student as soon as anything else is touched.
+#include "scene/play.h"
+#include "support/harness.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+scene::WavefrontPlayer& player() {
+    return *scene::form().player;
+}
+
+QImage picture() {
+    return scene::form().surface().image().copy();
+}
+
+// The number at the end of Label6's text.
+int labelTime() {
+    const QString text = scene::form().Label6->text();
+    qsizetype digits = text.size();
+    while (digits > 0 && text[digits - 1].isDigit())
+        --digits;
+    return text.mid(digits).toInt();
+}
+
+bool waitUntilStopped(int milliseconds) {
+    return QTest::qWaitFor([] { return !player().playing(); }, milliseconds);
+}
+
+// The picture the time bar's own change draws at the bar's value, on the picture now shown.
+QImage drawnByTheBar() {
+    Kovril& w = scene::form();
+    w.xronosmetato_Change();
+    return picture();
+}
+
+} // namespace
+
+class PlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        Kovril& w = harness::startProgram();
+        harness::setScroll(*w.arithmosaktinon, 12);
+        harness::setScroll(*w.xronosmetato, 10);
+    }
+
+    void buttonStandsBesideTheBar() {
+        Kovril& w = scene::form();
+        QCOMPARE(w.xronosPlay->objectName(), QStringLiteral("xronosPlay"));
+        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
+        QVERIFY(!w.xronosPlay->accessibleName().isEmpty());
+        const QRect bar = w.xronosmetato->geometry();
+        const QRect button = w.xronosPlay->geometry();
+        QVERIFY(!button.intersects(bar));
+        QVERIFY(std::abs(button.right() - bar.left()) <= 4);
+        QCOMPARE(button.top(), bar.top());
+    }
+
+    void advancesAndPausesWhereTheBarShows() {
+        Kovril& w = scene::form();
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(player().playing());
+        QCOMPARE(w.xronosPlay->text(), QStringLiteral("❚❚"));
+        QTest::qWait(600);
+        const double time = player().time();
+        QVERIFY2(time > 10, qPrintable(QString::number(time)));
+        // While it plays the bar and Label6 show the whole number the picture has passed.
+        QCOMPARE(int(w.xronosmetato->Value()), int(std::floor(time)));
+        QCOMPARE(labelTime(), int(w.xronosmetato->Value()));
+
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(!player().playing());
+        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
+        const int paused = w.xronosmetato->Value();
+        QCOMPARE(player().time(), double(paused));
+        QCOMPARE(labelTime(), paused);
+        const QImage shown = picture();
+        QTest::qWait(100);
+        QCOMPARE(int(w.xronosmetato->Value()), paused);
+        QCOMPARE(drawnByTheBar(), shown);
+
+        // Playing again goes on from there.
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(player().playing());
+        QVERIFY(player().time() >= paused && player().time() < paused + 1);
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+    }
+
+    void stopsAtTheMaximumAndStartsAgainFromTheMinimum() {
+        Kovril& w = scene::form();
+        harness::setScroll(*w.xronosmetato, 98);
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(waitUntilStopped(scene::WavefrontPlayer::secondsToMaximum * 1000 + 3000));
+        QCOMPARE(int(w.xronosmetato->Value()), 100);
+        QCOMPARE(labelTime(), 100);
+        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
+        const QImage atTheEnd = picture();
+        QCOMPARE(drawnByTheBar(), atTheEnd);
+
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(player().playing());
+        QVERIFY2(player().time() < 6, qPrintable(QString::number(player().time())));
+        QVERIFY(w.xronosmetato->Value() < 6);
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+    }
+
+    void spaceOnTheBarPlaysAndShiftPlaysSlower() {
+        Kovril& w = scene::form();
+        w.xronosmetato->setFocus();
+        const double fullPerMillisecond =
+            (w.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
+
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(w.xronosmetato, Qt::Key_Space, Qt::ShiftModifier);
+        QVERIFY(player().playing());
+        QTest::qWait(400);
+        const double slow = player().time() - 10;
+        const double bound = fullPerMillisecond * double(clock.elapsed()) / 2;
+        QVERIFY2(slow > 0 && slow < bound,
+                 qPrintable(QStringLiteral("%1 in %2 ms").arg(slow).arg(clock.elapsed())));
+        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QVERIFY(!player().playing());
+        QCOMPARE(int(w.xronosmetato->Value()), 10 + int(std::floor(slow)));
+
+        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QVERIFY(player().playing());
+        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QVERIFY(!player().playing());
+    }
+
+    void rightClickPlaysAtAQuarterOfTheSpeed() {
+        Kovril& w = scene::form();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mousePress(w.xronosPlay, Qt::RightButton);
+        QTest::mouseRelease(w.xronosPlay, Qt::RightButton);
+        QVERIFY(player().playing());
+        QTest::qWait(400);
+        const double full =
+            (w.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
+        QVERIFY(player().time() - 10 < full * double(clock.elapsed()) / 2);
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(!player().playing());
+    }
+
+    // Another control, a key on another control or a press on the picture stops the play
+    // before it acts; the arrow keys on the bar still step one unit.
+    void anythingElseStopsItFirst_data() {
+        QTest::addColumn<int>("what");
+        QTest::newRow("a button") << 0;
+        QTest::newRow("a key on another bar") << 1;
+        QTest::newRow("a press on the picture") << 2;
+        QTest::newRow("an arrow on the time bar") << 3;
+    }
+    void anythingElseStopsItFirst() {
+        QFETCH(int, what);
+        Kovril& w = scene::form();
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::qWait(200);
+        QVERIFY(player().playing());
+        switch (what) {
+        case 0:
+            QTest::mouseClick(w.Command2, Qt::LeftButton);
+            break;
+        case 1:
+            QTest::keyClick(w.thesiy, Qt::Key_Up);
+            break;
+        case 2:
+            harness::press(-300, -100);
+            harness::release(-300, -100);
+            break;
+        case 3: {
+            QTest::keyClick(w.xronosmetato, Qt::Key_Right);
+            QVERIFY(!player().playing());
+            const int stepped = w.xronosmetato->Value();
+            QCOMPARE(labelTime(), stepped);
+            QTest::keyClick(w.xronosmetato, Qt::Key_Right);
+            QCOMPARE(int(w.xronosmetato->Value()), stepped + 1);
+            QCOMPARE(labelTime(), stepped + 1);
+            break;
+        }
+        }
+        QVERIFY(!player().playing());
+        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
+        QCOMPARE(labelTime(), int(w.xronosmetato->Value()));
+    }
+};
+
+QTEST_MAIN(PlayTest)
+#include "test_play.moc"
