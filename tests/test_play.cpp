@@ -1,9 +1,12 @@
 // The play button moves the wavefront along the time bar and gives the bar back to the
 // student as soon as anything else is touched.
 #include "scene/play.h"
+#include "scene/scene_io.h"
 #include "support/harness.h"
 
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -107,6 +110,31 @@ private slots:
         QVERIFY2(player().time() < 6, qPrintable(QString::number(player().time())));
         QVERIFY(w.xronosmetato->Value() < 6);
         QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+    }
+
+    // Saving in the middle of play stops it first: the scene keeps no play, and opens at the
+    // whole number the bar showed, as the picture the pause snapped to.
+    void aSceneSavedWhilePlayingHoldsThePausedPicture() {
+        Kovril& w = scene::form();
+        w.Command5->click();
+        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return w.xronosmetato->Value() >= 14; }, 5000));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("playing.kovril"));
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        scene::setFileChooser({});
+        QVERIFY(!player().playing());
+        QVERIFY(QFile::exists(path));
+        const int shown = w.xronosmetato->Value();
+        const QImage paused = picture();
+
+        Kovril& fresh = harness::startProgram();
+        QVERIFY(fresh.openSceneFile(path));
+        QVERIFY(!player().playing());
+        QCOMPARE(int(fresh.xronosmetato->Value()), shown);
+        QCOMPARE(labelTime(), shown);
+        QCOMPARE(picture(), paused);
     }
 
     void spaceOnTheBarPlaysAndShiftPlaysSlower() {
