@@ -37,13 +37,6 @@ bool closeTo(QPointF a, QPointF b) {
     return std::abs(a.x() - b.x()) < 1e-3 && std::abs(a.y() - b.y()) < 1e-3;
 }
 
-void drag(QPointF from, QPointF to) {
-    harness::press(from.x(), from.y());
-    harness::moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    harness::moveTo(to.x(), to.y());
-    harness::release(to.x(), to.y());
-}
-
 QString otherLabels() {
     const Kovril& w = scene::form();
     return w.Label3->text() + '|' + w.Label4->text() + '|' + w.Label7->text();
@@ -200,7 +193,7 @@ private slots:
         const QPoint awayPixel = harness::windowPixel(away.x(), away.y());
         QVERIFY(!w.rect().contains(awayPixel));
 
-        drag(centreOf(m), away);
+        harness::drag(centreOf(m), away);
         const QPointF centre = centreOf(m);
         const QPointF at = arrival(away.x(), away.y());
         const QPointF edge(std::clamp(at.x(), -halfWidth, halfWidth),

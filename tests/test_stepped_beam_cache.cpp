@@ -44,21 +44,6 @@ void changeTime(std::mt19937& random) {
     harness::setScroll(bar, value == bar.Value() ? 100 : value);
 }
 
-void resizeTo(QSize size) {
-    Kovril& w = scene::form();
-    w.showNormal();
-    w.resize(size);
-    QTest::qWait(1);
-    w.applyPendingLayout();
-}
-
-void drag(QPointF from, QPointF to) {
-    harness::press(from.x(), from.y());
-    harness::moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    harness::moveTo(to.x(), to.y());
-    harness::release(to.x(), to.y());
-}
-
 // The steps from a fresh start, each followed by two changes of the time, and what was shown
 // after every change of the time.
 std::vector<Shown> run(bool cached, const std::vector<std::function<void()>>& steps) {
@@ -131,23 +116,23 @@ private slots:
             [&] { w = &scene::form(); },
             [&] { harness::setScroll(*w->arithmosaktinon, 25); },
             [&] {
-                drag({-200, 0}, {-260, 70});
+                harness::drag({-200, 0}, {-260, 70});
             },
             [&] { harness::setScroll(*w->thesiy, 40); },
             [&] { w->Command3->click(); },
             [&] { w->Command6->click(); },
             [&] {
-                drag({-260, 70}, {-150, -90});
+                harness::drag({-260, 70}, {-150, -90});
             },
             [&] { w->Command5->click(); },
             [&] { harness::setScroll(*w->arithmosaktinon, 2); },
-            [&] { resizeTo(QSize(1000, 700)); },
+            [&] { harness::resizeTo(QSize(1000, 700)); },
             [&] { w->Command2->click(); },
             [&] { harness::setScroll(*w->arithmosaktinon, 100); },
             [&] {
-                drag({-150, -90}, {-40, 10});
+                harness::drag({-150, -90}, {-40, 10});
             }, // close to the lens, where searches fail
-            [&] { resizeTo(QSize(1150, 780)); },
+            [&] { harness::resizeTo(QSize(1150, 780)); },
             [&] { w->Command1->click(); },
             [&] { harness::setScroll(*w->thesiy, -70); },
         };
@@ -199,7 +184,7 @@ private slots:
             Kovril& w = harness::startProgram();
             harness::setScroll(*w.thesiy, 25);
             harness::setScroll(*w.arithmosaktinon, 40);
-            drag({-200, 0}, {-230, 45});
+            harness::drag({-200, 0}, {-230, 45});
             harness::setScroll(*w.xronosmetato, 50);
             harness::setScroll(*w.xronosmetato, 60);
             return shown();

@@ -33,13 +33,6 @@ void clickCommand1() {
     QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Command1->geometry().center());
 }
 
-void drag(QPointF from, QPointF to) {
-    harness::press(from.x(), from.y());
-    harness::moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    harness::moveTo(to.x(), to.y());
-    harness::release(to.x(), to.y());
-}
-
 QPointF centreOf(const surface::Shape& shape) {
     return {shape.centreX(), shape.centreY()};
 }
@@ -170,9 +163,9 @@ private slots:
         QCOMPARE(dotsOf(profile::ink::trial.color).size(), std::size_t(1));
 
         if (what == QStringLiteral("source"))
-            drag(centreOf(*w.kyklos), centreOf(*w.kyklos) + QPointF(-30, 25));
+            harness::drag(centreOf(*w.kyklos), centreOf(*w.kyklos) + QPointF(-30, 25));
         else if (what == QStringLiteral("blue"))
-            drag(centreOf(*w.shmeio), centreOf(*w.shmeio) + QPointF(-40, 10));
+            harness::drag(centreOf(*w.shmeio), centreOf(*w.shmeio) + QPointF(-40, 10));
         else
             emit w.kyklos->nudged(0, 10);
         harness::clearRecord();

@@ -33,21 +33,6 @@ Shown shown() {
              w.Label5->text(), w.Label6->text(), w.Label7->text()}};
 }
 
-void resizeTo(QSize size) {
-    Kovril& w = scene::form();
-    w.showNormal();
-    w.resize(size);
-    QTest::qWait(1);
-    w.applyPendingLayout();
-}
-
-void drag(QPointF from, QPointF to) {
-    harness::press(from.x(), from.y());
-    harness::moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    harness::moveTo(to.x(), to.y());
-    harness::release(to.x(), to.y());
-}
-
 QPointF centreOf(const surface::Shape& shape) {
     return {shape.centreX(), shape.centreY()};
 }
@@ -118,7 +103,7 @@ private slots:
         w.findChild<QPushButton*>(button)->click();
         const QPointF source = centreOf(*w.kyklos);
         const QPointF bluePoint = centreOf(*w.shmeio);
-        resizeTo(size);
+        harness::resizeTo(size);
         QCOMPARE(w.size(), size);
         const Shown resized = shown();
         QVERIFY(closeTo(centreOf(*w.kyklos), source));
@@ -128,7 +113,7 @@ private slots:
         QCOMPARE(resized.picture.size(), size * w.devicePixelRatioF());
 
         harness::startProgram();
-        resizeTo(size);
+        harness::resizeTo(size);
         prepareScene();
         scene::form().findChild<QPushButton*>(button)->click();
         const Shown fresh = shown();
@@ -139,7 +124,7 @@ private slots:
     // The lens at the new centre, the axis across the whole new width.
     void aResizeCentresTheLens() {
         Kovril& w = scene::form();
-        resizeTo({1000, 640});
+        harness::resizeTo({1000, 640});
         const QImage& picture = w.surface().image();
         QVERIFY(isLensColour(picture.pixelColor(picture.width() / 2, picture.height() / 2)));
         const int axisRow = harness::imagePixel(0, 0).y();
@@ -158,15 +143,15 @@ private slots:
         w.Command4->click();
         const qsizetype told = harness::messages().size();
         QVERIFY(told > 0);
-        resizeTo({1000, 700});
+        harness::resizeTo({1000, 700});
         QCOMPARE(harness::messages().size(), told);
     }
 
     // A marker that would lie outside the smaller window comes back inside it.
     void aMarkerOutsideTheSmallerWindowIsClampedIntoIt() {
         Kovril& w = scene::form();
-        drag(centreOf(*w.kyklos), {-geometry::halfWidth + 2, 0});
-        resizeTo({800, 600});
+        harness::drag(centreOf(*w.kyklos), {-geometry::halfWidth + 2, 0});
+        harness::resizeTo({800, 600});
         QVERIFY(std::abs(w.kyklos->centreX()) <= geometry::halfWidth);
         QVERIFY(std::abs(w.kyklos->centreY()) <= geometry::halfHeight);
     }
@@ -175,7 +160,7 @@ private slots:
     void aTinyWindowKeepsItsMinimum() {
         Kovril& w = scene::form();
         w.Command5->click();
-        resizeTo({300, 200});
+        harness::resizeTo({300, 200});
         QVERIFY(w.width() >= 800 && w.height() >= 600);
         QCOMPARE(w.surface().image().size(), w.size() * w.devicePixelRatioF());
     }
@@ -226,11 +211,11 @@ private slots:
         int clicks = 0;
         connect(w.Command2, &QPushButton::clicked, this, [&clicks] { ++clicks; });
         const QPointF onButton = sceneCentreOf(*w.Command2);
-        drag(centreOf(*w.kyklos), onButton);
+        harness::drag(centreOf(*w.kyklos), onButton);
         QVERIFY(std::hypot(w.kyklos->centreX() - onButton.x(), w.kyklos->centreY() - onButton.y()) <
                 1);
 
-        drag(centreOf(*w.kyklos), {-200, 40});
+        harness::drag(centreOf(*w.kyklos), {-200, 40});
         QCOMPARE(clicks, 0);
         const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
         const double time = geometry::pathTime(w.kyklos->centreX(), w.kyklos->centreY(),

@@ -75,6 +75,21 @@ void release(double x, double y) {
     QTest::mouseRelease(scene::form().windowHandle(), Qt::LeftButton, {}, windowPixel(x, y));
 }
 
+void drag(QPointF from, QPointF to) {
+    press(from.x(), from.y());
+    moveTo((from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
+    moveTo(to.x(), to.y());
+    release(to.x(), to.y());
+}
+
+void resizeTo(QSize size) {
+    Kovril& w = scene::form();
+    w.showNormal();
+    w.resize(size);
+    QTest::qWait(1);
+    w.applyPendingLayout();
+}
+
 void setScroll(surface::ScrollBar& bar, int value) {
     bar.setValue(std::int16_t(value));
 }

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QPoint>
+#include <QPointF>
+#include <QSize>
 #include <QStringList>
 
 #include <vector>
@@ -34,6 +36,12 @@ QPoint windowPixel(double x, double y);
 void press(double x, double y);
 void moveTo(double x, double y);
 void release(double x, double y);
+
+// A drag with the mouse in scene coordinates: press, two moves, release.
+void drag(QPointF from, QPointF to);
+
+// The window made normal and resized, laid out again at once.
+void resizeTo(QSize size);
 
 // Sets a scroll bar the way a student's drag would, raising its change handler.
 void setScroll(surface::ScrollBar& bar, int value);
