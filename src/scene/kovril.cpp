@@ -157,7 +157,11 @@ Kovril::Kovril() {
     Form_Load();
 }
 
-Kovril::~Kovril() = default;
+Kovril::~Kovril() {
+    // The player watches every event of the program; the window's own teardown sends some,
+    // which it must not see once the window is only half there.
+    delete player;
+}
 
 void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
