@@ -2,7 +2,9 @@
 
 #include <QTest>
 
+#include <functional>
 #include <numbers>
+#include <random>
 
 using surface::Surface;
 
@@ -37,6 +39,67 @@ int countPixels(const QImage& image, QColor colour) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+// One drawing of each kind the program makes, at random places, sizes, pens and colours;
+// some reach past the picture's edges.
+using Drawing = std::function<void(Surface&)>;
+
+std::vector<Drawing> randomDrawings(std::mt19937& random, int count) {
+    std::uniform_real_distribution<double> x(-130, 130), y(-70, 70), size(0.2, 90);
+    std::uniform_int_distribution<int> kind(0, 7), width(1, 4), style(0, 2), shade(0, 200);
+    std::vector<Drawing> drawings;
+    for (int i = 0; i < count; ++i) {
+        const double x1 = x(random), y1 = y(random), x2 = x(random), y2 = y(random);
+        const double r = size(random);
+        const int w = width(random);
+        const auto pen = surface::PenStyle(style(random));
+        const QColor ink(shade(random), shade(random), shade(random));
+        const int k = kind(random);
+        drawings.push_back([=](Surface& s) {
+            s.DrawWidth = w;
+            s.DrawStyle = pen;
+            s.FillStyle = k == 2 ? surface::FillMode::Solid : surface::FillMode::Transparent;
+            s.FillColor = ink;
+            s.ForeColor = ink;
+            switch (k) {
+            case 0:
+                return s.Line(x1, y1, x2, y2, ink);
+            case 1:
+            case 2:
+                return s.Circle(x1, y1, r, ink);
+            case 3:
+                return s.Arc(x1, y1, r, x2 / 20, y2 / 20, ink);
+            case 4:
+                return s.PSet(x1, y1, ink);
+            case 5:
+                s.CurrentX = x1;
+                s.CurrentY = y1;
+                s.FontSize = 6 + r / 10;
+                return s.Print(QStringLiteral("ψ= Wj %1").arg(r));
+            case 6: {
+                const QPointF at = s.toPaint(x1, y1) * s.image().devicePixelRatio();
+                return s.FloodFill(int(at.x()), int(at.y()), ink);
+            }
+            default:
+                return s.FillPolygon(QPolygonF({{x1, y1}, {x2, y2}, {x1, y2}}), ink);
+            }
+        });
+    }
+    return drawings;
+}
+
+// Pixels that differ between two pictures of one size and lie outside an area given in
+// the painter's units.
+int changedOutside(const QImage& before, const QImage& after, QRect area) {
+    const qreal dpr = after.devicePixelRatio();
+    const QRect pixels =
+        QRectF(QPointF(area.topLeft()) * dpr, QSizeF(area.size()) * dpr).toAlignedRect();
+    int count = 0;
+    for (int py = 0; py < after.height(); ++py)
+        for (int px = 0; px < after.width(); ++px)
+            count += !pixels.contains(px, py) && before.pixel(px, py) != after.pixel(px, py);
     return count;
 }
 
@@ -224,6 +287,67 @@ private slots:
         s->Cls();
         QCOMPARE(countPixels(s->image(), paper), 200 * 100);
         QCOMPARE(s->CurrentX, 0.0);
+    }
+
+    void changesStayInsideTheAreaToShowAndClearsLeaveBackground_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+
+    // The window shows only the area a drawing reports, and a clear paints only what was
+    // drawn since the last one: a pixel changed outside these would stay stale on the screen
+    // or in the picture.
+    void changesStayInsideTheAreaToShowAndClearsLeaveBackground() {
+        QFETCH(qreal, dpr);
+        std::mt19937 random(7);
+        for (int round = 0; round < 12; ++round) {
+            auto s = upwardFrame(dpr);
+            s->takeChangedArea();
+            for (const Drawing& draw : randomDrawings(random, 25)) {
+                const QImage before = s->image().copy();
+                draw(*s);
+                const int outside = changedOutside(before, s->image(), s->takeChangedArea());
+                QVERIFY2(outside == 0, qPrintable(QStringLiteral("%1 pixels").arg(outside)));
+            }
+            const QImage before = s->image().copy();
+            s->Cls();
+            QCOMPARE(changedOutside(before, s->image(), s->takeChangedArea()), 0);
+            QCOMPARE(countPixels(s->image(), paper), s->image().width() * s->image().height());
+        }
+    }
+
+    void restoreGivesTheSnapshotBackPixelForPixel_data() {
+        changesStayInsideTheAreaToShowAndClearsLeaveBackground_data();
+    }
+
+    // Restoring the snapshot the picture last matched copies back only what was drawn since;
+    // restoring another copies everything. Either way the picture is the snapshot's.
+    void restoreGivesTheSnapshotBackPixelForPixel() {
+        QFETCH(qreal, dpr);
+        std::mt19937 random(11);
+        auto s = upwardFrame(dpr);
+        for (const Drawing& draw : randomDrawings(random, 10))
+            draw(*s);
+        const surface::SurfaceSnapshot first = s->snapshot();
+        const QImage firstPicture = s->image().copy();
+        for (const Drawing& draw : randomDrawings(random, 10))
+            draw(*s);
+        const surface::SurfaceSnapshot second = s->snapshot();
+        const QImage secondPicture = s->image().copy();
+        for (int round = 0; round < 6; ++round) {
+            const bool toFirst = round % 3 != 2;
+            for (const Drawing& draw : randomDrawings(random, 8))
+                draw(*s);
+            s->restore(toFirst ? first : second);
+            QCOMPARE(s->image(), toFirst ? firstPicture : secondPicture);
+            // What a clear then leaves is background everywhere.
+            if (round == 4) {
+                s->Cls();
+                QCOMPARE(countPixels(s->image(), paper), s->image().width() * s->image().height());
+            }
+        }
     }
 
     void recorderSeesEveryCall() {

@@ -168,7 +168,7 @@ void Kovril::resetPicture() {
                                                   scene::windowBackground);
     active_ = surface_.get();
     scene::forgetSteppedBeam();
-    surface_->setRefreshHandler([this] { update(); });
+    surface_->setRefreshHandler([this] { showChanges(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.
     surface_->FillStyle = surface::FillMode::Solid;
@@ -229,6 +229,17 @@ void Kovril::applyLabels(const surface::LabelTexts& labels) {
             all[i]->setText(*labels[i]);
 }
 
+void Kovril::showChanges() {
+    QRegion area(surface_->takeChangedArea());
+    // The scroll bars paint all of their area: what lies under them need not be copied, nor
+    // they be painted again, for a change of the picture.
+    for (const QWidget* bar : {thesiy, shmeio_thesi, arithmosaktinon, xronosmetato})
+        if (bar->isVisible())
+            area -= bar->geometry();
+    if (!area.isEmpty())
+        update(area);
+}
+
 void Kovril::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Only what was asked for: a label or a bar that changed costs its own area.
@@ -271,7 +282,7 @@ void Kovril::toggleFullScreen() {
 
 template <typename Handler> void Kovril::run(Handler handler) {
     (this->*handler)();
-    update();
+    showChanges();
     profileFollows();
 }
 
@@ -282,7 +293,7 @@ void Kovril::connectHandlers() {
     connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
     connect(kyklos, &surface::Shape::nudged, this, [this](double dx, double dy) {
         kyklos_Nudge(dx, dy);
-        update();
+        showChanges();
         profileFollows();
     });
     connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });

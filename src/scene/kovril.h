@@ -48,6 +48,8 @@ public:
     geometry::Source source() const;
     // Gives the labels the texts a drawing procedure left for them.
     void applyLabels(const surface::LabelTexts& labels);
+    // Shows what the drawing changed since it was last shown, and nothing more.
+    void showChanges();
 
     // Lays the window out for its present size, as start-up does, keeps the markers and the
     // scroll bars at their scene values and draws again what was drawn since the last clear.

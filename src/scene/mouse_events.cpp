@@ -49,6 +49,6 @@ void Kovril::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
                  float(at.y()));
-    update();
+    showChanges();
     profileFollows();
 }

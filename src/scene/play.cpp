@@ -62,7 +62,7 @@ void WavefrontPlayer::stop() {
     // The bar, Label6 and the picture agree again, and the log holds the time shown.
     time_ = window_.xronosmetato->Value();
     window_.xronosmetato_Change();
-    window_.update();
+    window_.showChanges();
 }
 
 void WavefrontPlayer::frame() {
@@ -80,7 +80,7 @@ void WavefrontPlayer::frame() {
         return;
     }
     window_.xronosPlay_Frame(time_);
-    window_.update();
+    window_.showChanges();
 }
 
 bool WavefrontPlayer::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,7 @@
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
+#include "surface/picture_memory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -124,6 +125,7 @@ void Kovril::relayout() {
     // The markers keep their size on the screen, as start-up gives it in twips.
     const QSizeF markerPixels = shapeArea(*kyklos).size();
     resetPicture();
+    surface::preferHugePagesForBackingStore(*this);
     scene::frameWindow(*this);
     // Before anything is done the window is still starting: the source keeps its place on
     // the window, as start-up puts it, rather than in the scene.
@@ -154,7 +156,7 @@ void Kovril::drawLog() {
     for (const scene::Action& action : log_.actions)
         replay(action);
     replaying_ = false;
-    update();
+    showChanges();
 }
 
 void Kovril::replayOn(surface::Surface& other) {

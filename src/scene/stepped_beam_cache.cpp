@@ -96,7 +96,7 @@ bool& enabled() {
     return on;
 }
 
-Drawn draw(Kovril& w, const Inputs& inputs) {
+Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {
     const surface::CallTranscript calls;
     const surface::MessageTranscript messages;
     surface::Surface& s = w.surface();
@@ -105,7 +105,7 @@ Drawn draw(Kovril& w, const Inputs& inputs) {
     Drawn d;
     d.labels = timestep::traceSteppedBeam(s, w.source(), w.arithmosaktinon->Value());
     d.inputs = inputs;
-    d.picture = s.snapshot();
+    d.picture = s.snapshot(std::move(reuse));
     d.calls = calls.calls();
     d.messages = messages.texts();
     using namespace geometry;
@@ -158,7 +158,11 @@ surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
         putBack(window, *kept());
         return kept()->labels;
     }
-    Drawn drawn = draw(window, inputs);
+    // The memory of the picture kept before serves again: a new 4K picture costs thousands of
+    // page faults.
+    QImage reuse = kept() ? std::move(kept()->picture.picture) : QImage();
+    kept().reset();
+    Drawn drawn = draw(window, inputs, std::move(reuse));
     const surface::LabelTexts labels = drawn.labels;
     if (enabled() && ownPicture)
         kept() = std::move(drawn);

@@ -1,5 +1,6 @@
 #include "surface/surface.h"
 
+#include "surface/picture_memory.h"
 #include "surface/thin_circle.h"
 
 #include <QPainter>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -42,13 +44,14 @@ Qt::PenStyle qtPenStyle(PenStyle style) {
 } // namespace
 
 Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QColor background)
-    : image_(std::make_unique<QImage>(qRound(logicalSize.width() * devicePixelRatio),
-                                      qRound(logicalSize.height() * devicePixelRatio),
-                                      QImage::Format_RGB32)),
+    : image_(std::make_unique<QImage>(
+          newPicture(QSize(qRound(logicalSize.width() * devicePixelRatio),
+                           qRound(logicalSize.height() * devicePixelRatio)),
+                     devicePixelRatio))),
       background_(background), paintSize_(logicalSize), rasterPerPaint_(devicePixelRatio),
       penScale_(1), unitsPerInch_(logicalDpi), pointScale_(logicalDpi / 72.0) {
-    image_->setDevicePixelRatio(devicePixelRatio);
     image_->fill(background_);
+    unshown_ = image_->rect();
     width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
     height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
 }
@@ -148,19 +151,38 @@ void Surface::record(DrawCall call) const {
     recorder()(call);
 }
 
-SurfaceSnapshot Surface::snapshot() const {
-    return {image_->copy(), DrawWidth, DrawStyle, FillStyle, FillColor,
-            FontSize,       CurrentX,  CurrentY,  ForeColor};
+SurfaceSnapshot Surface::snapshot(QImage reuse) {
+    copyPicture(*image_, reuse);
+    snapshotKey_ = reuse.cacheKey();
+    sinceSnapshot_ = QRect();
+    return {reuse,     drawn_,   DrawWidth, DrawStyle, FillStyle,
+            FillColor, FontSize, CurrentX,  CurrentY,  ForeColor};
 }
 
 void Surface::restore(const SurfaceSnapshot& snapshot) {
-    // Through the painter already open on the picture: its copy of a large image is
-    // faster than one plain copy of the bytes.
-    QPainter& p = painter();
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, snapshot.picture);
-    p.restore();
+    const QImage& from = snapshot.picture;
+    const bool lastMatched = snapshotKey_ != 0 && from.cacheKey() == snapshotKey_;
+    if (lastMatched) {
+        QImage& to = writablePicture();
+        const QRect area = sinceSnapshot_ & to.rect();
+        const std::size_t bytes = std::size_t(area.width()) * 4;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            std::memcpy(to.scanLine(y) + std::size_t(area.left()) * 4,
+                        from.constScanLine(y) + std::size_t(area.left()) * 4, bytes);
+        touchPixels(area);
+    } else {
+        // Through the painter already open on the picture: its copy of a large image is
+        // faster than one plain copy of the bytes.
+        QPainter& p = painter();
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(0, 0, from);
+        p.restore();
+        touchPixels(image_->rect());
+        snapshotKey_ = from.cacheKey();
+    }
+    sinceSnapshot_ = QRect();
+    drawn_ = snapshot.drawn;
     DrawWidth = snapshot.drawWidth;
     DrawStyle = snapshot.drawStyle;
     FillStyle = snapshot.fillStyle;
@@ -169,6 +191,37 @@ void Surface::restore(const SurfaceSnapshot& snapshot) {
     CurrentX = snapshot.currentX;
     CurrentY = snapshot.currentY;
     ForeColor = snapshot.foreColor;
+}
+
+QImage& Surface::writablePicture() {
+    if (!image_->isDetached())
+        endPainting();
+    return *image_;
+}
+
+void Surface::touch(QRectF paintArea) {
+    if (!image_)
+        return;
+    const double margin = penWidth() + 1;
+    const QRectF widened = paintArea.normalized().adjusted(-margin, -margin, margin, margin);
+    touchPixels(QRectF(widened.topLeft() * rasterPerPaint_, widened.size() * rasterPerPaint_)
+                    .toAlignedRect());
+}
+
+void Surface::touchPixels(QRect pixels) {
+    const QRect inside = pixels & image_->rect();
+    sinceSnapshot_ |= inside;
+    unshown_ |= inside;
+    drawn_ |= inside;
+}
+
+QRect Surface::takeChangedArea() {
+    if (!image_ || unshown_.isEmpty())
+        return {};
+    const QRectF pixels(unshown_);
+    unshown_ = QRect();
+    return QRectF(pixels.topLeft() / rasterPerPaint_, pixels.size() / rasterPerPaint_)
+        .toAlignedRect();
 }
 
 double Surface::penWidth() const {
@@ -193,8 +246,17 @@ void Surface::Cls() {
     CurrentX = 0;
     CurrentY = 0;
     if (image_) {
-        endPainting();
-        image_->fill(background_);
+        // Only what was drawn on since the last clear: the rest is background already, and
+        // a clear of a 4K picture would cost more than most drawings.
+        QImage& picture = writablePicture();
+        const QRect area = drawn_;
+        const QRgb paper = background_.rgb();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            std::fill(row + area.left(), row + area.left() + area.width(), paper);
+        }
+        touchPixels(area);
+        drawn_ = QRect();
     } else {
         pagePainter_->fillRect(QRectF(QPointF(0, 0), paintSize_), background_);
     }
@@ -202,9 +264,12 @@ void Surface::Cls() {
 
 void Surface::drawLine(double x1, double y1, double x2, double y2, QColor color) {
     record({.kind = DrawCall::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
+    const QPointF from = toPaint(x1, y1);
+    const QPointF to = toPaint(x2, y2);
+    touch(QRectF(from, to));
     QPainter& p = painter();
     preparePen(p, color);
-    p.drawLine(toPaint(x1, y1), toPaint(x2, y2));
+    p.drawLine(from, to);
     CurrentX = x2;
     CurrentY = y2;
 }
@@ -241,19 +306,21 @@ void Surface::Circle(double x, double y, double radius, QColor color) {
     const double ry = std::abs(radius / height_ * paintSize_.height());
     CurrentX = x;
     CurrentY = y;
+    const QPointF centre = toPaint(x, y);
+    touch(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry));
     // One-pixel outlines on the window cost only the pixels they touch; the painter's
     // general path costs far more for the large circles of a wavefront.
     const bool onePixelRound = image_ && !filled && DrawStyle == PenStyle::Solid &&
                                std::round(penWidth() * rasterPerPaint_) == 1 &&
                                std::abs(rx - ry) * rasterPerPaint_ < 0.01;
-    if (onePixelRound &&
-        drawThinCircle(*image_, toPaint(x, y) * rasterPerPaint_, rx * rasterPerPaint_, color.rgb()))
+    if (onePixelRound && drawThinCircle(writablePicture(), centre * rasterPerPaint_,
+                                        rx * rasterPerPaint_, color.rgb()))
         return;
     QPainter& p = painter();
     preparePen(p, color);
     if (filled)
         p.setBrush(FillColor);
-    p.drawEllipse(toPaint(x, y), rx, ry);
+    p.drawEllipse(centre, rx, ry);
 }
 
 void Surface::Arc(double x, double y, double radius, double start, double end, QColor color) {
@@ -276,6 +343,7 @@ void Surface::Arc(double x, double y, double radius, double start, double end, Q
         const double angle = start + span * k / segments;
         polyline << toPaint(x + radius * std::cos(angle), y + radius * std::sin(angle));
     }
+    touch(polyline.boundingRect());
     QPainter& p = painter();
     preparePen(p, color);
     p.drawPolyline(polyline);
@@ -293,6 +361,7 @@ void Surface::PSet(double x, double y, QColor color) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const QPointF centre = toPaint(x, y);
     const double across = penWidth();
+    touch(QRectF(centre.x() - across, centre.y() - across, 2 * across, 2 * across));
     // A dot one logical pixel across is a square; wider ones are round.
     if (DrawWidth * penScale_ <= 1) {
         p.fillRect(QRectF(centre.x() - across / 2, centre.y() - across / 2, across, across), color);
@@ -320,6 +389,9 @@ void Surface::Print(const QString& text) {
     const QRectF bounds = p.boundingRect(QRectF(topLeft, QSizeF(1, 1)),
                                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     p.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
+    // Glyphs may reach a little beyond the text's box (italics, accents, overhangs).
+    const double overhang = p.fontMetrics().height() / 2.0;
+    touch(bounds.adjusted(-overhang, -overhang, overhang, overhang));
     // The next Print starts on the following line at the left edge.
     CurrentX = left_;
     CurrentY += bounds.height() / paintSize_.height() * height_;
@@ -334,6 +406,7 @@ void Surface::FillPolygon(const QPolygonF& outline, QColor color) {
     QPolygonF painted;
     for (const QPointF& p : outline)
         painted << toPaint(p.x(), p.y());
+    touch(painted.boundingRect());
     QPainter& p = painter();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(Qt::NoPen);
@@ -361,6 +434,7 @@ void Surface::FloodFill(int pixelX, int pixelY, QColor border) {
         const auto* row = reinterpret_cast<const QRgb*>(image_->constScanLine(y));
         return !visited[std::size_t(y) * w + x] && (row[x] & RGB_MASK) != stop;
     };
+    QRect filledArea;
     std::vector<QPoint> seeds{{pixelX, pixelY}};
     while (!seeds.empty()) {
         const QPoint seed = seeds.back();
@@ -378,6 +452,7 @@ void Surface::FloodFill(int pixelX, int pixelY, QColor border) {
             row[x] = paint;
             visited[std::size_t(seed.y()) * w + x] = true;
         }
+        filledArea |= QRect(x0, seed.y(), x1 - x0 + 1, 1);
         for (int ny : {seed.y() - 1, seed.y() + 1}) {
             if (ny < 0 || ny >= h)
                 continue;
@@ -390,6 +465,7 @@ void Surface::FloodFill(int pixelX, int pixelY, QColor border) {
             }
         }
     }
+    touchPixels(filledArea);
 }
 
 } // namespace surface

@@ -35,6 +35,7 @@ struct DrawCall {
 // The retained picture and the drawing properties at one moment, to come back to.
 struct SurfaceSnapshot {
     QImage picture;
+    QRect drawn; // in raster pixels: outside it the picture is all background
     int drawWidth = 1;
     PenStyle drawStyle = PenStyle::Solid;
     FillMode fillStyle = FillMode::Transparent;
@@ -129,9 +130,14 @@ public:
     QColor background() const { return background_; }
 
     // The picture and properties as they are now, and back to them (window surfaces only,
-    // of the same size).
-    SurfaceSnapshot snapshot() const;
+    // of the same size). A snapshot reuses the memory of `reuse` when it can. Restoring the
+    // snapshot the picture last matched copies back only what was drawn since.
+    SurfaceSnapshot snapshot(QImage reuse = {});
     void restore(const SurfaceSnapshot& snapshot);
+
+    // The part of the picture, in the painter's units, changed since the last call: what the
+    // window has to show again (window surfaces only; empty for a page).
+    QRect takeChangedArea();
 
     void setRefreshHandler(std::function<void()> handler) { onRefresh_ = std::move(handler); }
     // Every surface reports each call to the recorder, if one is set (tests only).
@@ -147,6 +153,12 @@ private:
     void preparePen(QPainter& p, QColor color) const;
     double penWidth() const;
     void drawLine(double x1, double y1, double x2, double y2, QColor color);
+    // The picture for writing pixels without the painter: a shared picture is first detached,
+    // so the painter must not go on drawing into memory another holder now owns.
+    QImage& writablePicture();
+    // Notes an area drawn on, in the painter's units, widened by the pen.
+    void touch(QRectF paintArea);
+    void touchPixels(QRect pixels);
 
     std::unique_ptr<QImage> image_;
     std::unique_ptr<QPainter> imagePainter_;
@@ -158,6 +170,13 @@ private:
     qreal unitsPerInch_ = 96;  // painter units per inch
     qreal pointScale_ = 0;     // painter units per point; 0 lets the painter size fonts
     double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
+    // In raster pixels: drawn on since the picture last equalled the snapshot with key
+    // snapshotKey_ (0: none), changed since takeChangedArea last asked, and drawn on since
+    // the last Cls (outside it the picture is all background, so Cls clears only this).
+    QRect sinceSnapshot_;
+    qint64 snapshotKey_ = 0;
+    QRect unshown_;
+    QRect drawn_;
     std::function<void()> onRefresh_;
 };
 
