@@ -1,73 +1,22 @@
 #include "surface/thin_circle.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace surface {
 
 namespace {
 
-// Beyond this a walk round the circle costs more than the painter's general path.
+// Beyond this the squares of the distances lose the precision of a pixel.
 constexpr double largestRadius = 1 << 20;
 
-struct Walk {
-    double cx, cy, r;
-
-    double error(int i, int j) const {
-        // sqrt rather than hypot: the coordinates are small, and hypot costs several times
-        // as much on every pixel of a large circle.
-        const double dx = i - cx;
-        const double dy = j - cy;
-        return std::abs(std::sqrt(dx * dx + dy * dy) - r);
-    }
-
-    // The nearest to the circle of the three neighbours around the tangent, clockwise on
-    // the screen: the step of the eight nearest to the tangent's direction and the two
-    // beside it.
-    QPoint next(QPoint p) const {
-        static constexpr QPoint ring[8] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
-                                           {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-        const double tx = -(p.y() - cy);
-        const double ty = p.x() - cx;
-        const int nearest = nearestStep(tx, ty);
-        QPoint best = p + ring[nearest];
-        double bestError = error(best.x(), best.y());
-        for (int side : {7, 1}) {
-            const QPoint candidate = p + ring[(nearest + side) % 8];
-            const double e = error(candidate.x(), candidate.y());
-            if (e < bestError) {
-                best = candidate;
-                bestError = e;
-            }
-        }
-        return best;
-    }
-
-    // Which of the eight steps (counted from +x towards +y) lies nearest a direction.
-    static int nearestStep(double x, double y) {
-        constexpr double tan22_5 = 0.41421356237309503;
-        const double ax = std::abs(x);
-        const double ay = std::abs(y);
-        int octant; // in the quadrant of +x, +y: 0 along x, 1 diagonal, 2 along y
-        if (ay <= tan22_5 * ax)
-            octant = 0;
-        else if (ax <= tan22_5 * ay)
-            octant = 2;
-        else
-            octant = 1;
-        if (x >= 0)
-            return y >= 0 ? octant : (8 - octant) % 8;
-        return y >= 0 ? 4 - octant : 4 + octant;
-    }
-
-    // The pixel of a column nearest the circle among three rows.
-    int nearestRow(int column, int row) const {
-        int best = row;
-        for (int other : {row - 1, row + 1})
-            if (error(column, other) < error(column, best))
-                best = other;
-        return best;
-    }
-};
+// Where a column is farther than this from the centre, the circle there is steeper than a
+// diagonal and the rows give all its pixels; the same, turned, for rows. The extra pixel and
+// a half covers the half pixel by which a crossing is rounded and the curvature over it.
+double diagonalReach(double r) {
+    return std::min(r, r * 0.70710678118654757 + 1.5);
+}
 
 bool missesImage(const QImage& image, double cx, double cy, double r) {
     const double w = image.width();
@@ -80,38 +29,122 @@ bool missesImage(const QImage& image, double cx, double cy, double r) {
     return farthest < r - 1;
 }
 
+// The pixel nearest a crossing of the circle with a grid line, halves rounded up. A floor by
+// truncation costs a third of std::floor's; a circle that reaches the picture keeps its
+// crossings within a few million pixels of it, well inside an int.
+int nearest(double at) {
+    const double v = at + 0.5;
+    const int t = int(v);
+    return t - (t > v);
+}
+
+// Half the chord a grid line at this distance from the centre cuts from the circle.
+double crossing(double rr, double distance) {
+    return std::sqrt(std::max(0.0, rr - distance * distance));
+}
+
+// Below this a circle round a corner of four pixels can have them all nearest its crossings;
+// the one farthest from the circle goes, to keep the ring one pixel wide, and so does any
+// pixel it alone joined to the ring.
+constexpr double smallRadius = 1.5;
+
+// The pixels of a small circle, whole, before clipping: at most a few dozen.
+std::vector<QPoint> smallCircle(double cx, double cy, double rr, double firstX, double lastX,
+                                double firstY, double lastY) {
+    std::vector<QPoint> pixels;
+    auto add = [&](int x, int y) {
+        if (std::find(pixels.begin(), pixels.end(), QPoint(x, y)) == pixels.end())
+            pixels.emplace_back(x, y);
+    };
+    for (double x = firstX; x <= lastX; ++x) {
+        const double half = crossing(rr, x - cx);
+        add(int(x), nearest(cy - half));
+        add(int(x), nearest(cy + half));
+    }
+    for (double y = firstY; y <= lastY; ++y) {
+        const double half = crossing(rr, y - cy);
+        add(nearest(cx - half), int(y));
+        add(nearest(cx + half), int(y));
+    }
+    auto has = [&](QPoint p) { return std::find(pixels.begin(), pixels.end(), p) != pixels.end(); };
+    auto offCircle = [&](QPoint p) {
+        return std::abs(std::hypot(p.x() - cx, p.y() - cy) - std::sqrt(rr));
+    };
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const QPoint corner = pixels[i];
+        const QPoint block[4] = {corner, corner + QPoint(1, 0), corner + QPoint(0, 1),
+                                 corner + QPoint(1, 1)};
+        if (!std::all_of(std::begin(block), std::end(block), has))
+            continue;
+        const QPoint worst =
+            *std::max_element(std::begin(block), std::end(block),
+                              [&](QPoint a, QPoint b) { return offCircle(a) < offCircle(b); });
+        pixels.erase(std::find(pixels.begin(), pixels.end(), worst));
+        i = std::size_t(-1);
+    }
+    // A pixel the removed one joined to the ring would be left a loose end.
+    auto looseEnd = [&](QPoint p) {
+        int neighbours = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                neighbours += (dx || dy) && has(p + QPoint(dx, dy));
+        return neighbours < 2;
+    };
+    while (true) {
+        const auto end = std::find_if(pixels.begin(), pixels.end(), looseEnd);
+        if (end == pixels.end())
+            return pixels;
+        pixels.erase(end);
+    }
+}
+
 } // namespace
 
+// The pixels are those nearest the circle's crossings with the grid lines through pixel
+// centres: on each column the rows nearest its two crossings, and on each row the columns.
+// Each pixel is within half a pixel of a point of the circle along its grid line, so within
+// half a pixel of the circle, and such a set of a smooth curve is 8-connected. Every pixel
+// depends only on its own column or row, so a circle drawn in part of the picture sets the
+// same pixels there as the whole circle does, and only the visible columns and rows cost
+// anything: one square root for each pair of pixels.
 bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour) {
     if (!(radius >= 1 && radius <= largestRadius) || !std::isfinite(centre.x()) ||
         !std::isfinite(centre.y()))
         return false;
-    if (missesImage(image, centre.x(), centre.y(), radius))
+    const double cx = centre.x();
+    const double cy = centre.y();
+    if (missesImage(image, cx, cy, radius))
         return true;
-    const Walk walk{centre.x(), centre.y(), radius};
+    const double rr = radius * radius;
+    const double reach = diagonalReach(radius);
+    const double firstX = std::ceil(cx - reach), lastX = std::floor(cx + reach);
+    const double firstY = std::ceil(cy - reach), lastY = std::floor(cy + reach);
     const int width = image.width();
     const int height = image.height();
+    if (radius < smallRadius) {
+        for (const QPoint p : smallCircle(cx, cy, rr, firstX, lastX, firstY, lastY))
+            if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height)
+                image.setPixel(p, colour | 0xff000000u);
+        return true;
+    }
     const QRgb opaque = colour | 0xff000000u;
-    // One look-up of the pixels for the whole circle: a scan line per pixel costs more than
-    // the pixel.
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    auto plot = [&](QPoint p) {
-        if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height)
-            reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = opaque;
+    auto plot = [&](int x, int y) {
+        if (unsigned(x) < unsigned(width) && unsigned(y) < unsigned(height))
+            reinterpret_cast<QRgb*>(bits + y * stride)[x] = opaque;
     };
-
-    // From the pixel nearest the top of the circle in the centre's column, round to it again.
-    const int column = int(std::floor(centre.x() + 0.5));
-    const QPoint start(column, walk.nearestRow(column, int(std::floor(centre.y() - radius + 0.5))));
-    plot(start);
-    const long steps = long(std::ceil(8 * (radius + 2)));
-    QPoint p = start;
-    for (long k = 0; k < steps; ++k) {
-        p = walk.next(p);
-        if (p == start)
-            break;
-        plot(p);
+    const int columnsEnd = int(std::min(lastX, double(width - 1)));
+    for (int x = int(std::max(firstX, 0.0)); x <= columnsEnd; ++x) {
+        const double half = crossing(rr, x - cx);
+        plot(x, nearest(cy - half));
+        plot(x, nearest(cy + half));
+    }
+    const int rowsEnd = int(std::min(lastY, double(height - 1)));
+    for (int y = int(std::max(firstY, 0.0)); y <= rowsEnd; ++y) {
+        const double half = crossing(rr, y - cy);
+        plot(nearest(cx - half), y);
+        plot(nearest(cx + half), y);
     }
     return true;
 }

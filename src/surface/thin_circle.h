@@ -12,7 +12,7 @@ namespace surface {
 // (i, j) at the point (i, j) as a painter's aliased pen places it; what falls outside the
 // image is clipped.
 // Returns false, drawing nothing, for a radius it does not handle (below one pixel or too
-// large to walk), which the caller strokes another way.
+// large for a pixel's precision), which the caller strokes another way.
 bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour);
 
 } // namespace surface
