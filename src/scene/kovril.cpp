@@ -242,10 +242,14 @@ void Kovril::showChanges() {
 
 void Kovril::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // Only what was asked for: a label or a bar that changed costs its own area.
-    painter.setClipRegion(event->region());
     const QImage& picture = surface_->image();
-    painter.drawImage(0, 0, picture);
+    // Only what was asked for, a rectangle at a time: a clip to one rectangle keeps the plain
+    // copy of the picture, where a clip to the whole region would go through the general path.
+    for (const QRect& r : event->region()) {
+        painter.setClipRect(r);
+        painter.drawImage(0, 0, picture);
+    }
+    painter.setClipping(false);
     // Between a resize and the relayout that follows it the picture may be smaller.
     const QRegion uncovered =
         event->region() - QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());

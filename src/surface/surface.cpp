@@ -51,7 +51,10 @@ Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QC
       background_(background), paintSize_(logicalSize), rasterPerPaint_(devicePixelRatio),
       penScale_(1), unitsPerInch_(logicalDpi), pointScale_(logicalDpi / 72.0) {
     image_->fill(background_);
-    unshown_ = image_->rect();
+    tiles_ = ChangedTiles(image_->size());
+    tiles_.markAll();
+    shownMoment_ = 0;
+    clearedMoment_ = tiles_.takeMoment();
     width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
     height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;
 }
@@ -154,9 +157,9 @@ void Surface::record(DrawCall call) const {
 SurfaceSnapshot Surface::snapshot(QImage reuse) {
     copyPicture(*image_, reuse);
     snapshotKey_ = reuse.cacheKey();
-    sinceSnapshot_ = QRect();
-    return {reuse,     drawn_,   DrawWidth, DrawStyle, FillStyle,
-            FillColor, FontSize, CurrentX,  CurrentY,  ForeColor};
+    snapshotMoment_ = tiles_.takeMoment();
+    return {reuse,    DrawWidth, DrawStyle, FillStyle, FillColor,
+            FontSize, CurrentX,  CurrentY,  ForeColor};
 }
 
 void Surface::restore(const SurfaceSnapshot& snapshot) {
@@ -164,12 +167,13 @@ void Surface::restore(const SurfaceSnapshot& snapshot) {
     const bool lastMatched = snapshotKey_ != 0 && from.cacheKey() == snapshotKey_;
     if (lastMatched) {
         QImage& to = writablePicture();
-        const QRect area = sinceSnapshot_ & to.rect();
-        const std::size_t bytes = std::size_t(area.width()) * 4;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            std::memcpy(to.scanLine(y) + std::size_t(area.left()) * 4,
-                        from.constScanLine(y) + std::size_t(area.left()) * 4, bytes);
-        touchPixels(area);
+        for (const QRect& area : tiles_.since(snapshotMoment_)) {
+            const std::size_t bytes = std::size_t(area.width()) * 4;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::memcpy(to.scanLine(y) + std::size_t(area.left()) * 4,
+                            from.constScanLine(y) + std::size_t(area.left()) * 4, bytes);
+            touchPixels(area);
+        }
     } else {
         // Through the painter already open on the picture: its copy of a large image is
         // faster than one plain copy of the bytes.
@@ -181,8 +185,7 @@ void Surface::restore(const SurfaceSnapshot& snapshot) {
         touchPixels(image_->rect());
         snapshotKey_ = from.cacheKey();
     }
-    sinceSnapshot_ = QRect();
-    drawn_ = snapshot.drawn;
+    snapshotMoment_ = tiles_.takeMoment();
     DrawWidth = snapshot.drawWidth;
     DrawStyle = snapshot.drawStyle;
     FillStyle = snapshot.fillStyle;
@@ -208,20 +211,26 @@ void Surface::touch(QRectF paintArea) {
                     .toAlignedRect());
 }
 
-void Surface::touchPixels(QRect pixels) {
-    const QRect inside = pixels & image_->rect();
-    sinceSnapshot_ |= inside;
-    unshown_ |= inside;
-    drawn_ |= inside;
+void Surface::touchSegment(QPointF from, QPointF to) {
+    if (image_)
+        tiles_.markSegment(from * rasterPerPaint_, to * rasterPerPaint_,
+                           (penWidth() + 1) * rasterPerPaint_);
 }
 
-QRect Surface::takeChangedArea() {
-    if (!image_ || unshown_.isEmpty())
+void Surface::touchPixels(QRect pixels) {
+    tiles_.mark(pixels);
+}
+
+QRegion Surface::takeChangedArea() {
+    if (!image_)
         return {};
-    const QRectF pixels(unshown_);
-    unshown_ = QRect();
-    return QRectF(pixels.topLeft() / rasterPerPaint_, pixels.size() / rasterPerPaint_)
-        .toAlignedRect();
+    const std::vector<QRect> pixels = tiles_.since(shownMoment_);
+    shownMoment_ = tiles_.takeMoment();
+    QRegion area;
+    for (const QRectF raster : pixels)
+        area += QRectF(raster.topLeft() / rasterPerPaint_, raster.size() / rasterPerPaint_)
+                    .toAlignedRect();
+    return area;
 }
 
 double Surface::penWidth() const {
@@ -249,14 +258,15 @@ void Surface::Cls() {
         // Only what was drawn on since the last clear: the rest is background already, and
         // a clear of a 4K picture would cost more than most drawings.
         QImage& picture = writablePicture();
-        const QRect area = drawn_;
         const QRgb paper = background_.rgb();
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            std::fill(row + area.left(), row + area.left() + area.width(), paper);
+        for (const QRect& area : tiles_.since(clearedMoment_)) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+                std::fill(row + area.left(), row + area.left() + area.width(), paper);
+            }
+            touchPixels(area);
         }
-        touchPixels(area);
-        drawn_ = QRect();
+        clearedMoment_ = tiles_.takeMoment();
     } else {
         pagePainter_->fillRect(QRectF(QPointF(0, 0), paintSize_), background_);
     }
@@ -266,7 +276,7 @@ void Surface::drawLine(double x1, double y1, double x2, double y2, QColor color)
     record({.kind = DrawCall::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .color = color});
     const QPointF from = toPaint(x1, y1);
     const QPointF to = toPaint(x2, y2);
-    touch(QRectF(from, to));
+    touchSegment(from, to);
     QPainter& p = painter();
     preparePen(p, color);
     p.drawLine(from, to);
@@ -307,15 +317,15 @@ void Surface::Circle(double x, double y, double radius, QColor color) {
     CurrentX = x;
     CurrentY = y;
     const QPointF centre = toPaint(x, y);
-    touch(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry));
     // One-pixel outlines on the window cost only the pixels they touch; the painter's
     // general path costs far more for the large circles of a wavefront.
     const bool onePixelRound = image_ && !filled && DrawStyle == PenStyle::Solid &&
                                std::round(penWidth() * rasterPerPaint_) == 1 &&
                                std::abs(rx - ry) * rasterPerPaint_ < 0.01;
     if (onePixelRound && drawThinCircle(writablePicture(), centre * rasterPerPaint_,
-                                        rx * rasterPerPaint_, color.rgb()))
+                                        rx * rasterPerPaint_, color.rgb(), &tiles_))
         return;
+    touch(QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry));
     QPainter& p = painter();
     preparePen(p, color);
     if (filled)

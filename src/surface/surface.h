@@ -1,9 +1,12 @@
 #pragma once
 
+#include "surface/changed_tiles.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRegion>
 #include <QString>
 
 #include <functional>
@@ -35,7 +38,6 @@ struct DrawCall {
 // The retained picture and the drawing properties at one moment, to come back to.
 struct SurfaceSnapshot {
     QImage picture;
-    QRect drawn; // in raster pixels: outside it the picture is all background
     int drawWidth = 1;
     PenStyle drawStyle = PenStyle::Solid;
     FillMode fillStyle = FillMode::Transparent;
@@ -137,7 +139,7 @@ public:
 
     // The part of the picture, in the painter's units, changed since the last call: what the
     // window has to show again (window surfaces only; empty for a page).
-    QRect takeChangedArea();
+    QRegion takeChangedArea();
 
     void setRefreshHandler(std::function<void()> handler) { onRefresh_ = std::move(handler); }
     // Every surface reports each call to the recorder, if one is set (tests only).
@@ -156,8 +158,9 @@ private:
     // The picture for writing pixels without the painter: a shared picture is first detached,
     // so the painter must not go on drawing into memory another holder now owns.
     QImage& writablePicture();
-    // Notes an area drawn on, in the painter's units, widened by the pen.
+    // Notes an area or a segment drawn on, in the painter's units, widened by the pen.
     void touch(QRectF paintArea);
+    void touchSegment(QPointF from, QPointF to);
     void touchPixels(QRect pixels);
 
     std::unique_ptr<QImage> image_;
@@ -170,13 +173,15 @@ private:
     qreal unitsPerInch_ = 96;  // painter units per inch
     qreal pointScale_ = 0;     // painter units per point; 0 lets the painter size fonts
     double left_ = 0, top_ = 0, width_ = 1, height_ = 1;
-    // In raster pixels: drawn on since the picture last equalled the snapshot with key
-    // snapshotKey_ (0: none), changed since takeChangedArea last asked, and drawn on since
-    // the last Cls (outside it the picture is all background, so Cls clears only this).
-    QRect sinceSnapshot_;
+    // Where the picture was drawn on, and the moments it is compared with: when it last
+    // equalled the snapshot with key snapshotKey_ (0: none), when takeChangedArea last asked,
+    // and the last Cls (what was drawn on since is all that is not background). Each moment
+    // is written by the call it is named after, and by restore for the snapshot's.
+    ChangedTiles tiles_;
     qint64 snapshotKey_ = 0;
-    QRect unshown_;
-    QRect drawn_;
+    std::uint64_t snapshotMoment_ = 0;
+    std::uint64_t shownMoment_ = 0;
+    std::uint64_t clearedMoment_ = 0;
     std::function<void()> onRefresh_;
 };
 

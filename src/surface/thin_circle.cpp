@@ -1,5 +1,7 @@
 #include "surface/thin_circle.h"
 
+#include "surface/changed_tiles.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -107,7 +109,8 @@ std::vector<QPoint> smallCircle(double cx, double cy, double rr, double firstX, 
 // depends only on its own column or row, so a circle drawn in part of the picture sets the
 // same pixels there as the whole circle does, and only the visible columns and rows cost
 // anything: one square root for each pair of pixels.
-bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour) {
+bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour,
+                    ChangedTiles* drawnOn) {
     if (!(radius >= 1 && radius <= largestRadius) || !std::isfinite(centre.x()) ||
         !std::isfinite(centre.y()))
         return false;
@@ -123,16 +126,22 @@ bool drawThinCircle(QImage& image, QPointF centre, double radius, QRgb colour) {
     const int height = image.height();
     if (radius < smallRadius) {
         for (const QPoint p : smallCircle(cx, cy, rr, firstX, lastX, firstY, lastY))
-            if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height)
+            if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height) {
                 image.setPixel(p, colour | 0xff000000u);
+                if (drawnOn)
+                    drawnOn->markPixel(p.x(), p.y());
+            }
         return true;
     }
     const QRgb opaque = colour | 0xff000000u;
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     auto plot = [&](int x, int y) {
-        if (unsigned(x) < unsigned(width) && unsigned(y) < unsigned(height))
+        if (unsigned(x) < unsigned(width) && unsigned(y) < unsigned(height)) {
             reinterpret_cast<QRgb*>(bits + y * stride)[x] = opaque;
+            if (drawnOn)
+                drawnOn->markPixel(x, y);
+        }
     };
     const int columnsEnd = int(std::min(lastX, double(width - 1)));
     for (int x = int(std::max(firstX, 0.0)); x <= columnsEnd; ++x) {
