@@ -5,9 +5,11 @@
 #include "scene/menu.h"
 #include "scene/play.h"
 #include "scene/stepped_beam_cache.h"
+#include "surface/picture_memory.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -242,6 +244,7 @@ void Kovril::showChanges() {
 
 void Kovril::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    surface::preferHugePagesFor(painter.paintEngine()->paintDevice());
     const QImage& picture = surface_->image();
     // Only what was asked for, a rectangle at a time: a clip to one rectangle keeps the plain
     // copy of the picture, where a clip to the whole region would go through the general path.

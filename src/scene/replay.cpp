@@ -7,7 +7,6 @@
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
-#include "surface/picture_memory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -125,7 +124,6 @@ void Kovril::relayout() {
     // The markers keep their size on the screen, as start-up gives it in twips.
     const QSizeF markerPixels = shapeArea(*kyklos).size();
     resetPicture();
-    surface::preferHugePagesForBackingStore(*this);
     scene::frameWindow(*this);
     // Before anything is done the window is still starting: the source keeps its place on
     // the window, as start-up puts it, rather than in the scene.

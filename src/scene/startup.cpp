@@ -6,7 +6,6 @@
 #include "scene/kovril.h"
 #include "scene/language.h"
 #include "surface/format.h"
-#include "surface/picture_memory.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -24,7 +23,6 @@ void startUp(const StartOptions& options) {
         w.showFullScreen();
     else
         w.showMaximized();
-    surface::preferHugePagesForBackingStore(w);
 
     geometry::setUpLens();
     const float pi = geometry::pi;

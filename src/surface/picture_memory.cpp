@@ -1,8 +1,5 @@
 #include "surface/picture_memory.h"
 
-#include <QBackingStore>
-#include <QWidget>
-
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -17,8 +14,8 @@ namespace {
 
 constexpr std::size_t hugePage = std::size_t(2) << 20;
 
-// Below a few huge pages the ordinary allocation costs little.
-constexpr std::size_t worthHugePages = 4 * hugePage;
+// A picture smaller than one huge page costs little either way.
+constexpr std::size_t worthHugePages = hugePage;
 
 // Advice only: a kernel without huge pages, or memory that cannot have them, changes nothing.
 void adviseHugePages(const void* start, std::size_t bytes) {
@@ -68,16 +65,15 @@ void copyPicture(const QImage& from, QImage& into) {
     into.setDevicePixelRatio(from.devicePixelRatio());
 }
 
-void preferHugePagesForBackingStore(QWidget& window) {
-    QBackingStore* store = window.backingStore();
-    if (!store)
+void preferHugePagesFor(const QPaintDevice* device) {
+    // Raster devices paint into an image; others have nothing to advise. The same memory
+    // needs the advice once.
+    static const void* advised = nullptr;
+    const auto* image = dynamic_cast<const QImage*>(device);
+    if (!image || image->constBits() == advised)
         return;
-    // Sized now, as the first paint would size it, so that its memory exists untouched.
-    if (store->size() != window.size())
-        store->resize(window.size());
-    // Raster backing stores paint into an image; others have nothing to advise.
-    if (const auto* image = dynamic_cast<const QImage*>(store->paintDevice()))
-        adviseHugePages(image->constBits(), std::size_t(image->sizeInBytes()));
+    advised = image->constBits();
+    adviseHugePages(image->constBits(), std::size_t(image->sizeInBytes()));
 }
 
 } // namespace surface

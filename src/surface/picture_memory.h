@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QSize>
 
-class QWidget;
+class QPaintDevice;
 
 namespace surface {
 
@@ -19,7 +19,8 @@ QImage newPicture(QSize pixels, qreal devicePixelRatio);
 // the same size and format.
 void copyPicture(const QImage& from, QImage& into);
 
-// Asks for huge pages under the window's backing store, before its first paint touches it.
-void preferHugePagesForBackingStore(QWidget& window);
+// Asks for huge pages under the memory a painter is about to paint into: a window's backing
+// store, new after a resize, is first touched by the paint that fills it.
+void preferHugePagesFor(const QPaintDevice* device);
 
 } // namespace surface
