@@ -1,8 +1,10 @@
+#include "surface/changed_tiles.h"
 #include "surface/surface.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numbers>
 #include <random>
@@ -335,6 +337,73 @@ private slots:
             s->Cls();
             QCOMPARE(changedOutside(before, s->image(), s->takeChangedArea()), 0);
             QCOMPARE(countPixels(s->image(), paper), s->image().width() * s->image().height());
+        }
+    }
+
+    // A segment marks the tiles within reach of it, however far beyond the picture its ends
+    // lie, and nothing else; one that cannot be placed marks everything.
+    void segmentsMarkTheirTiles_data() {
+        QTest::addColumn<QPointF>("from");
+        QTest::addColumn<QPointF>("to");
+        QTest::addColumn<QString>("marked"); // one letter per tile, a row of tiles per line
+        QTest::newRow("inside one tile") << QPointF(10, 10) << QPointF(20, 30) << "x...|....|....";
+        QTest::newRow("far beyond both sides")
+            << QPointF(-1e7, 100) << QPointF(1e7, 100) << "....|xxxx|....";
+        QTest::newRow("steep, through the middle")
+            << QPointF(150, -1e9) << QPointF(150, 1e9) << "..x.|..x.|..x.";
+        QTest::newRow("outside") << QPointF(-500, -10) << QPointF(900, -300) << "....|....|....";
+        QTest::newRow("not a number")
+            << QPointF(std::nan(""), 0) << QPointF(10, 10) << "xxxx|xxxx|xxxx";
+    }
+    void segmentsMarkTheirTiles() {
+        QFETCH(QPointF, from);
+        QFETCH(QPointF, to);
+        QFETCH(QString, marked);
+        surface::ChangedTiles tiles(QSize(256, 192)); // 4 x 3 tiles
+        const std::uint64_t moment = tiles.takeMoment();
+        tiles.markSegment(from, to, 2);
+        QString seen = QStringLiteral("....|....|....");
+        for (const QRect& run : tiles.since(moment))
+            for (int x = run.left(); x <= run.right(); x += 64)
+                seen[run.top() / 64 * 5 + x / 64] = QLatin1Char('x');
+        QCOMPARE(seen, marked);
+    }
+
+    // Any segment: every pixel within reach of it lies in a marked tile, and every marked tile
+    // comes within the reach and a little more of it.
+    void segmentsMarkTilesWithinReach() {
+        std::mt19937 random(5);
+        std::uniform_real_distribution<double> coordinate(-400, 700);
+        const QSize size(300, 200);
+        for (int k = 0; k < 300; ++k) {
+            const QPointF a(coordinate(random), coordinate(random));
+            const QPointF b(coordinate(random), coordinate(random));
+            const double reach = k % 7;
+            surface::ChangedTiles tiles(size);
+            const std::uint64_t moment = tiles.takeMoment();
+            tiles.markSegment(a, b, reach);
+            QRegion marked;
+            for (const QRect& run : tiles.since(moment))
+                marked += run;
+            auto distance = [&](QPointF p) {
+                const QPointF d = b - a;
+                const double t = std::clamp(QPointF::dotProduct(p - a, d) /
+                                                std::max(1e-12, QPointF::dotProduct(d, d)),
+                                            0.0, 1.0);
+                const QPointF n = a + d * t - p;
+                return std::hypot(n.x(), n.y());
+            };
+            for (int y = 0; y < size.height(); y += 3)
+                for (int x = 0; x < size.width(); x += 3)
+                    QVERIFY(distance(QPointF(x, y)) > reach || marked.contains(QPoint(x, y)));
+            for (const QRect& run : tiles.since(moment))
+                for (int left = run.left(); left <= run.right(); left += 64) {
+                    double nearest = 1e9;
+                    for (int y = run.top(); y <= run.bottom(); y += 2)
+                        for (int x = left; x < left + 64 && x <= run.right(); x += 2)
+                            nearest = std::min(nearest, distance(QPointF(x, y)));
+                    QVERIFY(nearest <= reach + 26);
+                }
         }
     }
 

@@ -27,6 +27,8 @@ void ChangedTiles::mark(QRect pixels) {
 }
 
 void ChangedTiles::markSegment(QPointF from, QPointF to, double reach) {
+    if (stamps_.empty())
+        return;
     // Only the part within reach of the picture matters; a ray may run far beyond it.
     const double margin = reach + tileSize;
     double enter = 0, leave = 1;
@@ -58,9 +60,22 @@ void ChangedTiles::markSegment(QPointF from, QPointF to, double reach) {
     const int pieces =
         std::max(1, int(std::ceil(std::hypot(last.x() - first.x(), last.y() - first.y()) / step)));
     const double across = reach + step / 2;
+    const double lastColumn = double(columns_) - 1;
+    const double lastRow = double(rows_) - 1;
+    auto tile = [](double at, double last) {
+        return std::size_t(std::clamp(std::floor(at / tileSize), 0.0, last));
+    };
     for (int k = 0; k <= pieces; ++k) {
         const QPointF at = first + (last - first) * (double(k) / pieces);
-        mark(QRectF(at.x() - across, at.y() - across, 2 * across, 2 * across).toAlignedRect());
+        if (at.x() + across < 0 || at.y() + across < 0 || at.x() - across >= size_.width() ||
+            at.y() - across >= size_.height())
+            continue;
+        const std::size_t left = tile(at.x() - across, lastColumn);
+        const std::size_t right = tile(at.x() + across, lastColumn);
+        for (std::size_t row = tile(at.y() - across, lastRow);
+             row <= tile(at.y() + across, lastRow); ++row)
+            std::fill(stamps_.begin() + std::ptrdiff_t(row * columns_ + left),
+                      stamps_.begin() + std::ptrdiff_t(row * columns_ + right + 1), now_);
     }
 }
 
