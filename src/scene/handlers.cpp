@@ -45,6 +45,10 @@ geometry::Point centreOf(const surface::Shape& marker) {
 void Kovril::Form_Load() {
     Label5->setText(QCoreApplication::translate("Window", "αριθμός σημείων =") +
                     surface::Format(arithmosaktinon->Value(), "0"));
+    showTime();
+}
+
+void Kovril::showTime() {
     Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
                     surface::Format(xronosmetato->Value(), "0"));
 }
@@ -186,8 +190,7 @@ void Kovril::Command5_Click() {
 void Kovril::xronosmetato_Change() {
     record(scene::Action::Kind::Time);
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
-    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
-                    surface::Format(xronosmetato->Value(), "0"));
+    showTime();
     timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(),
                                    xronosmetato->Value());
     applyLabels(labels);
@@ -196,15 +199,13 @@ void Kovril::xronosmetato_Change() {
 void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
-    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
-                    surface::Format(xronosmetato->Value(), "0"));
+    showTime();
     timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(), time);
     applyLabels(labels);
 }
 
 void Kovril::Command6_Click() {
-    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
-                    surface::Format(xronosmetato->Value(), "0"));
+    showTime();
     print::printPicture(surface(),
                         print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
                                           xronosmetato->Value()});

@@ -133,6 +133,8 @@ public:
     // the bar's whole number: not logged, and what the beam has to say was said when the bar
     // last changed.
     void xronosPlay_Frame(double time);
+    // Label6 shows the time bar's value.
+    void showTime();
     void Command6_Click();
     void clearPicture();
     // Start-up's first picture, as the first thing the log holds.
