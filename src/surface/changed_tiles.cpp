@@ -62,8 +62,8 @@ void ChangedTiles::markSegment(QPointF from, QPointF to, double reach) {
     const double across = reach + step / 2;
     const double lastColumn = double(columns_) - 1;
     const double lastRow = double(rows_) - 1;
-    auto tile = [](double at, double last) {
-        return std::size_t(std::clamp(std::floor(at / tileSize), 0.0, last));
+    auto tile = [](double at, double highest) {
+        return std::size_t(std::clamp(std::floor(at / tileSize), 0.0, highest));
     };
     for (int k = 0; k <= pieces; ++k) {
         const QPointF at = first + (last - first) * (double(k) / pieces);
