@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +145,24 @@ private slots:
             matched += darkNear(drawn, p, 2);
         }
         QVERIFY2(matched >= 285, qPrintable(QString::number(matched)));
+    }
+
+    // Vector pictures draw the scene again: after a move of the time bar too, from the menu.
+    void vectorPicturesAfterATimeChange_data() {
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("svg") << "svg";
+        QTest::newRow("pdf") << "pdf";
+    }
+    void vectorPicturesAfterATimeChange() {
+        QFETCH(QString, suffix);
+        Kovril& w = scene::form();
+        harness::setScroll(*w.xronosmetato, 45);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.") + suffix);
+        scene::setFileChooser([&](scene::FileChoice) { return path; });
+        w.actionSavePicture->trigger();
+        QVERIFY(harness::messages().isEmpty());
+        QVERIFY(QFileInfo(path).size() > 1000);
     }
 
     void aPictureWithAnUnknownSuffixIsRefused() {

@@ -96,16 +96,20 @@ bool& enabled() {
     return on;
 }
 
+// The scene cleared and redrawn, and the beam traced on it.
+surface::LabelTexts drawAfresh(Kovril& w) {
+    w.surface().Cls();
+    redrawScene(w);
+    return timestep::traceSteppedBeam(w.surface(), w.source(), w.arithmosaktinon->Value());
+}
+
 Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {
     const surface::CallTranscript calls;
     const surface::MessageTranscript messages;
-    surface::Surface& s = w.surface();
-    s.Cls();
-    redrawScene(w);
     Drawn d;
-    d.labels = timestep::traceSteppedBeam(s, w.source(), w.arithmosaktinon->Value());
+    d.labels = drawAfresh(w);
     d.inputs = inputs;
-    d.picture = s.snapshot(std::move(reuse));
+    d.picture = w.surface().snapshot(std::move(reuse));
     d.calls = calls.calls();
     d.messages = messages.texts();
     using namespace geometry;
@@ -151,10 +155,11 @@ void putBack(Kovril& w, const Drawn& d) {
 } // namespace
 
 surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
+    // Only the window's own picture is kept; a page, an SVG or a PDF is drawn whole.
+    if (!window.surface().hasImage())
+        return drawAfresh(window);
     const Inputs inputs = inputsOf(window);
-    // Only the window's own picture is kept; a picture drawn again elsewhere is drawn whole.
-    const bool ownPicture = window.surface().hasImage();
-    if (enabled() && ownPicture && kept() && kept()->inputs == inputs) {
+    if (enabled() && kept() && kept()->inputs == inputs) {
         putBack(window, *kept());
         return kept()->labels;
     }
@@ -164,7 +169,7 @@ surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
     kept().reset();
     Drawn drawn = draw(window, inputs, std::move(reuse));
     const surface::LabelTexts labels = drawn.labels;
-    if (enabled() && ownPicture)
+    if (enabled())
         kept() = std::move(drawn);
     else
         kept().reset();
