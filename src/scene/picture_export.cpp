@@ -81,11 +81,19 @@ void drawMarkers(QPainter& p, Kovril& w) {
     }
 }
 
-// The picture part drawn again on a painter's device, in logical pixels.
+// The picture part drawn again on a painter's device, in logical pixels, and cut at the
+// picture's edges as the window cuts it: lines that run on beyond it stay out of the strip
+// and off the page.
 void drawVectorPicture(QPainter& p, Kovril& w, QColor background) {
-    p.fillRect(QRectF(QPointF(0, 0), QSizeF(w.size())), background);
-    surface::Surface page(p, QSizeF(w.size()), 96, background);
-    w.replayOn(page);
+    const QRectF picture(QPointF(0, 0), QSizeF(w.size()));
+    p.fillRect(picture, background);
+    p.save();
+    p.setClipRect(picture);
+    {
+        surface::Surface page(p, QSizeF(w.size()), 96, background);
+        w.replayOn(page);
+    }
+    p.restore();
 }
 
 std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
