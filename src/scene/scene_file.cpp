@@ -1,9 +1,13 @@
 #include "scene/scene_file.h"
 
+#include "scene/plain_text.h"
+#include "scene/strict_json.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <optional>
@@ -163,17 +167,18 @@ void readDrawing(Reader& r, const QJsonObject& drawing, StartState& start) {
                                       "fontSize"};
     for (const QString& key : drawing.keys())
         if (!known.contains(key))
-            r.fail(QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(key));
+            r.fail(
+                QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(shownName(key)));
     r.named(drawing, QStringLiteral("fillStyle"), fillModes, start.fillStyle);
     r.named(drawing, QStringLiteral("drawStyle"), penStyles, start.drawStyle);
     const QJsonValue colour = drawing.value(QLatin1String("fillColor"));
     if (!colour.isUndefined()) {
-        const QColor parsed = QColor::fromString(colour.toString());
-        if (!colour.isString() || !parsed.isValid() || colour.toString().size() != 7)
+        static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+        if (!colour.isString() || !rgb.match(colour.toString()).hasMatch())
             r.fail(QCoreApplication::translate("SceneFile",
                                                "το πεδίο «fillColor» δεν είναι χρώμα #rrggbb"));
         else
-            start.fillColor = parsed;
+            start.fillColor = QColor::fromString(colour.toString());
     }
     std::int16_t width = std::int16_t(start.drawWidth);
     r.integer(drawing, QStringLiteral("drawWidth"), 1, 100, width);
@@ -190,7 +195,8 @@ void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
     for (const QString& key : labels.keys()) {
         const int number = key.startsWith(QLatin1String("Label")) ? key.mid(5).toInt() : 0;
         if (number < 1 || number > 7 || key.size() != 6) {
-            r.fail(QCoreApplication::translate("SceneFile", "άγνωστη ετικέτα «%1»").arg(key));
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστη ετικέτα «%1»")
+                       .arg(shownName(key)));
             return;
         }
         if (!labels.value(key).isString()) {
@@ -219,11 +225,12 @@ void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& action
                 known = true;
             }
         if (!known) {
-            r.fail(QCoreApplication::translate("SceneFile", "άγνωστη ενέργεια «%1»")
-                       .arg(entry.isString() || entry.isObject()
-                                ? name
-                                : QString::fromUtf8(QJsonDocument(QJsonArray{entry})
-                                                        .toJson(QJsonDocument::Compact))));
+            r.fail(
+                QCoreApplication::translate("SceneFile", "άγνωστη ενέργεια «%1»")
+                    .arg(shownName(entry.isString() || entry.isObject()
+                                       ? name
+                                       : QString::fromUtf8(QJsonDocument(QJsonArray{entry})
+                                                               .toJson(QJsonDocument::Compact)))));
             return;
         }
         if (action.kind == Action::Kind::Drop) {
@@ -237,6 +244,12 @@ void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& action
         }
         actions.push_back(action);
     }
+}
+
+QString notAScene(const QString& detail) {
+    return QCoreApplication::translate("SceneFile",
+                                       "δεν είναι σκηνή του Kovril ή έχει χαλάσει (JSON: %1)")
+        .arg(detail);
 }
 
 } // namespace
@@ -281,19 +294,22 @@ QByteArray writeScene(const SceneDocument& d) {
         {"sineRatio", double(start.sineRatio)},
         {"actions", actions},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Compact: the indented form of a long scene is twice the size the reader takes.
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
                                                const SceneDocument& defaults) {
     if (bytes.size() > sceneFileLimit)
         return QCoreApplication::translate("SceneFile", "είναι μεγαλύτερο από 1 MiB");
+    if (const std::optional<QString> problem = strictJsonProblem(bytes))
+        return notAScene(*problem);
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return QCoreApplication::translate("SceneFile", "δεν είναι JSON (%1 στο byte %2)")
-            .arg(error.errorString())
-            .arg(error.offset);
+        return notAScene(QCoreApplication::translate("SceneFile", "%1 στο byte %2")
+                             .arg(error.errorString())
+                             .arg(error.offset));
     if (!json.isObject())
         return QCoreApplication::translate("SceneFile", "δεν είναι αντικείμενο JSON");
     const QJsonObject root = json.object();
@@ -310,7 +326,8 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
                                            "το πεδίο «version» δεν είναι αριθμός έκδοσης");
     if (version.toDouble() > sceneFileVersion)
         return QCoreApplication::translate("SceneFile", "γράφτηκε από νεότερο Kovril (έκδοση %1)")
-            .arg(version.toDouble());
+            .arg(version.toDouble() < 1e15 ? QString::number(qint64(version.toDouble()))
+                                           : QString::number(version.toDouble(), 'g', 6));
 
     static const QStringList known = {"format", "version",      "source",          "blue",
                                       "thesiy", "shmeio_thesi", "arithmosaktinon", "xronosmetato",
@@ -318,7 +335,8 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
                                       "actions"};
     for (const QString& key : root.keys())
         if (!known.contains(key))
-            return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(key);
+            return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
+                .arg(shownName(key));
 
     SceneDocument d = defaults;
     d.log.actions.clear();
@@ -346,6 +364,11 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
         readActions(r, root.value(QLatin1String("actions")), d.log.actions);
     if (r.problem)
         return *r.problem;
+    if (replayCost(d.log, d.arithmosaktinon) > replayBudget)
+        return QCoreApplication::translate(
+                   "SceneFile", "έχει πάρα πολλές ενέργειες για να σχεδιαστεί γρήγορα (%1)· "
+                                "μια εικόνα χωράει περίπου 50 «Συνέχιση δέσμης» με 100 ακτίνες")
+            .arg(d.log.actions.size());
     return d;
 }
 

@@ -20,6 +20,12 @@ std::function<QString(FileChoice)>& chooser() {
 
 std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
                                                    const SceneDocument& defaults) {
+    // A pipe or a device would keep the program waiting for bytes that may never come.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QCoreApplication::translate("SceneFiles", "δεν υπάρχει");
+    if (!info.isFile())
+        return QCoreApplication::translate("SceneFiles", "δεν είναι κανονικό αρχείο");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("SceneFiles", "δεν διαβάζεται (%1)")
@@ -30,6 +36,12 @@ std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
 }
 
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
+    // A save renames a new file over the old: over a device, a pipe or a folder (or a link to
+    // one) that would replace what is no document. A dangling link is refused too.
+    const QFileInfo info(path);
+    if ((info.exists() && !info.isFile()) || (info.isSymLink() && !info.exists()))
+        return QCoreApplication::translate("SceneFiles",
+                                           "δεν είναι κανονικό αρχείο ούτε νέο όνομα");
     QSaveFile file(path);
     // Unbuffered: a buffered flush that writes only part (a full disk, a size limit) is not
     // reported, and the commit would put a cut file in place of the old one.
@@ -48,7 +60,12 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
 }
 
 std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document) {
-    return writeWholeFile(path, writeScene(document));
+    // Never write what will not open again.
+    const QByteArray bytes = writeScene(document);
+    const std::variant<SceneDocument, QString> reread = readScene(bytes, document);
+    if (const QString* problem = std::get_if<QString>(&reread))
+        return *problem;
+    return writeWholeFile(path, bytes);
 }
 
 QString chooseFile(QWidget* parent, FileChoice choice) {
