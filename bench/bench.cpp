@@ -12,6 +12,7 @@
 #include "scene/kovril.h"
 #include "scene/play.h"
 #include "scene/redraw.h"
+#include "scene/scene_file.h"
 #include "scene/startup.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
@@ -138,6 +139,40 @@ void measureHandlers(Kovril& w) {
     measure(QStringLiteral("findLensEntry"), 200, [&] {
         geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), target.x, target.y);
     });
+}
+
+// The costliest scene the reader accepts, as many «Συνέχιση δέσμης» of 100 rays as fit its
+// limit: read and opened, and the window laid out again for another size after it.
+void measureLargestScene(Kovril& w) {
+    scene::SceneDocument document = w.sceneDocument();
+    document.arithmosaktinon = 100;
+    document.log.actions.clear();
+    scene::Action costly;
+    costly.kind = scene::Action::Kind::Command5;
+    // The opening adds a clear in front.
+    const long room = scene::replayBudget - scene::replayCost(scene::Action::Kind::Clear, 100);
+    while (scene::replayCost(document.log, 100) + scene::replayCost(costly.kind, 100) <= room)
+        document.log.actions.push_back(costly);
+    const QByteArray bytes = scene::writeScene(document);
+    const QString name =
+        QStringLiteral("open largest scene (%1 × Command5 n=100)").arg(document.log.actions.size());
+    measure(name, 5, [&] {
+        const auto read = scene::readScene(bytes, w.startDefaults());
+        w.applyScene(std::get<scene::SceneDocument>(read));
+    });
+    const QSize full = w.size();
+    w.showNormal();
+    const QSize smaller = full - QSize(full.width() / 5, full.height() / 5);
+    bool small = false;
+    measure(QStringLiteral("relayout after it"), 5, [&] {
+        small = !small;
+        w.resize(small ? smaller : full);
+        w.applyPendingLayout();
+    });
+    w.resize(full);
+    w.showMaximized();
+    w.applyPendingLayout();
+    w.clearPicture();
 }
 
 // Computing and drawing a travel-time profile of 400 samples on a plot of the panel's size.
@@ -284,6 +319,7 @@ int runChild(int argc, char* argv[], const QString& screen) {
     measurePictureCopy(scene::form());
     measureHandlers(scene::form());
     measureTimeProfile(scene::form());
+    measureLargestScene(scene::form());
     measureAnimation(scene::form());
     reportEvaluations(scene::form());
     reportEventRate();

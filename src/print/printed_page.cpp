@@ -35,11 +35,11 @@ void drawWavelengthScales(surface::Surface& page) {
 
 } // namespace
 
-void printPicture(surface::Surface& window, const PageInputs& inputs) {
+bool printPicture(surface::Surface& window, const PageInputs& inputs) {
     PageJob job;
     surface::Surface* page = job.page();
     if (!page)
-        return;
+        return false;
     const double pw = page->ScaleWidth();
     const double ph = page->ScaleHeight();
     geometry::widthFrac = float(pw / (pw + ph));
@@ -59,6 +59,7 @@ void printPicture(surface::Surface& window, const PageInputs& inputs) {
     printBeam(*page, window, inputs.source, inputs.n, inputs.timeValue);
     drawWavelengthScales(*page);
     job.finish();
+    return true;
 }
 
 } // namespace print

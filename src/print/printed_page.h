@@ -19,7 +19,7 @@ struct PageInputs {
 // Prints the picture turned through 180° with the time-stepped beam and the two wavelength
 // scales, on the default printer or else into a new PDF in the documents folder. The
 // window's fill style is touched as the printed beam says; the shared proportions are left
-// as the page's.
-void printPicture(surface::Surface& window, const PageInputs& inputs);
+// as the page's. Whether a page was printed.
+bool printPicture(surface::Surface& window, const PageInputs& inputs);
 
 } // namespace print

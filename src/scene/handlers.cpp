@@ -81,7 +81,8 @@ void Kovril::arithmosaktinon_Change() {
 }
 
 void Kovril::Command1_Click() {
-    record(scene::Action::Kind::Command1);
+    if (!recordDrawing(scene::Action::Kind::Command1))
+        return;
     const optics::LeastTimePath path =
         optics::drawLeastTimePath(surface(), source(), thesiy->Value());
     if (path.bluePoint) {
@@ -167,22 +168,26 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
 }
 
 void Kovril::Command2_Click() {
-    record(scene::Action::Kind::Command2);
+    if (!recordDrawing(scene::Action::Kind::Command2))
+        return;
     beam::drawBeam(surface(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command3_Click() {
-    record(scene::Action::Kind::Command3);
+    if (!recordDrawing(scene::Action::Kind::Command3))
+        return;
     beam::drawBeamWithWavelets(surface(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command4_Click() {
-    record(scene::Action::Kind::Command4);
+    if (!recordDrawing(scene::Action::Kind::Command4))
+        return;
     applyLabels(continuation::continueRay(surface(), source(), thesiy->Value()));
 }
 
 void Kovril::Command5_Click() {
-    record(scene::Action::Kind::Command5);
+    if (!recordDrawing(scene::Action::Kind::Command5))
+        return;
     applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
                                           xronosmetato->Value()));
 }
@@ -206,9 +211,15 @@ void Kovril::xronosPlay_Frame(double time) {
 
 void Kovril::Command6_Click() {
     showTime();
-    print::printPicture(surface(),
-                        print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
-                                          xronosmetato->Value()});
+    if (!print::printPicture(surface(),
+                             print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
+                                               xronosmetato->Value()}))
+        return;
+    // Kept so that the window, drawn again, has what printing left on it.
+    scene::Action printed;
+    printed.kind = scene::Action::Kind::Print;
+    printed.sineRatio = geometry::sineRatio;
+    record(printed);
 }
 
 void Kovril::saveScene_Click() {

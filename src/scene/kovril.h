@@ -172,6 +172,9 @@ private:
     // Notes an action before it draws: one that clears starts the log afresh.
     void record(const scene::Action& action);
     void record(scene::Action::Kind kind);
+    // The same for a drawing over the picture, unless the picture could then no longer be
+    // drawn again quickly: then the student is asked to clear it first, and nothing is drawn.
+    [[nodiscard]] bool recordDrawing(scene::Action::Kind kind);
     scene::StartState currentState();
     void restore(const scene::StartState& state);
     void replay(const scene::Action& action);

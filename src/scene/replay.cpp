@@ -48,6 +48,19 @@ void Kovril::record(scene::Action::Kind kind) {
     record(action);
 }
 
+bool Kovril::recordDrawing(scene::Action::Kind kind) {
+    const int rays = arithmosaktinon->Value();
+    if (!replaying_ &&
+        scene::replayCost(log_, rays) + scene::replayCost(kind, rays) > scene::replayBudget) {
+        surface::MsgBox(QCoreApplication::translate(
+            "Kovril", "Η εικόνα έχει ήδη πάρα πολλά σχέδια. Καθαρίστε την (Ctrl+L) και "
+                      "σχεδιάστε ξανά."));
+        return false;
+    }
+    record(kind);
+    return true;
+}
+
 scene::StartState Kovril::currentState() {
     const surface::Surface& s = surface();
     scene::StartState state{s.DrawStyle, s.DrawWidth, s.FillStyle, s.FillColor,
