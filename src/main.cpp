@@ -1,6 +1,7 @@
 #include "scene/kovril.h"
 #include "scene/language.h"
 #include "scene/picture_export.h"
+#include "scene/plain_text.h"
 #include "scene/startup.h"
 #include "surface/messagebox.h"
 
@@ -8,16 +9,19 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <optional>
 #include <variant>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace {
 
+// Names from files and arguments reach the terminal too: no control character gets through.
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(scene::forTerminal(text).toLocal8Bit().constData(), stream);
 }
 
 int fail(const QString& text, int status) {
@@ -37,19 +41,38 @@ std::optional<QSize> parseSize(const QString& text) {
     return size;
 }
 
-// Without a display the picture is drawn offscreen, on a screen a little larger than it.
-bool chooseOffscreenScreen(QTemporaryFile& config, QSize size) {
-    if (!config.open())
+// Without a display the picture is drawn offscreen, on a screen a little larger than it. The
+// screen's description lives in memory only, so that nothing is left behind however the
+// program ends; the descriptor stays open until then.
+bool chooseOffscreenScreen(QSize size) {
+    const int fd = memfd_create("kovril-screen", MFD_CLOEXEC);
+    if (fd < 0)
         return false;
-    config.write(QStringLiteral("{ \"screens\": [ { \"name\": \"kovril\", \"x\": 0, \"y\": 0, "
-                                "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
-                                "\"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
-                     .arg(size.width() + 16)
-                     .arg(size.height() + 16)
-                     .toUtf8());
-    config.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toLocal8Bit());
+    const QByteArray config =
+        QStringLiteral("{ \"screens\": [ { \"name\": \"kovril\", \"x\": 0, \"y\": 0, "
+                       "\"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                       "\"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+            .arg(size.width() + 16)
+            .arg(size.height() + 16)
+            .toUtf8();
+    if (write(fd, config.constData(), std::size_t(config.size())) != config.size())
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=/proc/self/fd/" + QByteArray::number(fd));
     return true;
+}
+
+// The argument that holds an option the parser did not know, as the user wrote it.
+QString unknownArgument(const QStringList& arguments, const QString& name) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--"))
+            break;
+        if (a == QLatin1String("--") + name || a.startsWith(QLatin1String("--") + name + '='))
+            return a;
+        if (a.startsWith('-') && !a.startsWith(QLatin1String("--")) && a.contains(name))
+            return a;
+    }
+    return name;
 }
 
 // What the command line asks for; a status instead when it is answered already (help,
@@ -115,10 +138,17 @@ Outcome readCommandLine(const QStringList& arguments) {
         const QStringList unknown = parser.unknownOptionNames();
         return fail(unknown.isEmpty()
                         ? parser.errorText()
-                        : QCoreApplication::translate("CommandLine", "άγνωστη επιλογή: %1")
-                              .arg(unknown.first()),
+                        : QCoreApplication::translate("CommandLine", "άγνωστη επιλογή: «%1»")
+                              .arg(scene::shownName(unknownArgument(arguments, unknown.first()))),
                     2);
     }
+    // An option given twice would leave one of the two unheard.
+    for (const QCommandLineOption* option : {&fullScreen, &picture, &size, &white, &language})
+        if (parser.optionNames().count(option->names().first()) > 1)
+            return fail(
+                QCoreApplication::translate("CommandLine", "η επιλογή --%1 δόθηκε δύο φορές")
+                    .arg(option->names().first()),
+                2);
     if (parser.isSet(help)) {
         print(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                 QStringLiteral("kovril")));
@@ -130,8 +160,9 @@ Outcome readCommandLine(const QStringList& arguments) {
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1)
-        return fail(
-            QCoreApplication::translate("CommandLine", "άγνωστο όρισμα: %1").arg(positional[1]), 2);
+        return fail(QCoreApplication::translate("CommandLine", "άγνωστο όρισμα: «%1»")
+                        .arg(scene::shownName(positional[1])),
+                    2);
     Request request;
     request.options.fullScreen = parser.isSet(fullScreen);
     if (parser.isSet(language)) {
@@ -139,16 +170,20 @@ Outcome readCommandLine(const QStringList& arguments) {
         if (request.options.language != QLatin1String("el") &&
             request.options.language != QLatin1String("en"))
             return fail(
-                QCoreApplication::translate("CommandLine", "η γλώσσα πρέπει να είναι el ή en: %1")
-                    .arg(request.options.language),
+                QCoreApplication::translate("CommandLine", "η γλώσσα πρέπει να είναι el ή en: «%1»")
+                    .arg(scene::shownName(request.options.language)),
                 2);
     }
     const std::optional<QSize> windowSize = parseSize(parser.value(size));
     if (!windowSize)
         return fail(
             QCoreApplication::translate(
-                "CommandLine", "το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1")
-                .arg(parser.value(size)),
+                "CommandLine", "το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: «%1»")
+                .arg(scene::shownName(parser.value(size))),
+            2);
+    if (parser.isSet(picture) && parser.value(picture).isEmpty())
+        return fail(
+            QCoreApplication::translate("CommandLine", "η επιλογή --picture θέλει όνομα αρχείου"),
             2);
     request.scene = positional.value(0);
     request.picture = parser.value(picture);
@@ -175,9 +210,9 @@ int main(int argc, char* argv[]) {
         return *status;
     const Request& request = std::get<Request>(outcome);
     const bool headless = !request.picture.isEmpty();
-    QTemporaryFile screenConfig;
-    if (headless && !chooseOffscreenScreen(screenConfig, request.size))
-        return fail(QCoreApplication::translate("CommandLine", "δεν γράφτηκε προσωρινό αρχείο"), 1);
+    if (headless && !chooseOffscreenScreen(request.size))
+        return fail(
+            QCoreApplication::translate("CommandLine", "δεν ετοιμάστηκε οθόνη για την εικόνα"), 1);
 
     QApplication app(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
