@@ -222,32 +222,40 @@
         <translation>[SCENE]</translation>
     </message>
     <message>
-        <source>άγνωστη επιλογή: %1</source>
-        <translation>unknown option: %1</translation>
-    </message>
-    <message>
-        <source>άγνωστο όρισμα: %1</source>
-        <translation>unknown argument: %1</translation>
-    </message>
-    <message>
-        <source>η γλώσσα πρέπει να είναι el ή en: %1</source>
-        <translation>the language must be el or en: %1</translation>
-    </message>
-    <message>
-        <source>το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: %1</source>
-        <translation>the size must be WxH, from 800x600 to 7680x4320: %1</translation>
-    </message>
-    <message>
-        <source>δεν γράφτηκε προσωρινό αρχείο</source>
-        <translation>a temporary file could not be written</translation>
-    </message>
-    <message>
         <source>η εικόνα δεν αποθηκεύτηκε στο %1: %2</source>
         <translation>the picture was not saved to %1: %2</translation>
     </message>
     <message>
         <source>Λευκό φόντο στην εικόνα (για φύλλα εργασίας).</source>
         <translation>White background in the picture (for worksheets).</translation>
+    </message>
+    <message>
+        <source>άγνωστη επιλογή: «%1»</source>
+        <translation>unknown option: «%1»</translation>
+    </message>
+    <message>
+        <source>η επιλογή --%1 δόθηκε δύο φορές</source>
+        <translation>the option --%1 was given twice</translation>
+    </message>
+    <message>
+        <source>άγνωστο όρισμα: «%1»</source>
+        <translation>unknown argument: «%1»</translation>
+    </message>
+    <message>
+        <source>η γλώσσα πρέπει να είναι el ή en: «%1»</source>
+        <translation>the language must be el or en: «%1»</translation>
+    </message>
+    <message>
+        <source>το μέγεθος πρέπει να είναι ΠxΥ, από 800x600 ως 7680x4320: «%1»</source>
+        <translation>the size must be WxH, from 800x600 to 7680x4320: «%1»</translation>
+    </message>
+    <message>
+        <source>η επιλογή --picture θέλει όνομα αρχείου</source>
+        <translation>the option --picture needs a file name</translation>
+    </message>
+    <message>
+        <source>δεν ετοιμάστηκε οθόνη για την εικόνα</source>
+        <translation>no screen could be prepared for the picture</translation>
     </message>
 </context>
 <context>
@@ -314,6 +322,65 @@
     </message>
 </context>
 <context>
+    <name>Json</name>
+    <message>
+        <source>περισσεύει κείμενο μετά το τέλος</source>
+        <translation>text is left over after the end</translation>
+    </message>
+    <message>
+        <source>%1 (στο byte %2)</source>
+        <translation>%1 (at byte %2)</translation>
+    </message>
+    <message>
+        <source>περίμενα «%1»</source>
+        <translation>expected «%1»</translation>
+    </message>
+    <message>
+        <source>το κείμενο κόβεται πριν τελειώσει</source>
+        <translation>the text is cut off before its end</translation>
+    </message>
+    <message>
+        <source>πάρα πολλά εμφωλευμένα επίπεδα</source>
+        <translation>too many nested levels</translation>
+    </message>
+    <message>
+        <source>περίμενα όνομα πεδίου</source>
+        <translation>expected a field name</translation>
+    </message>
+    <message>
+        <source>το ίδιο πεδίο δύο φορές</source>
+        <translation>the same field twice</translation>
+    </message>
+    <message>
+        <source>χαρακτήρας ελέγχου μέσα σε κείμενο</source>
+        <translation>a control character inside a text</translation>
+    </message>
+    <message>
+        <source>άγνωστη διαφυγή σε κείμενο</source>
+        <translation>an unknown escape in a text</translation>
+    </message>
+    <message>
+        <source>άγνωστη λέξη</source>
+        <translation>an unknown word</translation>
+    </message>
+    <message>
+        <source>μη έγκυρη τιμή</source>
+        <translation>not a valid value</translation>
+    </message>
+    <message>
+        <source>αριθμός χωρίς δεκαδικά ψηφία</source>
+        <translation>a number without decimal digits</translation>
+    </message>
+    <message>
+        <source>αριθμός χωρίς εκθέτη</source>
+        <translation>a number without an exponent</translation>
+    </message>
+    <message>
+        <source>ο αριθμός %1 είναι εκτός των ορίων</source>
+        <translation>the number %1 is out of range</translation>
+    </message>
+</context>
+<context>
     <name>Kovril</name>
     <message>
         <source>Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν.</source>
@@ -326,6 +393,10 @@
     <message>
         <source>Το αρχείο %1 δεν άνοιξε: %2.</source>
         <translation>The file %1 did not open: %2.</translation>
+    </message>
+    <message>
+        <source>Η εικόνα έχει ήδη πάρα πολλά σχέδια. Καθαρίστε την (Ctrl+L) και σχεδιάστε ξανά.</source>
+        <translation>The picture already holds too many drawings. Clear it (Ctrl+L) and draw again.</translation>
     </message>
 </context>
 <context>
@@ -667,10 +738,6 @@
         <translation>it is larger than 1 MiB</translation>
     </message>
     <message>
-        <source>δεν είναι JSON (%1 στο byte %2)</source>
-        <translation>it is not JSON (%1 at byte %2)</translation>
-    </message>
-    <message>
         <source>δεν είναι αντικείμενο JSON</source>
         <translation>it is not a JSON object</translation>
     </message>
@@ -697,6 +764,18 @@
     <message>
         <source>το πεδίο «drawing» δεν είναι αντικείμενο</source>
         <translation>the field «drawing» is not an object</translation>
+    </message>
+    <message>
+        <source>δεν είναι σκηνή του Kovril ή έχει χαλάσει (JSON: %1)</source>
+        <translation>is not a Kovril scene or is damaged (JSON: %1)</translation>
+    </message>
+    <message>
+        <source>%1 στο byte %2</source>
+        <translation>%1 at byte %2</translation>
+    </message>
+    <message>
+        <source>έχει πάρα πολλές ενέργειες για να σχεδιαστεί γρήγορα (%1)· μια εικόνα χωράει περίπου 50 «Συνέχιση δέσμης» με 100 ακτίνες</source>
+        <translation>holds too many actions to be drawn quickly (%1); a picture holds about 50 «Continue the beam past the lens» of 100 rays</translation>
     </message>
 </context>
 <context>
@@ -728,6 +807,18 @@
     <message>
         <source>Εικόνες (*.png *.svg *.pdf)</source>
         <translation>Pictures (*.png *.svg *.pdf)</translation>
+    </message>
+    <message>
+        <source>δεν υπάρχει</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>δεν είναι κανονικό αρχείο</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>δεν είναι κανονικό αρχείο ούτε νέο όνομα</source>
+        <translation>is neither a regular file nor a new name</translation>
     </message>
 </context>
 <context>
