@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <random>
 
@@ -163,6 +164,48 @@ private slots:
         w.actionSavePicture->trigger();
         QVERIFY(harness::messages().isEmpty());
         QVERIFY(QFileInfo(path).size() > 1000);
+    }
+
+    // The SVG's picture is cut at the window's edges: the rays that run on beyond it stand in
+    // a viewport of the window's size, and the strip of texts below it stays outside.
+    void theSvgIsCutAtThePicture() {
+        Kovril& w = scene::form();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.svg"));
+        QVERIFY(!scene::savePicture(w, path, false));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        int depth = 0;       // of nested svg elements
+        int cutDepth = 0;    // the depth of the picture's viewport, once inside it
+        int linesInside = 0; // drawing elements inside the viewport and outside it
+        int linesOutside = 0;
+        bool textOutside = false;
+        while (!svg.atEnd()) {
+            svg.readNext();
+            if (svg.isEndElement() && svg.name() == QLatin1String("svg") && depth-- == cutDepth)
+                cutDepth = 0;
+            if (!svg.isStartElement())
+                continue;
+            const auto name = svg.name();
+            if (name == QLatin1String("svg")) {
+                ++depth;
+                const auto a = svg.attributes();
+                if (depth > 1 && a.value(QLatin1String("width")).toInt() == w.width() &&
+                    a.value(QLatin1String("height")).toInt() == w.height())
+                    cutDepth = depth;
+            } else if (name == QLatin1String("polyline") || name == QLatin1String("path") ||
+                       name == QLatin1String("circle")) {
+                (cutDepth ? linesInside : linesOutside) += 1;
+            } else if (name == QLatin1String("text") && !cutDepth) {
+                textOutside = true;
+            }
+        }
+        QVERIFY(!svg.hasError());
+        QVERIFY2(linesInside > 20, qPrintable(QString::number(linesInside)));
+        // Only the two markers are drawn over the picture, outside its viewport.
+        QVERIFY2(linesOutside <= 4, qPrintable(QString::number(linesOutside)));
+        QVERIFY(textOutside);
     }
 
     void aPictureWithAnUnknownSuffixIsRefused() {

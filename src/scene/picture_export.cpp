@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QSvgGenerator>
 
+#include <functional>
+
 namespace scene {
 
 namespace {
@@ -131,23 +133,44 @@ void drawVectorPage(QPainter& p, Kovril& w, QColor background, const QStringList
     drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
 }
 
-std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
-                               const QStringList& lines) {
-    const double strip = stripHeight(lines);
+// What an SVG painter draws, as a document of its own.
+QByteArray svgDocument(QSizeF size, const std::function<void(QPainter&)>& draw) {
     QBuffer file;
     file.open(QIODevice::WriteOnly);
-    const QColor background = white ? QColor(Qt::white) : windowBackground;
     {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setResolution(96);
-        svg.setSize(QSize(w.width(), int(std::ceil(w.height() + strip))));
-        svg.setViewBox(QRectF(0, 0, w.width(), w.height() + strip));
+        svg.setSize(QSize(int(std::ceil(size.width())), int(std::ceil(size.height()))));
+        svg.setViewBox(QRectF(QPointF(0, 0), size));
         svg.setTitle(QStringLiteral("Kovril"));
         QPainter p(&svg);
-        drawVectorPage(p, w, background, lines, strip);
+        draw(p);
     }
-    return writeWholeFile(path, file.data());
+    return file.data();
+}
+
+// Qt's SVG writer leaves clipping out, so the picture is drawn as an SVG of its own and
+// nested in the page, where its viewport cuts it at its edges; markers and strip go over it.
+std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
+                               const QStringList& lines) {
+    const double strip = stripHeight(lines);
+    const QColor background = white ? QColor(Qt::white) : windowBackground;
+    const QByteArray picture =
+        svgDocument(QSizeF(w.size()), [&](QPainter& p) { drawVectorPicture(p, w, background); });
+    QByteArray page = svgDocument(QSizeF(w.width(), w.height() + strip), [&](QPainter& p) {
+        drawMarkers(p, w);
+        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+    });
+    const qsizetype body = picture.indexOf('>', picture.indexOf("<svg")) + 1;
+    const QByteArray nested = QStringLiteral("<svg x=\"0\" y=\"0\" width=\"%1\" height=\"%2\" "
+                                             "viewBox=\"0 0 %1 %2\">")
+                                  .arg(w.width())
+                                  .arg(w.height())
+                                  .toUtf8() +
+                              picture.mid(body, picture.lastIndexOf("</svg>") - body) + "</svg>\n";
+    page.insert(page.indexOf("</defs>") + 7, "\n" + nested);
+    return writeWholeFile(path, page);
 }
 
 std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
