@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(harness::messages(),
                  QStringList({QStringLiteral("not found"),
                               QStringLiteral("The file %1 did not open: it has another format "
-                                             "than kovril-scene.")
+                                             "than kovril-scene. The picture is as it was.")
                                   .arg(path)}));
     }
 

@@ -309,6 +309,74 @@ private slots:
         QVERIFY(harness::messages().front().contains(QStringLiteral("δεν αποθηκεύτηκε")));
     }
 
+    // The costliest picture opens, one action more is refused, and the window asks for a
+    // clear rather than draw beyond the same limit.
+    void replayIsBounded() {
+        Kovril& w = scene::form();
+        scene::SceneDocument document = w.sceneDocument();
+        document.arithmosaktinon = 100;
+        document.log.actions.clear();
+        scene::Action costly;
+        costly.kind = scene::Action::Kind::Command5;
+        // A Command5 of 100 rays measures about 13 ms at 1920x1080; fifty fit in a second.
+        for (int i = 0; i < 45; ++i)
+            document.log.actions.push_back(costly);
+        const auto fits = scene::readScene(scene::writeScene(document), w.startDefaults());
+        QVERIFY2(std::holds_alternative<scene::SceneDocument>(fits), qPrintable(problemOf(fits)));
+        for (int i = 0; i < 15; ++i)
+            document.log.actions.push_back(costly);
+        const auto over = scene::readScene(scene::writeScene(document), w.startDefaults());
+        QVERIFY(problemOf(over).contains(QStringLiteral("60")));
+        // Saving what would not open again is refused, and leaves no file.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("heavy.kovril"));
+        QVERIFY(scene::saveSceneFile(path, document));
+        QVERIFY(!QFile::exists(path));
+
+        w.applyScene(std::get<scene::SceneDocument>(fits));
+        int drawn = 0;
+        while (harness::messages().isEmpty() && drawn < 100) {
+            w.Command5->click();
+            ++drawn;
+        }
+        QVERIFY2(drawn < 15, qPrintable(QString::number(drawn)));
+        const QImage full = w.surface().image();
+        const std::size_t actions = w.actionLog().actions.size();
+        w.Command5->click();
+        QCOMPARE(harness::messages().size(), 2);
+        QVERIFY(w.surface().image() == full);
+        QCOMPARE(w.actionLog().actions.size(), actions);
+        w.actionClear->trigger();
+        w.Command5->click();
+        QCOMPARE(harness::messages().size(), 2);
+        QCOMPARE(w.actionLog().actions.size(), std::size_t(2));
+    }
+
+    // A long scene saved from the window opens again: the writer is compact and keeps the
+    // reader's limits.
+    void aLongSceneSavedOpensAgain() {
+        Kovril& w = scene::form();
+        scene::SceneDocument document = w.sceneDocument();
+        scene::Action printed;
+        printed.kind = scene::Action::Kind::Print;
+        printed.sineRatio = 1.75f;
+        document.log.actions.assign(25000, printed);
+        const QByteArray bytes = scene::writeScene(document);
+        QVERIFY(bytes.size() < scene::sceneFileLimit);
+        const auto read = scene::readScene(bytes, w.startDefaults());
+        QVERIFY2(std::holds_alternative<scene::SceneDocument>(read), qPrintable(problemOf(read)));
+        QCOMPARE(std::get<scene::SceneDocument>(read).log.actions.size(), std::size_t(25000));
+    }
+
+    // PRINT is kept in the log, so that the picture drawn again after it has what printing
+    // left on the window.
+    void printingIsRecorded() {
+        Kovril& w = scene::form();
+        w.Command6->click();
+        QCOMPARE(w.actionLog().actions.back().kind, scene::Action::Kind::Print);
+        QCOMPARE(w.actionLog().actions.back().sineRatio, geometry::sineRatio);
+    }
+
 private:
     QTemporaryDir pages;
 };

@@ -383,20 +383,20 @@
 <context>
     <name>Kovril</name>
     <message>
-        <source>Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν.</source>
-        <translation>The scene was not saved to the file %1: %2. Whatever was there already is as it was.</translation>
-    </message>
-    <message>
-        <source>Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2.</source>
-        <translation>The picture was not saved to the file %1: %2.</translation>
-    </message>
-    <message>
-        <source>Το αρχείο %1 δεν άνοιξε: %2.</source>
-        <translation>The file %1 did not open: %2.</translation>
-    </message>
-    <message>
         <source>Η εικόνα έχει ήδη πάρα πολλά σχέδια. Καθαρίστε την (Ctrl+L) και σχεδιάστε ξανά.</source>
         <translation>The picture already holds too many drawings. Clear it (Ctrl+L) and draw again.</translation>
+    </message>
+    <message>
+        <source>Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι υπήρχε ήδη εκεί έμεινε όπως ήταν· δοκιμάστε άλλο φάκελο ή όνομα.</source>
+        <translation>The scene was not saved to the file %1: %2. What was there already is as it was; try another folder or name.</translation>
+    </message>
+    <message>
+        <source>Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2. Δοκιμάστε άλλο φάκελο ή όνομα.</source>
+        <translation>The picture was not saved to the file %1: %2. Try another folder or name.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 δεν άνοιξε: %2. Η εικόνα έμεινε όπως ήταν.</source>
+        <translation>The file %1 did not open: %2. The picture is as it was.</translation>
     </message>
 </context>
 <context>
@@ -686,26 +686,6 @@
 <context>
     <name>SceneFile</name>
     <message>
-        <source>το πεδίο «%1» δεν είναι αριθμός</source>
-        <translation>the field «%1» is not a number</translation>
-    </message>
-    <message>
-        <source>το πεδίο «%1» δεν είναι ακέραιος</source>
-        <translation>the field «%1» is not a whole number</translation>
-    </message>
-    <message>
-        <source>η τιμή του «%1» είναι εκτός των ορίων %2 … %3</source>
-        <translation>the value of «%1» lies outside %2 … %3</translation>
-    </message>
-    <message>
-        <source>το πεδίο «%1» δεν είναι σημείο με x και y</source>
-        <translation>the field «%1» is not a point with x and y</translation>
-    </message>
-    <message>
-        <source>το πεδίο «%1» έχει άγνωστη τιμή</source>
-        <translation>the field «%1» has an unknown value</translation>
-    </message>
-    <message>
         <source>άγνωστο πεδίο «%1»</source>
         <translation>unknown field «%1»</translation>
     </message>
@@ -720,10 +700,6 @@
     <message>
         <source>άγνωστη ετικέτα «%1»</source>
         <translation>unknown label «%1»</translation>
-    </message>
-    <message>
-        <source>το πεδίο «%1» δεν είναι κείμενο</source>
-        <translation>the field «%1» is not a text</translation>
     </message>
     <message>
         <source>το πεδίο «actions» δεν είναι λίστα</source>
@@ -777,13 +753,81 @@
         <source>έχει πάρα πολλές ενέργειες για να σχεδιαστεί γρήγορα (%1)· μια εικόνα χωράει περίπου 50 «Συνέχιση δέσμης» με 100 ακτίνες</source>
         <translation>holds too many actions to be drawn quickly (%1); a picture holds about 50 «Continue the beam past the lens» of 100 rays</translation>
     </message>
+    <message>
+        <source>η θέση της πηγής</source>
+        <translation>the position of the source</translation>
+    </message>
+    <message>
+        <source>η θέση του μπλε σημείου</source>
+        <translation>the position of the blue point</translation>
+    </message>
+    <message>
+        <source>το ύψος του κίτρινου σημείου</source>
+        <translation>the height of the yellow point</translation>
+    </message>
+    <message>
+        <source>το ύψος του μπλε σημείου</source>
+        <translation>the height of the blue point</translation>
+    </message>
+    <message>
+        <source>ο αριθμός των ακτίνων</source>
+        <translation>the number of rays</translation>
+    </message>
+    <message>
+        <source>ο χρόνος</source>
+        <translation>the time</translation>
+    </message>
+    <message>
+        <source>το μέγεθος των γραμμάτων της Label3</source>
+        <translation>the font size of Label3</translation>
+    </message>
+    <message>
+        <source>ο δείκτης των κλιμάκων της σελίδας</source>
+        <translation>the index of the page&apos;s scales</translation>
+    </message>
+    <message>
+        <source>το μέγεθος των γραμμάτων</source>
+        <translation>the font size</translation>
+    </message>
+    <message>
+        <source>το πάχος των γραμμών</source>
+        <translation>the line width</translation>
+    </message>
+    <message>
+        <source>το είδος των γραμμών</source>
+        <translation>the line style</translation>
+    </message>
+    <message>
+        <source>το γέμισμα</source>
+        <translation>the fill</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι αριθμός</source>
+        <translation>%1: not a number</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι ακέραιος</source>
+        <translation>%1: not a whole number</translation>
+    </message>
+    <message>
+        <source>%1: εκτός των ορίων %2 … %3</source>
+        <translation>%1: outside %2 … %3</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι σημείο με x και y</source>
+        <translation>%1: not a point with x and y</translation>
+    </message>
+    <message>
+        <source>%1: άγνωστη τιμή</source>
+        <translation>%1: an unknown value</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι κείμενο</source>
+        <translation>%1: not a text</translation>
+    </message>
 </context>
 <context>
     <name>SceneFiles</name>
-    <message>
-        <source>δεν διαβάζεται (%1)</source>
-        <translation>it cannot be read (%1)</translation>
-    </message>
     <message>
         <source>δεν γράφτηκε ολόκληρο</source>
         <translation>it was not written whole</translation>
@@ -819,6 +863,30 @@
     <message>
         <source>δεν είναι κανονικό αρχείο ούτε νέο όνομα</source>
         <translation>is neither a regular file nor a new name</translation>
+    </message>
+    <message>
+        <source>δεν επιτρέπεται η εγγραφή εκεί</source>
+        <translation>writing there is not allowed</translation>
+    </message>
+    <message>
+        <source>ο φάκελος δεν υπάρχει ή δεν δέχεται αρχεία</source>
+        <translation>the folder does not exist or takes no files</translation>
+    </message>
+    <message>
+        <source>ο δίσκος γέμισε ή δεν δέχεται άλλα</source>
+        <translation>the disc is full or takes no more</translation>
+    </message>
+    <message>
+        <source>η εγγραφή δεν ολοκληρώθηκε</source>
+        <translation>the writing did not finish</translation>
+    </message>
+    <message>
+        <source>δεν επιτρέπεται η ανάγνωσή του</source>
+        <translation>it may not be read</translation>
+    </message>
+    <message>
+        <source>δεν διαβάζεται</source>
+        <translation>it cannot be read</translation>
     </message>
 </context>
 <context>

@@ -229,7 +229,8 @@ void Kovril::saveScene_Click() {
     if (const std::optional<QString> problem = scene::saveSceneFile(path, sceneDocument()))
         surface::MsgBox(QCoreApplication::translate(
                             "Kovril", "Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι "
-                                      "υπήρχε ήδη εκεί έμεινε όπως ήταν.")
+                                      "υπήρχε ήδη εκεί έμεινε όπως ήταν· δοκιμάστε άλλο "
+                                      "φάκελο ή όνομα.")
                             .arg(QDir::toNativeSeparators(path), *problem));
 }
 
@@ -246,7 +247,9 @@ void Kovril::savePicture_Click() {
     if (const std::optional<QString> problem =
             scene::savePicture(*this, path, actionWhiteBackground->isChecked()))
         surface::MsgBox(
-            QCoreApplication::translate("Kovril", "Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2.")
+            QCoreApplication::translate(
+                "Kovril",
+                "Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2. Δοκιμάστε άλλο φάκελο ή όνομα.")
                 .arg(QDir::toNativeSeparators(path), *problem));
 }
 

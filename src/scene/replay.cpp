@@ -241,7 +241,8 @@ bool Kovril::openSceneFile(const QString& path) {
     const std::variant<scene::SceneDocument, QString> read =
         scene::loadSceneFile(path, startDefaults());
     if (const QString* problem = std::get_if<QString>(&read)) {
-        surface::MsgBox(QCoreApplication::translate("Kovril", "Το αρχείο %1 δεν άνοιξε: %2.")
+        surface::MsgBox(QCoreApplication::translate(
+                            "Kovril", "Το αρχείο %1 δεν άνοιξε: %2. Η εικόνα έμεινε όπως ήταν.")
                             .arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }

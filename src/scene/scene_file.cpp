@@ -45,6 +45,30 @@ const std::pair<surface::FillMode, const char*> fillModes[] = {
     {surface::FillMode::Transparent, "transparent"},
 };
 
+// What a field is to a student, before the name the file gives it.
+QString described(const QString& key) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"source", QT_TRANSLATE_NOOP("SceneFile", "η θέση της πηγής")},
+        {"blue", QT_TRANSLATE_NOOP("SceneFile", "η θέση του μπλε σημείου")},
+        {"thesiy", QT_TRANSLATE_NOOP("SceneFile", "το ύψος του κίτρινου σημείου")},
+        {"shmeio_thesi", QT_TRANSLATE_NOOP("SceneFile", "το ύψος του μπλε σημείου")},
+        {"arithmosaktinon", QT_TRANSLATE_NOOP("SceneFile", "ο αριθμός των ακτίνων")},
+        {"xronosmetato", QT_TRANSLATE_NOOP("SceneFile", "ο χρόνος")},
+        {"label3FontSize", QT_TRANSLATE_NOOP("SceneFile", "το μέγεθος των γραμμάτων της Label3")},
+        {"sineRatio", QT_TRANSLATE_NOOP("SceneFile", "ο δείκτης των κλιμάκων της σελίδας")},
+        {"fontSize", QT_TRANSLATE_NOOP("SceneFile", "το μέγεθος των γραμμάτων")},
+        {"drawWidth", QT_TRANSLATE_NOOP("SceneFile", "το πάχος των γραμμών")},
+        {"drawStyle", QT_TRANSLATE_NOOP("SceneFile", "το είδος των γραμμών")},
+        {"fillStyle", QT_TRANSLATE_NOOP("SceneFile", "το γέμισμα")},
+    };
+    const QString quoted = QStringLiteral("«%1»").arg(shownName(key));
+    for (const auto& [name, meaning] : names)
+        if (key == QLatin1String(name) || key.startsWith(QLatin1String(name) + QLatin1Char('.')))
+            return QCoreApplication::translate("SceneFile", meaning) + QStringLiteral(" (") +
+                   quoted + QLatin1Char(')');
+    return quoted;
+}
+
 QJsonObject pointJson(geometry::Point p) {
     return {{"x", p.x}, {"y", p.y}};
 }
@@ -69,7 +93,7 @@ public:
     bool isNumber(const QJsonValue& value, const QString& key) {
         if (value.isDouble())
             return true;
-        fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι αριθμός").arg(key));
+        fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι αριθμός").arg(described(key)));
         return false;
     }
 
@@ -80,14 +104,13 @@ public:
             return;
         const double number = value.toDouble();
         if (number != std::floor(number)) {
-            fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι ακέραιος")
-                     .arg(key));
+            fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι ακέραιος")
+                     .arg(described(key)));
             return;
         }
         if (number < low || number > high) {
-            fail(QCoreApplication::translate("SceneFile",
-                                             "η τιμή του «%1» είναι εκτός των ορίων %2 … %3")
-                     .arg(key)
+            fail(QCoreApplication::translate("SceneFile", "%1: εκτός των ορίων %2 … %3")
+                     .arg(described(key))
                      .arg(low)
                      .arg(high));
             return;
@@ -104,9 +127,8 @@ public:
             return;
         const double number = value.toDouble();
         if (!(number >= low && number <= high)) {
-            fail(QCoreApplication::translate("SceneFile",
-                                             "η τιμή του «%1» είναι εκτός των ορίων %2 … %3")
-                     .arg(called)
+            fail(QCoreApplication::translate("SceneFile", "%1: εκτός των ορίων %2 … %3")
+                     .arg(described(called))
                      .arg(low)
                      .arg(high));
             return;
@@ -119,16 +141,14 @@ public:
         if (value.isUndefined() || problem)
             return;
         if (!value.isObject()) {
-            fail(QCoreApplication::translate("SceneFile",
-                                             "το πεδίο «%1» δεν είναι σημείο με x και y")
-                     .arg(key));
+            fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι σημείο με x και y")
+                     .arg(described(key)));
             return;
         }
         const QJsonObject p = value.toObject();
         if (!p.contains(QLatin1String("x")) || !p.contains(QLatin1String("y")) || p.size() != 2) {
-            fail(QCoreApplication::translate("SceneFile",
-                                             "το πεδίο «%1» δεν είναι σημείο με x και y")
-                     .arg(key));
+            fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι σημείο με x και y")
+                     .arg(described(key)));
             return;
         }
         real(p, QStringLiteral("x"), -coordinateLimit, coordinateLimit, out.x,
@@ -148,7 +168,7 @@ public:
                 out = v;
                 return;
             }
-        fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» έχει άγνωστη τιμή").arg(key));
+        fail(QCoreApplication::translate("SceneFile", "%1: άγνωστη τιμή").arg(described(key)));
     }
 
     void fail(const QString& what) {
@@ -200,8 +220,8 @@ void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
             return;
         }
         if (!labels.value(key).isString()) {
-            r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «%1» δεν είναι κείμενο")
-                       .arg(key));
+            r.fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι κείμενο")
+                       .arg(described(key)));
             return;
         }
         start.labels[std::size_t(number)] = labels.value(key).toString();

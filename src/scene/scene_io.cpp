@@ -11,6 +11,27 @@ namespace scene {
 
 namespace {
 
+// Why a file was not written, in the interface's language, with the system's own words after.
+QString writeProblem(const QFileDevice& file) {
+    QString why;
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        why = QCoreApplication::translate("SceneFiles", "δεν επιτρέπεται η εγγραφή εκεί");
+        break;
+    case QFileDevice::OpenError:
+        why =
+            QCoreApplication::translate("SceneFiles", "ο φάκελος δεν υπάρχει ή δεν δέχεται αρχεία");
+        break;
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        why = QCoreApplication::translate("SceneFiles", "ο δίσκος γέμισε ή δεν δέχεται άλλα");
+        break;
+    default:
+        why = QCoreApplication::translate("SceneFiles", "η εγγραφή δεν ολοκληρώθηκε");
+    }
+    return QStringLiteral("%1 (%2)").arg(why, file.errorString());
+}
+
 std::function<QString(FileChoice)>& chooser() {
     static std::function<QString(FileChoice)> instance;
     return instance;
@@ -28,8 +49,10 @@ std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
         return QCoreApplication::translate("SceneFiles", "δεν είναι κανονικό αρχείο");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("SceneFiles", "δεν διαβάζεται (%1)")
-            .arg(file.errorString());
+        return (file.error() == QFileDevice::PermissionsError
+                    ? QCoreApplication::translate("SceneFiles", "δεν επιτρέπεται η ανάγνωσή του")
+                    : QCoreApplication::translate("SceneFiles", "δεν διαβάζεται")) +
+               QStringLiteral(" (%1)").arg(file.errorString());
     // One byte more than the limit tells a file too large without reading all of it.
     const QByteArray bytes = file.read(sceneFileLimit + 1);
     return readScene(bytes, defaults);
@@ -46,16 +69,16 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     // Unbuffered: a buffered flush that writes only part (a full disk, a size limit) is not
     // reported, and the commit would put a cut file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return writeProblem(file);
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.error() == QFileDevice::NoError
                                 ? QCoreApplication::translate("SceneFiles", "δεν γράφτηκε ολόκληρο")
-                                : file.errorString();
+                                : writeProblem(file);
         file.cancelWriting();
         return why;
     }
     if (!file.commit())
-        return file.errorString();
+        return writeProblem(file);
     return std::nullopt;
 }
 
