@@ -6,7 +6,9 @@
 namespace geometry {
 
 // How the search compares its step with its threshold: the button's own search rounds
-// both to 32-bit floats, the procedure compares them as doubles.
+// both to 32-bit floats, the procedure compares them as doubles. For the steps the walk
+// takes (2π/180 as a float, halved) both stop at the same step, so both give the same
+// result; the choice is kept to say which rule each caller follows.
 enum class StepTest { Double, Single };
 
 // The outcome of one least-time search, with what it cost.

@@ -155,6 +155,29 @@ void profiles() {
     near(trial.time, 137.67, 5e-3, "the blue point's time");
 }
 
+// A tie turns the walk back, as a rise does. From this source the walk meets an exact tie; a
+// walk that went on through it takes one evaluation more and ends 2e-5 lower.
+void aTieTurnsTheWalkBack() {
+    const geometry::Point t = geometry::rearSurfacePoint(-93);
+    const geometry::LensSearch s =
+        geometry::searchLensEntry(-772.16351f, 0, t.x, t.y, geometry::StepTest::Single);
+    check(s.found, "the search finds its point");
+    check(s.evaluations == 61, "61 evaluations");
+    near(s.y, -79.926561, 5e-7, "P.y after the tie");
+}
+
+// Both step tests stop the walk at the same step: the first step, 2π/180 as a float, halved,
+// never falls between 1e-7 and 1e-7 rounded to a float.
+void bothStepTestsAgree() {
+    const float first = float(2 * 3.1415927410125732 / 180);
+    bool agree = true;
+    for (int halvings = 0; halvings < 60; ++halvings) {
+        const float step = std::ldexp(first, -halvings);
+        agree = agree && ((std::abs(step) < float(1e-7)) == (double(std::abs(step)) < 1e-7));
+    }
+    check(agree, "single and double step tests agree on every step");
+}
+
 } // namespace
 
 int main() {
@@ -162,6 +185,8 @@ int main() {
     theWorkedExample();
     oneBeamRay();
     profiles();
+    aTieTurnsTheWalkBack();
+    bothStepTestsAgree();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
