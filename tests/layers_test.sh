@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The layers point one way: geometry <- surface <- the drawing procedures <- scene. A file
 # may include headers of its own layer and of the layers below it, never of those above.
+# The drawing folders are in order too: each may use those listed before it, none after.
 set -uo pipefail
 src=${1:?usage: layers_test.sh SRC_DIR}
 drawing="optics beam continuation timestep print profile"
@@ -26,9 +27,11 @@ check "geometry includes only itself" "$(reaches_up geometry geometry)"
 check "geometry includes no Qt header" \
     "$(grep -Hn '#include <Q' "$src"/geometry/*.cpp "$src"/geometry/*.h)"
 check "surface includes only geometry and itself" "$(reaches_up surface 'geometry|surface')"
+below=""
 for layer in $drawing; do
-    check "$layer includes nothing of the window" \
-        "$(reaches_up "$layer" "geometry|surface|${drawing// /|}")"
+    below="$below|$layer"
+    check "$layer includes nothing of the window nor of a drawing folder after it" \
+        "$(reaches_up "$layer" "geometry|surface$below")"
 done
 check "only the window and the entry point call scene::form()" \
     "$(grep -rn 'scene::form()\|\bform()' "$src" --include=*.cpp --include=*.h | grep -v -e "^$src/scene/" -e "^$src/main.cpp:")"
