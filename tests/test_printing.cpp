@@ -105,9 +105,7 @@ struct ImagePage {
         const double w = image.width() / double(image.width() + image.height());
         const double h = 1 - w;
         page->Scale(500 * w, -500 * h, -500 * w, 500 * h);
-        scene::form().Printer = page.get();
     }
-    ~ImagePage() { scene::form().Printer = nullptr; }
 };
 
 std::vector<DrawCall> circlesAt(double x, double y) {
@@ -319,7 +317,7 @@ private slots:
 
         ImagePage page;
         harness::clearRecord();
-        w.desmiakmetaPRINT(x0, y0, n);
+        print::printBeam(*page.page, w.surface(), {x0, y0}, n, w.xronosmetato->Value());
         QCOMPARE(geometry::beamExitY, exitY);
         QCOMPARE(geometry::beamEntryX, entryX);
         QCOMPARE(geometry::beamTime, time);
@@ -353,7 +351,7 @@ private slots:
         w.kyklos->moveCentreTo(sourceX, sourceY);
         ImagePage page;
         harness::clearRecord();
-        w.desmiakmetaPRINT(w.kyklos->centreX(), w.kyklos->centreY(), 0);
+        print::printBeam(*page.page, w.surface(), w.source(), 0, w.xronosmetato->Value());
         QCOMPARE(geometry::beamExitX[0], 15.0);
         QCOMPARE(geometry::leavesLens(0), leaves);
 
@@ -392,7 +390,7 @@ private slots:
             harness::setScroll(*w.xronosmetato, times[k]);
             ImagePage page;
             harness::clearRecord();
-            w.desmiakmetaPRINT(w.kyklos->centreX(), w.kyklos->centreY(), n);
+            print::printBeam(*page.page, w.surface(), w.source(), n, w.xronosmetato->Value());
             circles[k] = harness::drawnOfKind(DrawCall::Kind::Circle);
         }
         int leaving = 0;

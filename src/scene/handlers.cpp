@@ -2,13 +2,11 @@
 // procedure that draws, then shows what that procedure left for the labels.
 #include "beam/beam.h"
 #include "beam/huygens_circles.h"
-#include "continuation/beam_ray.h"
 #include "continuation/ray.h"
 #include "geometry/lens.h"
 #include "geometry/state.h"
 #include "optics/least_time_path.h"
 #include "optics/trial_path.h"
-#include "print/printed_beam.h"
 #include "print/printed_page.h"
 #include "scene/kovril.h"
 #include "scene/picture_export.h"
@@ -18,7 +16,6 @@
 #include "surface/format.h"
 #include "surface/messagebox.h"
 #include "timestep/time_stepped_beam.h"
-#include "timestep/wavefronts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -251,18 +248,4 @@ void Kovril::savePicture_Click() {
                 "Kovril",
                 "Η εικόνα δεν αποθηκεύτηκε στο αρχείο %1: %2. Δοκιμάστε άλλο φάκελο ή όνομα.")
                 .arg(QDir::toNativeSeparators(path), *problem));
-}
-
-void Kovril::desmiakmetaPRINT(float x0, float y0, int n) {
-    print::printBeam(*Printer, surface(), {x0, y0}, n, xronosmetato->Value());
-}
-
-void Kovril::evreSiKyklonPRINT(float xronost, int N11) {
-    timestep::drawWavefronts(*Printer, xronost, N11);
-}
-
-bool Kovril::synexeiaPRINT(double kENTRX, double kENTRY) {
-    return continuation::continueBeamRay(*Printer, source(), kENTRX, kENTRY,
-                                         continuation::BeamRayTarget::Page)
-        .drawn;
 }

@@ -145,13 +145,6 @@ public:
     // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
     void kyklos_Nudge(double dx, double dy);
 
-    // The printed counterparts of the beam procedures; they draw on Printer.
-    void desmiakmetaPRINT(float x0, float y0, int n);
-    void evreSiKyklonPRINT(float xronost, int N11);
-    // Returns whether it printed the ray beyond the lens.
-    bool synexeiaPRINT(double kENTRX, double kENTRY);
-    surface::Surface* Printer = nullptr; // the page while a print job runs
-
     bool dragPoint = false;  // shmeio is being dragged
     bool dragSource = false; // kyklos is being dragged
 
