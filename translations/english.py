@@ -13,8 +13,8 @@ ENGLISH = {
     "Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις γωνίες, το δείκτη διάθλασης και το χρόνο.":
         "Finds the point of the lens's front surface through which light from the source reaches the yellow point in the least time; shows the angles, the refractive index and the time.",
     "PRINT: εκτύπωση της εικόνας": "PRINT: print the picture",
-    "Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών κύματος στον αέρα και στο φακό.":
-        "Prints the lens, the beam and the wavefronts with scales of wavelengths in air and in the lens.",
+    "Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού «☰».":
+        "Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.",
     "Δέσμη ακτίνων": "Beam of rays",
     "Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.": "Draws a beam of rays from the source through the lens.",
     "Συνέχιση ακτίνας μετά το φακό": "Continue the ray past the lens",

@@ -16,10 +16,6 @@
         <translation>PRINT: print the picture</translation>
     </message>
     <message>
-        <source>Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών κύματος στον αέρα και στο φακό.</source>
-        <translation>Prints the lens, the beam and the wavefronts with scales of wavelengths in air and in the lens.</translation>
-    </message>
-    <message>
         <source>Δέσμη ακτίνων</source>
         <translation>Beam of rays</translation>
     </message>
@@ -130,6 +126,10 @@
     <message>
         <source>Κινεί το μέτωπο κύματος ως το τέλος της μπάρας του χρόνου· με δεξί κλικ ή Shift+Space στη μπάρα, στο ένα τέταρτο της ταχύτητας.</source>
         <translation>Moves the wavefront to the end of the time bar; with a right-click, or Shift+Space on the bar, at a quarter of the speed.</translation>
+    </message>
+    <message>
+        <source>Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού «☰».</source>
+        <translation>Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.</translation>
     </message>
 </context>
 <context>
