@@ -32,4 +32,15 @@ void installLanguage(const QString& language) {
         QCoreApplication::installTranslator(translator.get());
 }
 
+QString englishOf(const char* context, const char* greek) {
+    static const std::unique_ptr<QTranslator> english = [] {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QStringLiteral(":/i18n/kovril_en.qm")))
+            translator.reset();
+        return translator;
+    }();
+    const QString text = english ? english->translate(context, greek) : QString();
+    return text.isEmpty() ? QString::fromUtf8(greek) : text;
+}
+
 } // namespace scene
