@@ -8,10 +8,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -157,6 +159,42 @@ private slots:
                                              w.Label5, w.Label6, w.Label7};
         for (int i = 0; i < shown.size(); ++i)
             QCOMPARE(shownLabels[i]->text(), shown[i]);
+    }
+
+    // Qt's own dialogs speak the window's language: the file dialogs and the message-box
+    // buttons.
+    void qtsDialogsSpeakTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("fileDialog");
+        QTest::addColumn<QString>("ok");
+        QTest::newRow("Greek") << "el"
+                               << QStringList{"Αναζήτηση σε:", "Όνομα &αρχείου:", "Αρχεία τύπου:",
+                                              "&Αποθήκευση", "Άκυρο"}
+                               << "Εντάξει";
+        QTest::newRow("English") << "en"
+                                 << QStringList{"Look in:", "File &name:", "Files of type:",
+                                                "&Save", "Cancel"}
+                                 << "OK";
+    }
+    void qtsDialogsSpeakTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, fileDialog);
+        QFETCH(QString, ok);
+        StartOptions options;
+        options.language = language;
+        startUp(options);
+        QFileDialog dialog(&scene::form());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        QStringList texts;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QString& text : fileDialog)
+            QVERIFY2(texts.contains(text), qPrintable(text + " in " + texts.join(", ")));
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
     }
 
     // Asked for by name, Greek wins over the system's English, as the texts were written.
