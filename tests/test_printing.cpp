@@ -166,8 +166,8 @@ private slots:
     // is saved, on hovering and to a screen reader alike.
     void theButtonSaysWhatItPrints() {
         const Kovril& w = scene::form();
-        const QString said = w.Command6->toolTip();
-        QCOMPARE(said, w.Command6->accessibleDescription());
+        const QString said = w.Command6->accessibleDescription();
+        QVERIFY(w.Command6->toolTip().contains(said));
         QVERIFY(said.contains(QStringLiteral("180°")));
         QVERIFY(said.contains(QStringLiteral("«%1»").arg(w.actionSavePicture->text())));
     }

@@ -95,8 +95,10 @@ void makeKeyboardAccessible(Kovril& w) {
             QWidget::setTabOrder(previous, access.control);
         previous = access.control;
     }
-    // The printed page differs from the screen, which is what a teacher would expect of it.
-    w.Command6->setToolTip(w.Command6->accessibleDescription());
+    // The printed page differs from the screen, which a teacher would not expect of it. As a
+    // paragraph the tip wraps instead of running across the screen.
+    w.Command6->setToolTip(
+        QStringLiteral("<p>%1</p>").arg(w.Command6->accessibleDescription().toHtmlEscaped()));
 }
 
 // The labels keep their text as their name, so that a screen reader reads what they show;
