@@ -41,7 +41,7 @@ WavefrontPoint wavefrontPoint(const HuygensPass& pass) {
     const double ox = -double(curveCentreX);
     if (!pass.plusPair.found && !pass.minusPair.found)
         return refractedWavefrontPoint(pass);
-    if (pass.plusPair.found == pass.minusPair.found) {
+    if (pass.plusPair.found && pass.minusPair.found) {
         const Crossing w1 = fartherCrossing(pass.plusPair, ox, 0);
         const Crossing w2 = fartherCrossing(pass.minusPair, ox, 0);
         return {true, (double(w1.x) + w2.x) / 2, float((double(w1.y) + w2.y) / 2)};
