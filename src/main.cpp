@@ -215,8 +215,6 @@ int main(int argc, char* argv[]) {
             QCoreApplication::translate("CommandLine", "δεν ετοιμάστηκε οθόνη για την εικόνα"), 1);
 
     QApplication app(argc, argv);
-    // Lets the desktop match the window to the installed entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kovril.Kovril"));
     if (headless)
         surface::setMessageRecorder([](const QString& text) { print(stderr, text + '\n'); });
     startUp(request.options);

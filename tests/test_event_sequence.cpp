@@ -6,6 +6,7 @@
 #include "geometry/search.h"
 #include "geometry/state.h"
 #include "print/page_job.h"
+#include "scene/language.h"
 #include "scene/state.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
@@ -55,12 +56,14 @@ int eventsFromEnvironment() {
                : 150;
 }
 
+// The screen and the interface's language, which the test is also registered under.
 QString screenName() {
     const QScreen& screen = *QGuiApplication::primaryScreen();
-    return QStringLiteral("%1x%2 dpr %3")
+    return QStringLiteral("%1x%2 dpr %3, %4")
         .arg(screen.size().width())
         .arg(screen.size().height())
-        .arg(screen.devicePixelRatio());
+        .arg(screen.devicePixelRatio())
+        .arg(scene::chooseLanguage({}));
 }
 
 // What to tell a person when the process dies in the middle of an event: written from a

@@ -8,7 +8,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -87,6 +92,109 @@ private slots:
                               QStringLiteral("The file %1 did not open: it has another format "
                                              "than kovril-scene. The picture is as it was.")
                                   .arg(path)}));
+    }
+
+    // A scene saved by a window of the other language opens with the labels in this one's:
+    // the names the program writes change, the numbers stay.
+    void sceneLabelsSpeakTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("saved");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList greekPath = {QStringLiteral("ψ κίτρινο= 30"),
+                                       QStringLiteral("χρόνος = 119.92"),
+                                       QStringLiteral("πρόσπτωσης= -14.48 διάθλασης= -7.18"),
+                                       QStringLiteral("δείκτης = 2.00"),
+                                       QStringLiteral("αριθμός σημείων =12"),
+                                       QStringLiteral("Χρονος=40"),
+                                       QStringLiteral("ψ blue = 15")};
+        const QStringList englishPath = {QStringLiteral("ψ yellow= 30"),
+                                         QStringLiteral("time = 119.92"),
+                                         QStringLiteral("incidence= -14.48 refraction= -7.18"),
+                                         QStringLiteral("index = 2.00"),
+                                         QStringLiteral("number of points =12"),
+                                         QStringLiteral("Time=40"),
+                                         QStringLiteral("ψ blue = 15")};
+        const QStringList greekTrapped = {QStringLiteral("ολική ανάκλαση     ορική = 30.00"),
+                                          QString(),
+                                          QStringLiteral("προσπτωσης =31.20 διάθλασης =80.00"),
+                                          QStringLiteral("δείκτης = 2.000"),
+                                          QStringLiteral("αριθμός σημείων =10"),
+                                          QStringLiteral("Χρονος=5"),
+                                          QStringLiteral("ψ= 0")};
+        const QStringList englishTrapped = {QStringLiteral("total reflection     critical = 30.00"),
+                                            QString(),
+                                            QStringLiteral("incidence =31.20 refraction =80.00"),
+                                            QStringLiteral("index = 2.000"),
+                                            QStringLiteral("number of points =10"),
+                                            QStringLiteral("Time=5"),
+                                            QStringLiteral("ψ= 0")};
+        QTest::newRow("Greek path, English window") << "en" << greekPath << englishPath;
+        QTest::newRow("English path, Greek window") << "el" << englishPath << greekPath;
+        QTest::newRow("Greek trapped ray, English window")
+            << "en" << greekTrapped << englishTrapped;
+        QTest::newRow("English trapped ray, Greek window")
+            << "el" << englishTrapped << greekTrapped;
+        QTest::newRow("same language") << "en" << englishPath << englishPath;
+    }
+    void sceneLabelsSpeakTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, saved);
+        QFETCH(QStringList, shown);
+        StartOptions options;
+        options.language = language;
+        startUp(options);
+        QJsonObject labels;
+        for (int i = 0; i < saved.size(); ++i)
+            labels.insert(QStringLiteral("Label%1").arg(i + 1), saved[i]);
+        QJsonObject scene{{"format", "kovril-scene"}, {"version", 1}, {"labels", labels}};
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.kovril"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(scene).toJson());
+        file.close();
+        Kovril& w = scene::form();
+        QVERIFY(w.openSceneFile(path));
+        const QLabel* const shownLabels[] = {w.Label1, w.Label2, w.Label3, w.Label4,
+                                             w.Label5, w.Label6, w.Label7};
+        for (int i = 0; i < shown.size(); ++i)
+            QCOMPARE(shownLabels[i]->text(), shown[i]);
+    }
+
+    // Qt's own dialogs speak the window's language: the file dialogs and the message-box
+    // buttons.
+    void qtsDialogsSpeakTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("fileDialog");
+        QTest::addColumn<QString>("ok");
+        QTest::newRow("Greek") << "el"
+                               << QStringList{"Αναζήτηση σε:", "Όνομα &αρχείου:", "Αρχεία τύπου:",
+                                              "&Αποθήκευση", "Άκυρο"}
+                               << "Εντάξει";
+        QTest::newRow("English") << "en"
+                                 << QStringList{"Look in:", "File &name:", "Files of type:",
+                                                "&Save", "Cancel"}
+                                 << "OK";
+    }
+    void qtsDialogsSpeakTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, fileDialog);
+        QFETCH(QString, ok);
+        StartOptions options;
+        options.language = language;
+        startUp(options);
+        QFileDialog dialog(&scene::form());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        QStringList texts;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            texts << label->text();
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QString& text : fileDialog)
+            QVERIFY2(texts.contains(text), qPrintable(text + " in " + texts.join(", ")));
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
     }
 
     // Asked for by name, Greek wins over the system's English, as the texts were written.

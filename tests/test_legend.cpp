@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +125,36 @@ private slots:
         QTest::keyClick(w.help, Qt::Key_Escape);
         QVERIFY(!w.help->isVisible());
         QVERIFY(w.isVisible());
+    }
+
+    // The experiment that promises trapped rays names the buttons that draw them, and each
+    // of them does, from a source high and close to the lens.
+    void theTrappedRaysExperimentNamesButtonsThatDrawThem() {
+        Kovril& w = scene::form();
+        w.actionHelp->trigger();
+        QStringList promises;
+        for (const QLabel* label : w.help->findChildren<QLabel*>())
+            if (label->text().contains(QStringLiteral("κόκκινες κουκκίδες")))
+                promises << label->text();
+        QCOMPARE(promises.size(), 1);
+        QList<QPushButton*> named;
+        for (QPushButton* button : w.findChildren<QPushButton*>())
+            if (!button->text().isEmpty() &&
+                promises.first().contains(QStringLiteral("«%1»").arg(button->text())))
+                named << button;
+        QVERIFY2(!named.isEmpty(), qPrintable(promises.first()));
+        for (QPushButton* button : named) {
+            w.kyklos->moveCentreTo(-80, 100);
+            harness::clearRecord();
+            button->click();
+            const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
+            QVERIFY2(std::any_of(dots.begin(), dots.end(),
+                                 [](const DrawCall& c) {
+                                     return c.color == surface::inks::totalReflection.color &&
+                                            c.drawWidth == surface::inks::totalReflection.width;
+                                 }),
+                     qPrintable(button->text()));
+        }
     }
 };
 

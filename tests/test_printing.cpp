@@ -160,6 +160,16 @@ private slots:
     void initTestCase() { qputenv("CUPS_SERVER", "/nonexistent/kovril-test/cups.sock"); }
     void init() { harness::startProgram(); }
 
+    // The button warns that the page is not the screen and says where the screen's picture
+    // is saved, on hovering and to a screen reader alike.
+    void theButtonSaysWhatItPrints() {
+        const Kovril& w = scene::form();
+        const QString said = w.Command6->accessibleDescription();
+        QVERIFY(w.Command6->toolTip().contains(said));
+        QVERIFY(said.contains(QStringLiteral("180°")));
+        QVERIFY(said.contains(QStringLiteral("«%1»").arg(w.actionSavePicture->text())));
+    }
+
     void theHeadingsReadUpright() {
         QTemporaryDir dir;
         const std::vector<Word> words = wordsOf(printToPdf(dir));

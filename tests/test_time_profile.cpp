@@ -148,14 +148,18 @@ private slots:
         QCOMPARE(labelTime(panel.trialLabel), label2Time());
     }
 
-    void aDropHidesTheBlueMark_data() {
+    // The blue point keeps its mark while it stands on the lens: only dragging it away
+    // takes it off.
+    void onlyDraggingTheBluePointHidesItsMark_data() {
         QTest::addColumn<QString>("what");
-        QTest::newRow("drag the source") << QStringLiteral("source");
-        QTest::newRow("drag the blue point") << QStringLiteral("blue");
-        QTest::newRow("arrow key on the source") << QStringLiteral("nudge");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("drag the source") << QStringLiteral("source") << true;
+        QTest::newRow("drag the blue point") << QStringLiteral("blue") << false;
+        QTest::newRow("arrow key on the source") << QStringLiteral("nudge") << true;
     }
-    void aDropHidesTheBlueMark() {
+    void onlyDraggingTheBluePointHidesItsMark() {
         QFETCH(QString, what);
+        QFETCH(bool, kept);
         Kovril& w = scene::form();
         scene::TimeProfilePanel& panel = openPanel();
         harness::setScroll(*w.shmeio_thesi, 20);
@@ -170,9 +174,11 @@ private slots:
             emit w.kyklos->nudged(0, 10);
         harness::clearRecord();
         w.profileFollows();
-        QVERIFY(panel.trialLabel->text().isEmpty());
-        QVERIFY(dotsOf(profile::ink::trial.color).empty());
+        QCOMPARE(!panel.trialLabel->text().isEmpty(), kept);
+        QCOMPARE(dotsOf(profile::ink::trial.color).size(), std::size_t(kept ? 1 : 0));
         QCOMPARE(dotsOf(profile::ink::minimum.color).size(), std::size_t(1));
+        if (kept)
+            QVERIFY(panel.trialLabel->text().contains(QStringLiteral("y = 20.00")));
 
         harness::setScroll(*w.shmeio_thesi, 21);
         QCOMPARE(labelTime(panel.trialLabel), label2Time());
@@ -213,7 +219,8 @@ private slots:
             harness::moveTo(from.x() - 40, from.y() + 80);
             QVERIFY(panel.minimumLabel->text() != minimum);
             QVERIFY(panel.profile().samples.front().time != firstTime);
-            QVERIFY(panel.trialLabel->text().isEmpty());
+            QVERIFY(!panel.trialLabel->text().isEmpty());
+            QVERIFY(panel.trialLabel->text() != trial);
             harness::release(from.x() - 40, from.y() + 80);
         } else if (change == QStringLiteral("drag blue")) {
             const QPointF from = centreOf(*w.shmeio);

@@ -1,5 +1,6 @@
 #include "geometry/cardinal_points.h"
 #include "geometry/exit_angle.h"
+#include "geometry/search.h"
 #include "geometry/state.h"
 #include "scene/state.h"
 #include "support/harness.h"
@@ -197,6 +198,39 @@ private slots:
         for (int i = 0; i <= w.arithmosaktinon->Value(); ++i)
             leaving += geometry::leavesLens(i);
         QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
+    }
+
+    // Each ray is one step further round the rear surface than the one before, the steps
+    // added one at a time; the case's ray 1 finds another 32-bit entry point when the
+    // angle is counted as a multiple of the step instead.
+    void raysStepRoundTheRearSurface_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<float>("x");
+        QTest::addColumn<float>("y");
+        QTest::newRow("37 rays, an entry point that moves") << 37 << 27.8869591f << -325.358795f;
+        QTest::newRow("100 rays") << 100 << -200.0f << 50.0f;
+        QTest::newRow("23 rays") << 23 << -150.0f << -40.0f;
+    }
+    void raysStepRoundTheRearSurface() {
+        QFETCH(int, n);
+        QFETCH(float, x);
+        QFETCH(float, y);
+        scene::form().kyklos->moveCentreTo(x, y);
+        const geometry::Source source = scene::form().source();
+        QVERIFY(source.x == x && source.y == y);
+        runBeam(n);
+        const double step = 2 * halfAngle() / (n + 2);
+        for (int i = 0; i <= n; ++i) {
+            const double a = -halfAngle() + step + i * step;
+            const double exitX = geometry::curveRadius * std::cos(a) - geometry::curveCentreX;
+            const double exitY = geometry::curveRadius * std::sin(a);
+            // Exactly: QCOMPARE would forgive the last bit.
+            QVERIFY2(geometry::beamExitX[i] == exitX && geometry::beamExitY[i] == exitY,
+                     qPrintable(QString::number(i)));
+            const geometry::LensEntry e = geometry::findLensEntry(x, y, exitX, exitY);
+            QVERIFY2(geometry::beamEntryX[i] == e.x && geometry::beamEntryY[i] == e.y,
+                     qPrintable(QString::number(i)));
+        }
     }
 
     // Sources that leave parts of the constructions undefined: everything else is drawn and

@@ -16,10 +16,6 @@
         <translation>PRINT: print the picture</translation>
     </message>
     <message>
-        <source>Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών κύματος στον αέρα και στο φακό.</source>
-        <translation>Prints the lens, the beam and the wavefronts with scales of wavelengths in air and in the lens.</translation>
-    </message>
-    <message>
         <source>Δέσμη ακτίνων</source>
         <translation>Beam of rays</translation>
     </message>
@@ -130,6 +126,10 @@
     <message>
         <source>Κινεί το μέτωπο κύματος ως το τέλος της μπάρας του χρόνου· με δεξί κλικ ή Shift+Space στη μπάρα, στο ένα τέταρτο της ταχύτητας.</source>
         <translation>Moves the wavefront to the end of the time bar; with a right-click, or Shift+Space on the bar, at a quarter of the speed.</translation>
+    </message>
+    <message>
+        <source>Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού «☰».</source>
+        <translation>Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.</translation>
     </message>
 </context>
 <context>
@@ -285,10 +285,6 @@
         <translation>«Continue the ray» and «Continue the beam»: the rays past the lens, by Huygens&apos;s construction, and the wavefront.</translation>
     </message>
     <message>
-        <source>PRINT: τυπώνει την εικόνα· χωρίς εκτυπωτή γράφει PDF στα Έγγραφα.</source>
-        <translation>PRINT: prints the picture; without a printer it writes a PDF in Documents.</translation>
-    </message>
-    <message>
         <source>Η μπάρα δεξιά: το κίτρινο σημείο στην πίσω επιφάνεια. Οι μπάρες αριστερά: ο αριθμός των ακτίνων (στην άκρη) και το μπλε σημείο στην μπροστινή επιφάνεια. Η μπάρα κάτω: ο χρόνος του μετώπου κύματος.</source>
         <translation>The bar on the right: the yellow point on the rear surface. The bars on the left: the number of rays (at the edge) and the blue point on the front surface. The bar at the bottom: the time of the wavefront.</translation>
     </message>
@@ -309,16 +305,84 @@
         <translation>Find the least time by hand with the blue bar, watching the time; then press «Find the point» and compare.</translation>
     </message>
     <message>
-        <source>Μετακινήστε την πηγή ψηλά και κοντά, ώσπου οι πάνω ακτίνες της δέσμης να παγιδευτούν στο φακό (κόκκινες κουκκίδες).</source>
-        <translation>Move the source up and close, until the top rays of the beam are trapped in the lens (red dots).</translation>
-    </message>
-    <message>
         <source>Με «Συνέχιση δέσμης», σύρετε τη μπάρα του χρόνου και δείτε το μέτωπο κύματος να περνά από το είδωλο.</source>
         <translation>With «Continue the beam», drag the time bar and watch the wavefront pass the image point.</translation>
     </message>
     <message>
         <source>Ο χρόνος διαδρομής (F2)</source>
         <translation>The travel time (F2)</translation>
+    </message>
+    <message>
+        <source>«PRINT»: τυπώνει τη σελίδα γυρισμένη κατά 180°, με τις κλίμακες μηκών κύματος στον αέρα και στο φακό· χωρίς εκτυπωτή γράφει PDF στα Έγγραφα. Ό,τι δείχνει η οθόνη σώζεται με «Αποθήκευση εικόνας…».</source>
+        <translation>«PRINT»: prints the page turned through 180°, with the scales of wavelengths in air and in the lens; without a printer it writes a PDF in Documents. What the screen shows is saved with «Save picture…».</translation>
+    </message>
+    <message>
+        <source>«▶» δίπλα στη μπάρα του χρόνου: το μέτωπο κύματος κινείται ως το τέλος της μπάρας σε περίπου τέσσερα δευτερόλεπτα· πατημένο ξανά («❚❚») σταματά. Το διάστημα στη μπάρα κάνει το ίδιο· Shift+διάστημα ή δεξί κλικ στο «▶» παίζει στο ένα τέταρτο της ταχύτητας, για εξήγηση.</source>
+        <translation>«▶» beside the time bar: the wavefront moves to the end of the bar in about four seconds; pressed again («❚❚») it pauses. Space on the bar does the same; Shift+Space or a right-click on «▶» plays at a quarter of the speed, for explaining.</translation>
+    </message>
+    <message>
+        <source>Τι γράφουν οι ετικέτες</source>
+        <translation>What the labels say</translation>
+    </message>
+    <message>
+        <source>«ψ κίτρινο»: το ύψος του κίτρινου σημείου στην πίσω επιφάνεια· «ψ blue»: το ύψος του μπλε σημείου στην μπροστινή.</source>
+        <translation>«ψ yellow»: the height of the yellow point on the rear surface; «ψ blue»: the height of the blue point on the front surface.</translation>
+    </message>
+    <message>
+        <source>«πρόσπτωσης» και «διάθλασης»: οι γωνίες της ακτίνας με την κάθετη στην επιφάνεια, σε μοίρες.</source>
+        <translation>«incidence» and «refraction»: the angles of the ray to the normal of the surface, in degrees.</translation>
+    </message>
+    <message>
+        <source>«δείκτης»: ο λόγος των ημιτόνων των δύο γωνιών, ο δείκτης διάθλασης που μετρήθηκε (2 γι’ αυτόν το φακό).</source>
+        <translation>«index»: the ratio of the sines of the two angles, the refractive index measured (2 for this lens).</translation>
+    </message>
+    <message>
+        <source>«χρόνος»: πόσο κάνει το φως από την πηγή ως το κίτρινο σημείο, με ταχύτητα 2 στον αέρα και 1 στο φακό.</source>
+        <translation>«time»: how long light takes from the source to the yellow point, at speed 2 in air and 1 in the lens.</translation>
+    </message>
+    <message>
+        <source>«ολική ανάκλαση» και «ορική»: η ακτίνα φτάνει στην πίσω επιφάνεια πιο λοξά από την ορική γωνία και μένει στο φακό.</source>
+        <translation>«total reflection» and «critical»: the ray meets the rear surface more obliquely than the critical angle and stays in the lens.</translation>
+    </message>
+    <message>
+        <source>«αριθμός σημείων»: πόσες ακτίνες έχει η δέσμη· «Χρονος»: η τιμή της μπάρας του χρόνου, μετρημένη από τη στιγμή που η πιο αργή ακτίνα φτάνει στην πίσω επιφάνεια.</source>
+        <translation>«number of points»: how many rays the beam has; «Time»: the value of the time bar, counted from the moment the slowest ray reaches the rear surface.</translation>
+    </message>
+    <message>
+        <source>Το μενού «☰», σκηνές και εικόνες</source>
+        <translation>The «☰» menu, scenes and pictures</translation>
+    </message>
+    <message>
+        <source>«☰» κάτω δεξιά: «Καθαρισμός» (Ctrl+L) αφήνει μόνο το φακό, «Πλήρης οθόνη» (F11, έξοδος με Esc) για τον προβολέα, «Έξοδος» (Ctrl+Q).</source>
+        <translation>«☰» at the bottom right: «Clear» (Ctrl+L) leaves only the lens, «Full screen» (F11, Esc to leave) for the projector, «Quit» (Ctrl+Q).</translation>
+    </message>
+    <message>
+        <source>«Αποθήκευση σκηνής…» (Ctrl+S) γράφει την πηγή, τις μπάρες και ό,τι σχεδιάστηκε σε αρχείο .kovril· «Άνοιγμα σκηνής…» (Ctrl+O) ξαναφτιάχνει την ίδια εικόνα, π.χ. στο επόμενο μάθημα.</source>
+        <translation>«Save scene…» (Ctrl+S) writes the source, the bars and what was drawn into a .kovril file; «Open scene…» (Ctrl+O) builds the same picture again, for example in the next lesson.</translation>
+    </message>
+    <message>
+        <source>«Αποθήκευση εικόνας…» (Ctrl+Shift+S) σώζει ό,τι δείχνει το παράθυρο ως PNG, SVG ή PDF· με «λευκό φόντο» για φύλλα εργασίας.</source>
+        <translation>«Save picture…» (Ctrl+Shift+S) saves what the window shows as PNG, SVG or PDF; with «white background» for worksheets.</translation>
+    </message>
+    <message>
+        <source>Το πληκτρολόγιο</source>
+        <translation>The keyboard</translation>
+    </message>
+    <message>
+        <source>Tab: από κουμπί σε κουμπί, μετά η πηγή, οι μπάρες και το μενού· Shift+Tab πίσω. Το διάστημα πατά το κουμπί.</source>
+        <translation>Tab: from button to button, then the source, the bars and the menu; Shift+Tab goes back. Space presses the button.</translation>
+    </message>
+    <message>
+        <source>Στην πηγή τα βέλη τη μετακινούν κατά μία μονάδα, με Shift κατά δέκα. Στις μπάρες: βέλη, Page Up και Page Down, Home και End.</source>
+        <translation>On the source the arrow keys move it by one unit, with Shift by ten. On the bars: the arrows, Page Up and Page Down, Home and End.</translation>
+    </message>
+    <message>
+        <source>F1 αυτή η βοήθεια (Esc την κλείνει), F2 ο χρόνος διαδρομής, F11 πλήρης οθόνη, Ctrl+Q έξοδος.</source>
+        <translation>F1 this help (Esc closes it), F2 the travel time, F11 full screen, Ctrl+Q quit.</translation>
+    </message>
+    <message>
+        <source>Μετακινήστε την πηγή ψηλά και κοντά στο φακό και πατήστε «Κύκλοι Huygens»: οι πάνω ακτίνες παγιδεύονται στο φακό (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.</source>
+        <translation>Move the source up and close to the lens and press «Huygens circles»: the top rays are trapped in the lens (red dots) and get no circle.</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,11 @@
 
 namespace beam {
 
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots) {
+void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
+               geometry::RaySpacing spacing) {
     geometry::recreateRayArrays(n);
     for (int i = 0; i <= n; ++i) {
-        const geometry::LensEntry entry = geometry::traceRay(source, i, n);
+        const geometry::LensEntry entry = geometry::traceRay(source, i, n, spacing);
         if (!entry.found)
             surface::MsgBox(geometry::Message::NotFound);
         const double exitX = geometry::beamExitX[i];

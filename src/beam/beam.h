@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/beam_trace.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
 
@@ -11,7 +12,8 @@ namespace beam {
 // rear surface into the shared beam arrays (re-created with indices 0..n) and draws each
 // ray; with exitDots, a thick dot where it leaves the lens first, on pen width 1. A search
 // that gives up says so, and its ray is drawn to the origin.
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots);
+void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
+               geometry::RaySpacing spacing = geometry::RaySpacing::Beam);
 
 // The window's beam: the rays with their exit dots. Leaves DrawWidth 1.
 void drawBeam(surface::Surface& s, geometry::Source source, std::int16_t n);

@@ -4,6 +4,7 @@
 #include "geometry/huygens.h"
 #include "geometry/state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace geometry {
@@ -20,13 +21,27 @@ struct WavefrontPoint {
     float y = 0;
 };
 
+// Where the wavelet around P touches the outgoing wavefront: along the ray refracted by
+// the law of sines. Just under the critical angle the three wavelets nearly touch and
+// need not cross at all.
+WavefrontPoint refractedWavefrontPoint(const HuygensPass& pass) {
+    const double incidence = incidenceAngle(pass);
+    const double refraction =
+        std::asin(std::clamp(std::sin(incidence) * double(speedAir) / speedLens, -1.0, 1.0));
+    const double normal = std::atan2(pass.py, pass.px + curveCentreX);
+    const double direction = normal - refraction;
+    return {true, pass.px + pass.rA * std::cos(direction),
+            float(pass.py + pass.rA * std::sin(direction))};
+}
+
 // M, a point of the outgoing wavefront ahead of P: the midpoint of the outer crossings
 // of the wavelet around P with those around its neighbours. When only one of these pairs
 // crosses, the wavelets around the two neighbours still meet on the wavefront.
 WavefrontPoint wavefrontPoint(const HuygensPass& pass) {
     const double ox = -double(curveCentreX);
-    if (pass.plusPair.found == pass.minusPair.found) {
-        // Neither crossing at all gives the origin, as the zero crossings say.
+    if (!pass.plusPair.found && !pass.minusPair.found)
+        return refractedWavefrontPoint(pass);
+    if (pass.plusPair.found && pass.minusPair.found) {
         const Crossing w1 = fartherCrossing(pass.plusPair, ox, 0);
         const Crossing w2 = fartherCrossing(pass.minusPair, ox, 0);
         return {true, (double(w1.x) + w2.x) / 2, float((double(w1.y) + w2.y) / 2)};

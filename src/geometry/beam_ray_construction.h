@@ -27,8 +27,9 @@ struct BeamRayConstruction {
 // neighbours 0.1 degrees away, then closer by the square root of the pass number, until
 // the measured index lies within tolerance of speedAir / speedLens (as 32-bit floats) or
 // five passes have run; a ray that never agreed and met the surface along the normal
-// (|i| < 0.001) goes on undeviated along A -> P. A direction that cannot be computed
-// leaves the ray without an outgoing part.
+// (|i| < 0.001) goes on undeviated along A -> P. A pass whose wavelets do not cross at all
+// (just under the critical angle) takes M along the ray refracted by the law of sines.
+// A direction that cannot be computed leaves the ray without an outgoing part.
 // Refreshes pi first.
 BeamRayConstruction constructBeamRay(Source source, double px, double py, float tolerance);
 

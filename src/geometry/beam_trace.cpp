@@ -24,14 +24,16 @@ void recreateBeamArrays(int n) {
     beamOut.assign(rays, RayOut{});
 }
 
-double rayAngle(int i, int n) {
+double rayAngle(int i, int n, RaySpacing spacing) {
     const double rim = std::atan(double(lensHalfHeight) / curveCentreX);
-    const double spacing = 2 * rim / (n + 2);
-    return -rim + spacing * (i + 1);
+    const double step = 2 * rim / (n + 2);
+    if (spacing == RaySpacing::TimeStepped)
+        return -rim + step + i * step;
+    return -rim + step * (i + 1);
 }
 
-LensEntry traceRay(Source source, int i, int n) {
-    const double angle = rayAngle(i, n);
+LensEntry traceRay(Source source, int i, int n, RaySpacing spacing) {
+    const double angle = rayAngle(i, n, spacing);
     beamExitX[i] = curveRadius * std::cos(angle) - curveCentreX;
     beamExitY[i] = curveRadius * std::sin(angle);
 

@@ -12,14 +12,21 @@ void recreateRayArrays(int n);
 // The same for all eight beam arrays, the continuations' ends and copies included.
 void recreateBeamArrays(int n);
 
+// How a beam counts off its rays' angles. Both cut the rim-to-rim arc into n + 2 equal
+// angles, but the time-stepped beam adds one step per ray, which rounds differently in the
+// last bit and can move an entry point found in 32-bit floats.
+enum class RaySpacing {
+    Beam,        // -rim + spacing * (i + 1)
+    TimeStepped, // -rim + spacing + i * spacing
+};
+
 // The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
-// beam of n + 1 rays: the rim-to-rim arc is cut into n + 2 equal angles and the rims
-// themselves carry no ray.
-double rayAngle(int i, int n);
+// beam of n + 1 rays; the rims themselves carry no ray.
+double rayAngle(int i, int n, RaySpacing spacing = RaySpacing::Beam);
 
 // Traces ray i of a beam of n + 1 rays from the source into the beam arrays: its exit
 // point and its least-time entry point and time, which it returns.
-LensEntry traceRay(Source source, int i, int n);
+LensEntry traceRay(Source source, int i, int n, RaySpacing spacing = RaySpacing::Beam);
 
 // The latest time at which a ray of the last beam reaches the rear surface, and at least 0.
 float latestArrival(int n);

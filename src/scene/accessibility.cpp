@@ -36,9 +36,12 @@ void makeKeyboardAccessible(Kovril& w) {
              "της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις "
              "γωνίες, το δείκτη διάθλασης και το χρόνο.")},
         {w.Command6, QCoreApplication::translate("Accessibility", "PRINT: εκτύπωση της εικόνας"),
-         QCoreApplication::translate(
-             "Accessibility", "Τυπώνει το φακό, τη δέσμη και τα μέτωπα κύματος με κλίμακες μηκών "
-                              "κύματος στον αέρα και στο φακό.")},
+         QCoreApplication::translate("Accessibility",
+                                     "Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και "
+                                     "τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και "
+                                     "στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού "
+                                     "«☰».")
+             .arg(w.actionSavePicture->text())},
         {w.Command2, QCoreApplication::translate("Accessibility", "Δέσμη ακτίνων"),
          QCoreApplication::translate("Accessibility",
                                      "Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.")},
@@ -92,6 +95,10 @@ void makeKeyboardAccessible(Kovril& w) {
             QWidget::setTabOrder(previous, access.control);
         previous = access.control;
     }
+    // The printed page differs from the screen, which a teacher would not expect of it. As a
+    // paragraph the tip wraps instead of running across the screen.
+    w.Command6->setToolTip(
+        QStringLiteral("<p>%1</p>").arg(w.Command6->accessibleDescription().toHtmlEscaped()));
 }
 
 // The labels keep their text as their name, so that a screen reader reads what they show;

@@ -127,11 +127,11 @@ void Kovril::Form_MouseMove(int, int, float x, float y) {
         kyklos->moveCentreTo(to.x, to.y);
     else
         setMousePointer(0);
-    if (dragPoint || dragSource) {
-        // A drag ends in a drop, which takes the blue point off the curve.
+    // Dragged, the blue point leaves the curve; the source's drag leaves it where it stands.
+    if (dragPoint)
         blueOnSurface_ = false;
+    if (dragPoint || dragSource)
         profileFollows();
-    }
 }
 
 void Kovril::Form_MouseUp(int, int, float x, float y) {
@@ -158,7 +158,8 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
     drop.source = source;
     drop.bluePoint = bluePoint;
     record(drop);
-    blueOnSurface_ = false;
+    if (bluePoint.x != shmeio->centreX() || bluePoint.y != shmeio->centreY())
+        blueOnSurface_ = false;
     surface().Cls();
     scene::redrawScene(*this);
     applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, thesiy->Value()));

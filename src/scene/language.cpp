@@ -24,12 +24,24 @@ void installLanguage(const QString& language) {
     static std::unique_ptr<QTranslator> translator;
     if (translator)
         QCoreApplication::removeTranslator(translator.get());
-    translator.reset();
-    if (language == QLatin1String("el"))
-        return;
     translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral(":/i18n/kovril_%1.qm").arg(language)))
+    // The program's texts are Greek already; in Greek, Qt's own dialogs need theirs.
+    const QString file = language == QLatin1String("el")
+                             ? QStringLiteral(":/i18n/qt_el.qm")
+                             : QStringLiteral(":/i18n/kovril_%1.qm").arg(language);
+    if (translator->load(file))
         QCoreApplication::installTranslator(translator.get());
+}
+
+QString englishOf(const char* context, const char* greek) {
+    static const std::unique_ptr<QTranslator> english = [] {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QStringLiteral(":/i18n/kovril_en.qm")))
+            translator.reset();
+        return translator;
+    }();
+    const QString text = english ? english->translate(context, greek) : QString();
+    return text.isEmpty() ? QString::fromUtf8(greek) : text;
 }
 
 } // namespace scene

@@ -12,4 +12,7 @@ QString chooseLanguage(const QString& requested);
 // Puts the language's translations in place of any earlier ones.
 void installLanguage(const QString& language);
 
+// The English of one of the program's Greek texts, whatever the window's language.
+QString englishOf(const char* context, const char* greek);
+
 } // namespace scene

@@ -4,6 +4,7 @@
 #include "geometry/state.h"
 #include "scene/frame.h"
 #include "scene/kovril.h"
+#include "scene/label_language.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
@@ -228,6 +229,9 @@ void Kovril::applyScene(const scene::SceneDocument& document) {
         marker->moveCentreTo(inside.x, inside.y);
     }
     log_ = document.log;
+    // Saved by a window in the other language, the labels speak this one's.
+    for (QString& text : log_.start.labels)
+        text = scene::inWindowLanguage(text);
     // A picture starts from the bare lens unless its first action draws one itself.
     if (log_.actions.empty() || !scene::clearsThePicture(log_.actions.front().kind)) {
         scene::Action clear;

@@ -5,6 +5,7 @@
 #include "scene/frame.h"
 #include "scene/kovril.h"
 #include "scene/language.h"
+#include "scene/program_names.h"
 #include "surface/format.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@
 #include <QScreen>
 
 void startUp(const StartOptions& options) {
-    QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
+    scene::nameTheProgram();
     scene::installLanguage(scene::chooseLanguage(options.language));
     Kovril& w = scene::createForm();
     // The size a maximized window will most likely get; if the window manager gives another,

@@ -44,7 +44,7 @@ surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, i
 
 surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n) {
     geometry::recreateBeamArrays(n);
-    beam::traceBeam(s, source, n, false);
+    beam::traceBeam(s, source, n, false, geometry::RaySpacing::TimeStepped);
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
     return continueRays(s, source, n);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -59,6 +60,42 @@ void oneBeamRay() {
     near(std::sin(ray.refraction), 2 * std::sin(ray.incidence), 0.02, "Snell's law at P");
     check(ray.qx == p.x + 250, "Q lies 250 units right of P");
     check(ray.mx > p.x, "the wavefront point lies ahead of P");
+}
+
+// The direction light leaves the lens in, by the vector law of refraction: u, the unit ray
+// inside the lens, meets the outward unit normal n and goes on into air with index ratio 2.
+geometry::Point refracted(geometry::Point u, geometry::Point n) {
+    const double ratio = double(geometry::speedAir) / geometry::speedLens;
+    const double c = u.x * n.x + u.y * n.y;
+    const double k = 1 - ratio * ratio * (1 - c * c);
+    const double along = ratio * c - std::sqrt(k);
+    return {ratio * u.x - along * n.x, ratio * u.y - along * n.y};
+}
+
+// Rays within a hair of the critical angle, where the wavelets around P and its neighbours
+// need not cross in the last pass: the ray still leaves as the law of refraction says.
+void justUnderTheCriticalAngle() {
+    struct Case {
+        geometry::Source source;
+        int n, i;
+    };
+    for (const Case& k : {Case{{-59.588619f, -69.785057f}, 40, 15},
+                          Case{{-59.588619f, -69.785057f}, 40, 16}, Case{{-200, 50}, 10, 2}}) {
+        const double rim = std::atan(double(geometry::lensHalfHeight) / geometry::curveCentreX);
+        const double a = -rim + 2 * rim / (k.n + 2) * (k.i + 1);
+        const double px = geometry::curveRadius * std::cos(a) - geometry::curveCentreX;
+        const double py = geometry::curveRadius * std::sin(a);
+        const geometry::BeamRayConstruction ray =
+            geometry::constructBeamRay(k.source, px, py, 1e-12f);
+        check(!ray.totalReflection && ray.leaves, "a ray under the critical angle leaves");
+        const geometry::LensEntry e = geometry::findLensEntry(k.source.x, k.source.y, px, py);
+        const double inside = std::hypot(px - e.x, py - e.y);
+        const geometry::Point out =
+            refracted({(px - e.x) / inside, (py - e.y) / inside}, {std::cos(a), std::sin(a)});
+        const double expected = std::atan2(out.y, out.x) * 180 / std::numbers::pi;
+        near(std::atan2(ray.qy - py, ray.qx - px) * 180 / std::numbers::pi, expected, 0.1,
+             "the ray leaves by the law of refraction (degrees)");
+    }
 }
 
 // The search's own outcome for the yellow point at height v, as the button runs it, and
@@ -184,6 +221,7 @@ int main() {
     geometry::setUpLens();
     theWorkedExample();
     oneBeamRay();
+    justUnderTheCriticalAngle();
     profiles();
     aTieTurnsTheWalkBack();
     bothStepTestsAgree();
