@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Responsiveness figures of the program on fixed screens. The parent process starts itself
 // once per screen size on Qt's offscreen platform, so that each run has the screen it
 // measures. Each child prints one JSON line per figure; the parent shows them as a table for

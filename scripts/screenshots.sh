@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a 1920 × 1080 virtual screen, clicks through its buttons
 # and scroll bars as a student would and keeps a screenshot after each step.
 # Usage: scripts/screenshots.sh [build dir] [output dir] [display number]

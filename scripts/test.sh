@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test headless. "./scripts/test.sh asan" does the same in
 # the build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 set -euo pipefail

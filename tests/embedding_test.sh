@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A parent project that adds Kovril with add_subdirectory gets the program, without
 # Kovril's tests, benchmark or packaging.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layers point one way: geometry <- surface <- the drawing procedures <- scene. A file
 # may include headers of its own layer and of the layers below it, never of those above.
 # The drawing folders are in order too: each may use those listed before it, none after.

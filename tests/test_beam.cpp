@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "beam/beam.h"
 #include "beam/huygens_circles.h"
 #include "geometry/exit_angle.h"

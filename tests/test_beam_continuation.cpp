@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "continuation/beam_ray.h"
 #include "geometry/beam_ray_construction.h"
 #include "geometry/crossing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sequences of student events on the real window. After every event nothing may be
 // broken: no label shows a non-number, nothing non-finite or far outside the window reaches
 // the drawing surface, every least-time search ends within its rounds and no message box is

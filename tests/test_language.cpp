@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English interface: this test runs with LANGUAGE=en, as a teacher's English desktop.
 #include "geometry/state.h"
 #include "scene/kovril.h"

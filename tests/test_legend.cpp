@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/page_job.h"
 #include "profile/plot_ink.h"
 #include "scene/help_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/lens.h"
 #include "geometry/state.h"
 #include "scene/redraw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved pictures, from the menu and from the command line.
 #include "scene/background.h"
 #include "scene/kovril.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play button moves the wavefront along the time bar and gives the bar back to the
 // student as soon as anything else is touched.
 #include "scene/play.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window repaints only what a change touched. What the screen shows after each event
 // must still be the whole window drawn afresh: a stale pixel anywhere is a fault. (The
 // offscreen screen grabs in logical pixels, so only screens of pixel ratio 1 compare exactly.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric procedures under any arguments: random ones, and the extremes a caller could
 // hand them (zero, tiny, huge, equal points, infinities, NaN). Each must come back, and with
 // something its callers can use.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenes, pictures and arguments meant to hurt: each gets its exit status and a message that
 // is safe for a terminal, nothing outside the one output file is touched, and nothing is left
 // in the temporary folder.

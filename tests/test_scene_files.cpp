@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scene files: what is saved opens again as the same picture; what is not a scene changes
 // nothing and says what is wrong.
 #include "geometry/state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded mutations of scene files, through every way a file is read: the reader, the window's
 // open and the pictures the command line saves (PNG, SVG, PDF). Each is a scene that opens,
 // draws, saves and opens again, or a message that is safe to show; nothing crashes or hangs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its settings, and that settings written before it named its
 // organisation are not lost.
 #include "support/harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A change of the time puts back what it drew before the wavefront when nothing it reads has
 // changed. These tests run the same events with that switched on and off and compare what
 // the student sees after every change of the time: the picture, the labels and the messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/search.h"
 #include "print/page_job.h"
 #include "profile/plot_ink.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The English of every Greek text, as translations/kovril_en.ts holds it.
 
 Run after `cmake --build --preset default --target update_translations` has collected new

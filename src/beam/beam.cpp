@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "beam/beam.h"
 
 #include "geometry/beam_trace.h"

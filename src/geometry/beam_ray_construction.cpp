@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/beam_ray_construction.h"
 
 #include "geometry/helpers.h"

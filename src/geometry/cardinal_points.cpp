@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/cardinal_points.h"
 
 #include "geometry/helpers.h"

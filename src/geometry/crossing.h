@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Where two circles cross, and where a ray leaves the drawing area: plain geometry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "optics/least_time_path.h"
 
 #include "geometry/lens.h"

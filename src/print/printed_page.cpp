@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printed_page.h"
 
 #include "geometry/lens.h"

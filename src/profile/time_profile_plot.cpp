@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/time_profile_plot.h"
 
 #include "profile/captions.h"

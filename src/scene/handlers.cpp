@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every handler of the window, in one place: each reads its controls and hands them to the
 // procedure that draws, then shows what that procedure left for the labels.
 #include "beam/beam.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel-time panel follows the window's scene: the source, the yellow point and the
 // blue point while it stands on the front surface.
 #include "scene/kovril.h"

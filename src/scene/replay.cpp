@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window keeps what was drawn since the last clear, so that a new size of the window
 // (a projector, full screen, another screen) shows the same picture on the new frame.
 #include "geometry/lens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/scene_file.h"
 
 #include "scene/plain_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/time_profile_panel.h"
 
 #include "print/page_job.h"

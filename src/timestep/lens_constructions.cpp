@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timestep/lens_constructions.h"
 
 #include "geometry/cardinal_points.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timestep/time_stepped_beam.h"
 
 #include "beam/beam.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timestep/wavefronts.h"
 
 #include "geometry/beam_trace.h"

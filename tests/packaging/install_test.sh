@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Kovril into a scratch prefix and checks that a desktop finds it there: the
 # program, its desktop entry, its icon and its AppStream metadata, each valid and each
 # naming the others. Usage: install_test.sh BUILD_DIR VERSION
@@ -56,6 +57,8 @@ if have xmllint; then
     [ "$(field /component/provides/mediatype)" = "application/x-kovril-scene" ] ||
         fail "metainfo names no scene type"
     [ -n "$(field '/component/name[@xml:lang="en"]')" ] || fail "metainfo has no English name"
+    [ "$(field /component/project_license)" = "GPL-3.0-or-later" ] ||
+        fail "metainfo project_license is $(field /component/project_license)"
     mimefield() {
         xmllint --xpath "string(//*[local-name()='mime-type']/*[local-name()='$1']/@$2)" "$mime"
     }

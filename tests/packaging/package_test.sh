@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks what it holds and what it depends on,
 # as a school's machine will see it. Usage: package_test.sh BUILD_DIR
 set -euo pipefail
@@ -23,7 +24,8 @@ dpkg-deb -c "$deb"
 
 contents=$(dpkg-deb -c "$deb")
 for path in usr/bin/kovril usr/share/applications/$app.desktop \
-    usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/metainfo/$app.metainfo.xml; do
+    usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/metainfo/$app.metainfo.xml \
+    usr/share/doc/kovril/copyright; do
     grep -q " \./$path\$" <<<"$contents" || fail "$path is not in the package"
 done
 grep -q "^-rwxr-xr-x root/root .* \./usr/bin/kovril\$" <<<"$contents" ||
