@@ -88,20 +88,34 @@ private slots:
     // After a resize the same actions drawn on the new frame give the same picture and
     // texts as the same actions done at that size from a fresh start.
     void aResizeDrawsTheSamePictureOnTheNewFrame_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("beam, smaller") << QStringLiteral("Command2") << QSize(1000, 700);
-        QTest::newRow("wavelets, wider") << QStringLiteral("Command3") << QSize(1150, 640);
-        QTest::newRow("continued beam") << QStringLiteral("Command5") << QSize(900, 760);
-        QTest::newRow("least time") << QStringLiteral("Command1") << QSize(1000, 700);
-        QTest::newRow("continued ray") << QStringLiteral("Command4") << QSize(1000, 700);
+        QTest::newRow("beam, smaller") << QStringList{"Command2"} << QSize(1000, 700);
+        QTest::newRow("wavelets, wider") << QStringList{"Command3"} << QSize(1150, 640);
+        QTest::newRow("continued beam") << QStringList{"Command5"} << QSize(900, 760);
+        QTest::newRow("least time") << QStringList{"Command1"} << QSize(1000, 700);
+        QTest::newRow("continued ray") << QStringList{"Command4"} << QSize(1000, 700);
+        // The wavelets leave the fill transparent: the picture drawn again must start from
+        // the state the first drawing started from, not from the one the last left.
+        QTest::newRow("wavelets, then the beam")
+            << QStringList{"Command3", "Command2"} << QSize(1000, 700);
+        QTest::newRow("wavelets, then the least time")
+            << QStringList{"Command3", "Command1"} << QSize(1150, 640);
+        // Straight after start-up the picture drawn again starts from the first picture.
+        QTest::newRow("wavelets on the first picture")
+            << QStringList{"start", "Command3"} << QSize(1000, 700);
     }
     void aResizeDrawsTheSamePictureOnTheNewFrame() {
-        QFETCH(QString, button);
+        QFETCH(QStringList, buttons);
         QFETCH(QSize, size);
         Kovril& w = scene::form();
-        prepareScene();
-        w.findChild<QPushButton*>(button)->click();
+        const bool fromTheStart = buttons.front() == QLatin1String("start");
+        if (fromTheStart)
+            buttons.removeFirst();
+        else
+            prepareScene();
+        for (const QString& button : buttons)
+            w.findChild<QPushButton*>(button)->click();
         const QPointF source = centreOf(*w.kyklos);
         const QPointF bluePoint = centreOf(*w.shmeio);
         harness::resizeTo(size);
@@ -109,14 +123,18 @@ private slots:
         const Shown resized = shown();
         QVERIFY(closeTo(centreOf(*w.kyklos), source));
         QVERIFY(closeTo(centreOf(*w.shmeio), bluePoint));
-        QCOMPARE(w.thesiy->Value(), 20);
-        QCOMPARE(w.arithmosaktinon->Value(), 14);
+        QCOMPARE(w.thesiy->Value(), fromTheStart ? 0 : 20);
+        QCOMPARE(w.arithmosaktinon->Value(), fromTheStart ? 10 : 14);
         QCOMPARE(resized.picture.size(), size * w.devicePixelRatioF());
 
         harness::startProgram();
         harness::resizeTo(size);
-        prepareScene();
-        scene::form().findChild<QPushButton*>(button)->click();
+        if (fromTheStart)
+            scene::form().kyklos->moveCentreTo(source.x(), source.y());
+        else
+            prepareScene();
+        for (const QString& button : buttons)
+            scene::form().findChild<QPushButton*>(button)->click();
         const Shown fresh = shown();
         QCOMPARE(resized.labels, fresh.labels);
         QVERIFY(resized.picture == fresh.picture);
