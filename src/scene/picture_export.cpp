@@ -99,17 +99,40 @@ void drawVectorPicture(QPainter& p, Kovril& w, QColor background) {
     p.restore();
 }
 
-std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
-                               const QStringList& lines) {
+// What every saved picture has besides the picture itself: the background, and the strip of
+// label texts below the picture.
+struct Sheet {
+    QColor background;
+    bool white = false;
+    QStringList lines;
+    QRectF strip;
+    QSizeF size; // the picture and the strip
+};
+
+Sheet sheetFor(Kovril& w, bool white) {
+    Sheet sheet;
+    sheet.white = white;
+    sheet.background = white ? QColor(Qt::white) : windowBackground;
+    sheet.lines = stripLines(labelTexts(w), w.width() - 2 * stripMargin);
+    sheet.strip = QRectF(0, w.height(), w.width(), stripHeight(sheet.lines));
+    sheet.size = QSizeF(w.width(), w.height() + sheet.strip.height());
+    return sheet;
+}
+
+// The markers over the picture, and the strip below it.
+void drawOverPicture(QPainter& p, Kovril& w, const Sheet& sheet) {
+    drawMarkers(p, w);
+    drawStrip(p, sheet.strip, sheet.lines, sheet.background);
+}
+
+std::optional<QString> savePng(Kovril& w, const QString& path, const Sheet& sheet) {
     const qreal dpr = w.devicePixelRatioF();
-    const double strip = stripHeight(lines);
-    QImage image(QSize(w.width(), int(std::ceil(w.height() + strip))) * dpr, QImage::Format_RGB32);
+    QImage image(QSize(w.width(), int(std::ceil(sheet.size.height()))) * dpr, QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
-    const QColor background = white ? QColor(Qt::white) : windowBackground;
-    image.fill(background);
+    image.fill(sheet.background);
     {
         QPainter p(&image);
-        if (white) {
+        if (sheet.white) {
             surface::Surface picture(
                 w.size(), dpr, QGuiApplication::primaryScreen()->logicalDotsPerInch(), Qt::white);
             w.replayOn(picture);
@@ -117,21 +140,12 @@ std::optional<QString> savePng(Kovril& w, const QString& path, bool white,
         } else {
             p.drawImage(0, 0, w.surface().image());
         }
-        drawMarkers(p, w);
-        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
+        drawOverPicture(p, w, sheet);
     }
     QBuffer png;
     png.open(QIODevice::WriteOnly);
     image.save(&png, "PNG");
     return writeWholeFile(path, png.data());
-}
-
-// The picture, its markers and the strip of label texts, as vectors.
-void drawVectorPage(QPainter& p, Kovril& w, QColor background, const QStringList& lines,
-                    double strip) {
-    drawVectorPicture(p, w, background);
-    drawMarkers(p, w);
-    drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
 }
 
 // What an SVG painter draws, as a document of its own.
@@ -153,16 +167,10 @@ QByteArray svgDocument(QSizeF size, const std::function<void(QPainter&)>& draw) 
 
 // Qt's SVG writer leaves clipping out, so the picture is drawn as an SVG of its own and
 // nested in the page, where its viewport cuts it at its edges; markers and strip go over it.
-std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
-                               const QStringList& lines) {
-    const double strip = stripHeight(lines);
-    const QColor background = white ? QColor(Qt::white) : windowBackground;
-    const QByteArray picture =
-        svgDocument(QSizeF(w.size()), [&](QPainter& p) { drawVectorPicture(p, w, background); });
-    QByteArray page = svgDocument(QSizeF(w.width(), w.height() + strip), [&](QPainter& p) {
-        drawMarkers(p, w);
-        drawStrip(p, QRectF(0, w.height(), w.width(), strip), lines, background);
-    });
+std::optional<QString> saveSvg(Kovril& w, const QString& path, const Sheet& sheet) {
+    const QByteArray picture = svgDocument(
+        QSizeF(w.size()), [&](QPainter& p) { drawVectorPicture(p, w, sheet.background); });
+    QByteArray page = svgDocument(sheet.size, [&](QPainter& p) { drawOverPicture(p, w, sheet); });
     const qsizetype body = picture.indexOf('>', picture.indexOf("<svg")) + 1;
     const QByteArray nested = QStringLiteral("<svg x=\"0\" y=\"0\" width=\"%1\" height=\"%2\" "
                                              "viewBox=\"0 0 %1 %2\">")
@@ -174,23 +182,20 @@ std::optional<QString> saveSvg(Kovril& w, const QString& path, bool white,
     return writeWholeFile(path, page);
 }
 
-std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
-                               const QStringList& lines) {
-    const double strip = stripHeight(lines);
+std::optional<QString> savePdf(Kovril& w, const QString& path, const Sheet& sheet) {
     QBuffer file;
     file.open(QIODevice::WriteOnly);
-    const QColor background = white ? QColor(Qt::white) : windowBackground;
     {
         QPdfWriter pdf(&file);
         pdf.setResolution(96);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         // A page of the picture's own size: a pixel is 1/96 inch.
-        pdf.setPageSize(QPageSize(QSizeF(w.width() * 72.0 / 96, (w.height() + strip) * 72.0 / 96),
-                                  QPageSize::Point));
+        pdf.setPageSize(QPageSize(sheet.size * 72.0 / 96, QPageSize::Point));
         pdf.setTitle(QStringLiteral("Kovril"));
         pdf.setCreator(QStringLiteral("Kovril"));
         QPainter p(&pdf);
-        drawVectorPage(p, w, background, lines, strip);
+        drawVectorPicture(p, w, sheet.background);
+        drawOverPicture(p, w, sheet);
     }
     return writeWholeFile(path, file.data());
 }
@@ -199,13 +204,13 @@ std::optional<QString> savePdf(Kovril& w, const QString& path, bool white,
 
 std::optional<QString> savePicture(Kovril& window, const QString& path, bool whiteBackground) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QStringList lines = stripLines(labelTexts(window), window.width() - 2 * stripMargin);
+    const Sheet sheet = sheetFor(window, whiteBackground);
     if (suffix == QLatin1String("png"))
-        return savePng(window, path, whiteBackground, lines);
+        return savePng(window, path, sheet);
     if (suffix == QLatin1String("svg"))
-        return saveSvg(window, path, whiteBackground, lines);
+        return saveSvg(window, path, sheet);
     if (suffix == QLatin1String("pdf"))
-        return savePdf(window, path, whiteBackground, lines);
+        return savePdf(window, path, sheet);
     return QCoreApplication::translate("Pictures",
                                        "η κατάληξη του ονόματος πρέπει να είναι .png, .svg ή .pdf");
 }
