@@ -8,6 +8,7 @@
 #include "scene/scene_io.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
+#include "support/mutation.h"
 
 #include <QAction>
 #include <QDir>
@@ -236,23 +237,8 @@ private slots:
             if (random() % 2)
                 bytes = valid;
             const int edits = 1 + int(random() % 4);
-            for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
-                const qsizetype at = qsizetype(random() % std::uint32_t(bytes.size()));
-                switch (random() % 4) {
-                case 0:
-                    bytes[at] = char(random());
-                    break;
-                case 1:
-                    bytes.remove(at, 1 + qsizetype(random() % 8));
-                    break;
-                case 2:
-                    bytes.insert(at, "0123456789-.e,:{}[]\""[random() % 20]);
-                    break;
-                case 3:
-                    bytes.truncate(at);
-                    break;
-                }
-            }
+            for (int e = 0; e < edits && !bytes.isEmpty(); ++e)
+                mutation::editOnce(bytes, random);
             const auto read = scene::readScene(bytes, w.startDefaults());
             if (const auto* problem = std::get_if<QString>(&read)) {
                 QVERIFY(!problem->isEmpty());
