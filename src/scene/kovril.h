@@ -190,6 +190,8 @@ private:
     // The blue point stands on the front surface, put there by a trial move or the least-time
     // button, rather than left anywhere by a drop.
     bool blueOnSurface_ = false;
+    // The source stands where start-up put it on the window, not where a scene put it.
+    bool sourceAtStartPlace_ = true;
 };
 
 namespace scene {
