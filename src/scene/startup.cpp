@@ -5,6 +5,7 @@
 #include "scene/frame.h"
 #include "scene/kovril.h"
 #include "scene/language.h"
+#include "scene/window_place.h"
 #include "surface/format.h"
 
 #include <QCoreApplication>
@@ -15,9 +16,9 @@ void startUp(const StartOptions& options) {
     QGuiApplication::setApplicationName(QStringLiteral("Kovril"));
     scene::installLanguage(scene::chooseLanguage(options.language));
     Kovril& w = scene::createForm();
-    // The size a maximized window will most likely get; if the window manager gives another,
-    // the window lays itself out again for it.
-    w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    // The place the window returns to when it is no longer maximized; the window lays itself
+    // out again for the size the window manager gives it.
+    w.setGeometry(scene::normalWindowPlace(QGuiApplication::primaryScreen()->availableGeometry()));
     w.resetPicture();
     if (options.fullScreen)
         w.showFullScreen();
