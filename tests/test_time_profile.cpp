@@ -11,6 +11,8 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +86,22 @@ private slots:
         QVERIFY(w.timeProfile->findChild<QLabel*>(QStringLiteral("profileTrial")));
         QCOMPARE(w.timeProfile->stepsBox->text(), QStringLiteral("βήματα αναζήτησης"));
         QCOMPARE(w.timeProfile->printButton->text(), QStringLiteral("Εκτύπωση"));
+    }
+
+    // Opened for the first time, the panel leaves the lens, the markers, the buttons and
+    // the labels free, stays on the screen, and Esc closes it.
+    void opensWhereItCoversLeast() {
+        QSettings().remove(QStringLiteral("timeProfile/geometry"));
+        Kovril& w = scene::form();
+        w.Command1->click();
+        scene::TimeProfilePanel& panel = openPanel();
+        const QRect place = panel.frameGeometry();
+        QVERIFY(w.screen()->availableGeometry().contains(place));
+        QCOMPARE(harness::coveredBy(place), QStringList());
+        QVERIFY(panel.width() >= 420);
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::keyClick(&panel, Qt::Key_Escape);
+        QVERIFY(!panel.isVisible());
     }
 
     void remembersItsPlace() {

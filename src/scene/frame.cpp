@@ -52,7 +52,7 @@ void layOutControls(Kovril& w, double u, double v) {
     w.placeInFrame(*w.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
     w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
     w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
-    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, 130 * u, 50 * v);
+    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
     w.Label6->setFont(withPointSize(w.Label6->font(), smallLabelPoints(w)));
     layOutRayCount(w, u, v);
     const QRect bar = w.xronosmetato->geometry();

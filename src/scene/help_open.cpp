@@ -1,10 +1,15 @@
 #include "scene/help_page.h"
 #include "scene/kovril.h"
+#include "scene/panel_place.h"
+#include "scene/time_profile_panel.h"
+
+#include <QScreen>
 
 void Kovril::openHelp() {
     if (!help) {
         help = new scene::HelpPage(this);
-        help->placeBeside(*this);
+        const QSize size = scene::panelSize({380, 420}, 0.28, screen()->availableGeometry());
+        help->setGeometry(scene::panelPlace(*this, size, timeProfile));
     }
     help->show();
     help->raise();
