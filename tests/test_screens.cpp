@@ -100,6 +100,36 @@ private slots:
             QVERIFY2(axis < area.top() || axis > area.bottom(), qPrintable(label->objectName()));
         }
     }
+
+    // Every quantity a label may show stands whole on one line of its box, shrunk if need
+    // be, never cut: a name of two words stays with itself and with its value.
+    void everyQuantityStaysWhole_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("quantities");
+        QTest::newRow("time") << "Label2" << QStringList{QStringLiteral("χρόνος = 888.88")};
+        QTest::newRow("blue point") << "Label7" << QStringList{QStringLiteral("ψ blue = -99.9")};
+        QTest::newRow("rays") << "Label5" << QStringList{QStringLiteral("αριθμός σημείων =100")};
+        QTest::newRow("angles") << "Label3"
+                                << QStringList{QStringLiteral("πρόσπτωσης= -88.88"),
+                                               QStringLiteral("διάθλασης= -88.88")};
+        QTest::newRow("total reflection")
+            << "Label1"
+            << QStringList{QStringLiteral("ολική ανάκλαση"), QStringLiteral("ορική = 30.00")};
+    }
+    void everyQuantityStaysWhole() {
+        QFETCH(QString, label);
+        QFETCH(QStringList, quantities);
+        const auto* box = scene::form().findChild<QLabel*>(label);
+        const QString text = quantities.join(QStringLiteral("     "));
+        const surface::CaptionLayout shown = surface::layOutCaption(
+            text, box->font(), box->contentsRect().size(),
+            surface::CaptionBreaks::BetweenQuantities, surface::leastLabelScale);
+        QVERIFY2(shown.fits, qPrintable(shown.lines.join(QLatin1Char('/'))));
+        for (const QString& quantity : quantities)
+            QVERIFY2(std::any_of(shown.lines.begin(), shown.lines.end(),
+                                 [&](const QString& line) { return line.contains(quantity); }),
+                     qPrintable(shown.lines.join(QLatin1Char('/'))));
+    }
 };
 
 QTEST_MAIN(ScreensTest)

@@ -29,7 +29,8 @@ void layOutRayCount(Kovril& w, double u, double v) {
     const double top = 340 * v;
     w.placeInFrame(*w.arithmosaktinon, -500 * u, top, {}, 290 * v);
     const double barTop = 99 + 2; // the blue point's bar begins at y = 99
-    w.placeInFrame(*w.Label5, -465 * u, top, 115 * u, std::max(top - barTop, 60 * v));
+    w.placeInFrame(*w.Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
+    w.Label5->setGeometry(w.Label5->geometry().adjusted(w.arithmosaktinon->width() + 4, 0, 0, 0));
     w.Label5->setFont(withPointSize(w.Label5->font(), smallLabelPoints(w)));
 }
 

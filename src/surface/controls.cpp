@@ -56,8 +56,8 @@ Caption::Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {
 
 void Caption::paintEvent(QPaintEvent*) {
     const QRect area = contentsRect();
-    const CaptionLayout layout =
-        layOutCaption(text(), font(), area.size(), CaptionBreaks::BetweenQuantities);
+    const CaptionLayout layout = layOutCaption(text(), font(), area.size(),
+                                               CaptionBreaks::BetweenQuantities, leastLabelScale);
     QPainter p(this);
     p.setFont(layout.font);
     p.setPen(palette().color(QPalette::WindowText));

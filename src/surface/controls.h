@@ -23,7 +23,7 @@ protected:
 };
 
 // A label that shows the picture under it: it paints no background, only its text, broken
-// into lines between quantities and shrunk (down to 60 %) rather than clipped. text() stays
+// into lines between quantities and shrunk (down to 45 %) rather than clipped. text() stays
 // the text it was given.
 class Caption : public QLabel {
     Q_OBJECT
