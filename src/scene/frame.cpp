@@ -61,6 +61,7 @@ void layOutControls(Kovril& w, double u, double v) {
     w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, {}, {});
     w.Command6->resize(w.Command1->size());
     w.Command6->setFont(withPointSize(w.Command6->font(), 16));
+    surface::shareCaptionSize({w.Command1, w.Command2, w.Command3, w.Command4, w.Command5});
     placeMenuButton(w);
 }
 
