@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -199,6 +200,31 @@ private slots:
     }
 
     // Asked for by name, Greek wins over the system's English, as the texts were written.
+    // The buttons' captions stand at one size, each whole on its button, in English as in
+    // Greek, however long one of them is.
+    void theButtonsShareOneCaptionSize_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("Greek") << QStringLiteral("el");
+    }
+    void theButtonsShareOneCaptionSize() {
+        QFETCH(QString, language);
+        StartOptions options;
+        options.language = language;
+        startUp(options);
+        Kovril& w = scene::form();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.applyPendingLayout();
+        QSet<double> sizes;
+        for (const surface::WrapButton* button :
+             {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}) {
+            const surface::CaptionLayout shown = button->captionLayout();
+            QVERIFY2(shown.fits, qPrintable(button->text()));
+            sizes << shown.font.pointSizeF();
+        }
+        QCOMPARE(sizes.size(), 1);
+    }
+
     void greekWhenAskedFor() {
         StartOptions greek;
         greek.language = QStringLiteral("el");

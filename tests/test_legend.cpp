@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +122,12 @@ private slots:
             QVERIFY2(hasInk, legend[i].name);
             QVERIFY(!samples[qsizetype(i)]->accessibleName().isEmpty());
         }
+
+        // Beside the picture: on the screen, clear of the lens, the markers, the buttons and
+        // the labels.
+        const QRect place = w.help->frameGeometry();
+        QVERIFY(w.screen()->availableGeometry().contains(place));
+        QCOMPARE(harness::coveredBy(place), QStringList());
 
         QVERIFY(QTest::qWaitForWindowActive(w.help));
         QTest::keyClick(w.help, Qt::Key_Escape);

@@ -6,6 +6,7 @@
 #include "scene/kovril.h"
 #include "scene/scene_file.h"
 #include "scene/scene_io.h"
+#include "scene/startup.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 #include "support/mutation.h"
@@ -362,6 +363,24 @@ private slots:
         w.Command6->click();
         QCOMPARE(w.actionLog().actions.back().kind, scene::Action::Kind::Print);
         QCOMPARE(w.actionLog().actions.back().sineRatio, geometry::sineRatio);
+    }
+
+    // A scene whose only action is the first picture, saved straight after start-up, opens
+    // with the source where it was: opened before the window has its maximized size, as a
+    // file named on the command line is, and after the window changes its size.
+    void aStartSceneKeepsItsSource() {
+        const QByteArray bytes = scene::writeScene(scene::form().sceneDocument());
+        const QPointF source(scene::form().kyklos->centreX(), scene::form().kyklos->centreY());
+        startUp();
+        Kovril& w = scene::form();
+        const auto read = scene::readScene(bytes, w.startDefaults());
+        QVERIFY(problemOf(read).isEmpty());
+        w.applyScene(std::get<scene::SceneDocument>(read));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.applyPendingLayout();
+        QCOMPARE(QPointF(w.kyklos->centreX(), w.kyklos->centreY()), source);
+        harness::resizeTo({1000, 700});
+        QCOMPARE(QPointF(w.kyklos->centreX(), w.kyklos->centreY()), source);
     }
 
 private:

@@ -9,8 +9,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +87,22 @@ private slots:
         QVERIFY(w.timeProfile->findChild<QLabel*>(QStringLiteral("profileTrial")));
         QCOMPARE(w.timeProfile->stepsBox->text(), QStringLiteral("βήματα αναζήτησης"));
         QCOMPARE(w.timeProfile->printButton->text(), QStringLiteral("Εκτύπωση"));
+    }
+
+    // Opened for the first time, the panel leaves the lens, the markers, the buttons and
+    // the labels free, stays on the screen, and Esc closes it.
+    void opensWhereItCoversLeast() {
+        QSettings().remove(QStringLiteral("timeProfile/geometry"));
+        Kovril& w = scene::form();
+        w.Command1->click();
+        scene::TimeProfilePanel& panel = openPanel();
+        const QRect place = panel.frameGeometry();
+        QVERIFY(w.screen()->availableGeometry().contains(place));
+        QCOMPARE(harness::coveredBy(place), QStringList());
+        QVERIFY(panel.width() >= 420);
+        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QTest::keyClick(&panel, Qt::Key_Escape);
+        QVERIFY(!panel.isVisible());
     }
 
     void remembersItsPlace() {
@@ -261,21 +280,38 @@ private slots:
         panel.stepsBox->setChecked(true);
         const std::vector<DrawCall> dots = dotsOf(profile::ink::steps.color);
         QCOMPARE(dots.size(), std::size_t(evaluations));
-        // The numbers follow the dots, each just right of its own step.
+        const std::vector<geometry::SearchStep>& steps = panel.profile().steps;
+        for (std::size_t i = 0; i < dots.size(); ++i) {
+            QCOMPARE(dots[i].x1, steps[i].y);
+            QCOMPARE(dots[i].y1, steps[i].time);
+        }
+        // The numbers follow the dots, each just right of its own step, in order from the
+        // first; where the steps crowd, only numbers that stay clear of each other.
         const std::vector<DrawCall> texts = harness::drawnOfKind(DrawCall::Kind::Text);
         auto first = std::find_if(texts.begin(), texts.end(), [&](const DrawCall& c) {
             return c.text == QStringLiteral("1") && c.x1 > dots.front().x1;
         });
-        QVERIFY(texts.end() - first >= evaluations);
-        const std::vector<geometry::SearchStep>& steps = panel.profile().steps;
+        QVERIFY(first != texts.end());
         const double span = panel.profile().high - panel.profile().low;
-        for (std::size_t i = 0; i < dots.size(); ++i) {
-            QCOMPARE(dots[i].x1, steps[i].y);
-            QCOMPARE(dots[i].y1, steps[i].time);
-            const DrawCall& number = first[std::ptrdiff_t(i)];
-            QCOMPARE(number.text, QString::number(i + 1));
-            QVERIFY(number.x1 > steps[i].y && number.x1 < steps[i].y + 0.05 * span);
+        const surface::Surface& plot = panel.plot->picture();
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(7);
+        const QFontMetricsF metrics(font);
+        std::vector<QRectF> boxes;
+        int previous = 0;
+        for (auto number = first; number != texts.end(); ++number) {
+            const int i = number->text.toInt();
+            QVERIFY(i > previous && i <= evaluations);
+            previous = i;
+            const geometry::SearchStep& step = steps[std::size_t(i - 1)];
+            QVERIFY(number->x1 > step.y && number->x1 < step.y + 0.05 * span);
+            const QRectF box(plot.toPaint(number->x1, number->y1), metrics.size(0, number->text));
+            for (const QRectF& other : boxes)
+                QVERIFY2(!other.intersects(box), qPrintable(number->text));
+            boxes.push_back(box);
         }
+        QVERIFY(boxes.size() >= 3);
+        QVERIFY(boxes.size() < std::size_t(evaluations));
         // The last step is where Command1 put the blue point.
         QCOMPARE(float(steps.back().y), float(w.shmeio->centreY()));
     }

@@ -6,9 +6,11 @@
 #include "surface/format.h"
 
 #include <QCoreApplication>
+#include <QRectF>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace profile {
 
@@ -125,8 +127,21 @@ void drawSteps(surface::Surface& s, const geometry::TimeProfile& profile) {
     s.FontSize = stepNumberPoints;
     const double dx = pixelsX(s, 4);
     const double dy = pixelsY(s, 2);
-    for (std::size_t i = 0; i < profile.steps.size(); ++i)
-        printAt(s, profile.steps[i].y + dx, profile.steps[i].time - dy, QString::number(i + 1));
+    // Near the minimum the steps crowd together: a number that would run into one already
+    // written is left out, so that those written stay readable.
+    std::vector<QRectF> written;
+    for (std::size_t i = 0; i < profile.steps.size(); ++i) {
+        const QString number = QString::number(i + 1);
+        const double x = profile.steps[i].y + dx;
+        const double top = profile.steps[i].time - dy;
+        // With a little room, since the width is a rough one.
+        const QRectF box(x, top - textHeight(s), textWidth(s, number) * 1.2, textHeight(s));
+        if (std::any_of(written.begin(), written.end(),
+                        [&](const QRectF& other) { return other.intersects(box); }))
+            continue;
+        written.push_back(box);
+        printAt(s, x, top, number);
+    }
 }
 
 void mark(surface::Surface& s, const surface::Ink& ink, const geometry::ProfileSample& at) {

@@ -7,6 +7,8 @@
 #include "scene/state.h"
 #include "surface/format.h"
 
+#include <algorithm>
+
 namespace scene {
 
 namespace {
@@ -14,6 +16,23 @@ namespace {
 QFont withPointSize(QFont font, double points) {
     font.setPointSizeF(points);
     return font;
+}
+
+// Labels that would otherwise be a few pixels high on a large screen grow with the window,
+// to be read from the back of a classroom.
+double smallLabelPoints(const Kovril& w) {
+    return 11 * std::clamp(w.height() / 768.0, 1.0, 2.0);
+}
+
+// The number of rays: its bar on the left edge below Label1, and its value beside the bar
+// above the blue point's bar, both clear of the axis.
+void layOutRayCount(Kovril& w, double u, double v) {
+    const double top = 340 * v;
+    w.placeInFrame(*w.arithmosaktinon, -500 * u, top, {}, 290 * v);
+    const double barTop = 99 + 2; // the blue point's bar begins at y = 99
+    w.placeInFrame(*w.Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
+    w.Label5->setGeometry(w.Label5->geometry().adjusted(w.arithmosaktinon->width() + 4, 0, 0, 0));
+    w.Label5->setFont(withPointSize(w.Label5->font(), smallLabelPoints(w)));
 }
 
 // Places the controls in the scene frame of a window whose proportions are u and v, and gives
@@ -35,12 +54,15 @@ void layOutControls(Kovril& w, double u, double v) {
     w.placeInFrame(*w.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
     w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
     w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
-    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, {}, {});
+    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
+    w.Label6->setFont(withPointSize(w.Label6->font(), smallLabelPoints(w)));
+    layOutRayCount(w, u, v);
     const QRect bar = w.xronosmetato->geometry();
     w.xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(), bar.height());
     w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, {}, {});
     w.Command6->resize(w.Command1->size());
     w.Command6->setFont(withPointSize(w.Command6->font(), 16));
+    surface::shareCaptionSize({w.Command1, w.Command2, w.Command3, w.Command4, w.Command5});
     placeMenuButton(w);
 }
 

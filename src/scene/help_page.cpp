@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -211,8 +210,6 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
-
-    resize(520, 640);
 }
 
 void HelpPage::keyPressEvent(QKeyEvent* event) {
@@ -220,17 +217,6 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
         close();
     else
         QWidget::keyPressEvent(event);
-}
-
-void HelpPage::placeBeside(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect screen = window.screen() ? window.screen()->availableGeometry() : frame;
-    const int rightRoom = screen.right() - frame.right();
-    const int leftRoom = frame.left() - screen.left();
-    const int x = rightRoom >= width() || rightRoom >= leftRoom
-                      ? std::min(frame.right() + 1, screen.right() - width())
-                      : std::max(frame.left() - width(), screen.left());
-    move(x, std::max(frame.top(), screen.top()));
 }
 
 } // namespace scene

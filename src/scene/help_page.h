@@ -14,8 +14,6 @@ namespace scene {
 class HelpPage : public QWidget {
 public:
     explicit HelpPage(QWidget* parent);
-    // Puts the page beside the window's picture, on the side with more room.
-    void placeBeside(const QWidget& window);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -6,6 +6,7 @@
 #include "scene/menu.h"
 #include "scene/play.h"
 #include "scene/stepped_beam_cache.h"
+#include "scene/window_place.h"
 #include "surface/picture_memory.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -94,8 +96,7 @@ Kovril::Kovril() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(twipsToPixels(12240), twipsToPixels(8835));
-    // Below this the controls would cover the lens.
-    setMinimumSize(800, 600);
+    keepMinimumOnScreen();
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatio(), screenDpi(),
                                                   scene::windowBackground);
     active_ = surface_.get();
@@ -145,7 +146,7 @@ Kovril::Kovril() {
         connect(shape, &surface::Shape::moved, this, [this, shape] {
             const int margin = surface::Shape::grabMargin;
             shape->setGeometry(
-                shapeArea(*shape).toRect().adjusted(-margin, -margin, margin, margin));
+                markerDisc(*shape).toRect().adjusted(-margin, -margin, margin, margin));
         });
         emit shape->moved();
     }
@@ -200,6 +201,14 @@ QRectF Kovril::shapeArea(const surface::Shape& shape) const {
     return QRectF(topLeft, bottomRight).normalized();
 }
 
+QRectF Kovril::markerDisc(const surface::Shape& shape) const {
+    const QRectF area = shapeArea(shape);
+    const double least = height() / 80.0;
+    QRectF disc(QPointF(0, 0), area.size().expandedTo(QSizeF(least, least)));
+    disc.moveCenter(area.center());
+    return disc;
+}
+
 void Kovril::placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
                           std::optional<double> width, std::optional<double> height) {
     QRectF area = control.geometry();
@@ -213,7 +222,13 @@ void Kovril::placeInFrame(QWidget& control, std::optional<double> left, std::opt
         area.setWidth(*width * std::abs(unitX));
     if (height)
         area.setHeight(*height * std::abs(unitY));
-    control.setGeometry(area.toRect());
+    // On a short or narrow window a control keeps its size and stands whole on the window.
+    QRect placed = area.toRect();
+    placed.moveRight(std::min(placed.right(), rect().right()));
+    placed.moveBottom(std::min(placed.bottom(), rect().bottom()));
+    placed.moveLeft(std::max(placed.left(), 0));
+    placed.moveTop(std::max(placed.top(), 0));
+    control.setGeometry(placed);
 }
 
 void Kovril::setMousePointer(int pointer) {
@@ -269,9 +284,17 @@ void Kovril::resizeEvent(QResizeEvent*) {
 void Kovril::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         actionFullScreen->setChecked(isFullScreen());
-    else if (event->type() == QEvent::ScreenChangeInternal && !relayoutTimer_.isActive())
-        relayoutTimer_.start(); // another screen may have another pixel ratio
+    else if (event->type() == QEvent::ScreenChangeInternal) {
+        keepMinimumOnScreen();
+        if (!relayoutTimer_.isActive())
+            relayoutTimer_.start(); // another screen may have another pixel ratio
+    }
     QWidget::changeEvent(event);
+}
+
+void Kovril::keepMinimumOnScreen() {
+    if (const QScreen* shown = screen())
+        setMinimumSize(scene::minimumWindowSize(shown->availableGeometry().size()));
 }
 
 void Kovril::applyPendingLayout() {

@@ -41,7 +41,8 @@ public:
     void resetPicture();
     // Sets the user frame; the shapes keep their place on the window.
     void Scale(double x1, double y1, double x2, double y2);
-    // Places a control in the frame; an omitted extent keeps its current value.
+    // Places a control in the frame, whole on the window; an omitted extent keeps its current
+    // value.
     void placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
                       std::optional<double> width, std::optional<double> height);
     void setMousePointer(int pointer);
@@ -159,6 +160,13 @@ protected:
 
 private:
     QRectF shapeArea(const surface::Shape& shape) const;
+    // The disc a marker shows on the window: its area, or at least 1/80 of the window's
+    // height across so that a projector shows it; only the look grows, the centre and the
+    // marker's size in the scene stay as they are.
+    QRectF markerDisc(const surface::Shape& shape) const;
+    // Below its minimum the controls would cover the lens; on a small or scaled screen the
+    // minimum gives way to what the screen has room for.
+    void keepMinimumOnScreen();
     // Whether a press at (x, y) lies on the marker or within a few pixels of its disc.
     bool onMarker(const surface::Shape& marker, float x, float y) const;
     // Runs a handler and shows what it drew.
@@ -187,6 +195,8 @@ private:
     // The blue point stands on the front surface, put there by a trial move or the least-time
     // button, rather than left anywhere by a drop.
     bool blueOnSurface_ = false;
+    // The source stands where start-up put it on the window, not where a scene put it.
+    bool sourceAtStartPlace_ = true;
 };
 
 namespace scene {

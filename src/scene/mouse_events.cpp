@@ -21,7 +21,7 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 bool Kovril::onMarker(const surface::Shape& marker, float x, float y) const {
     const double margin = surface::Shape::grabMargin;
-    return shapeArea(marker)
+    return markerDisc(marker)
         .adjusted(-margin, -margin, margin, margin)
         .contains(surface_->toPaint(x, y));
 }

@@ -141,9 +141,10 @@ void Kovril::relayout() {
     resetPicture();
     scene::frameWindow(*this);
     // Before anything is done the window is still starting: the source keeps its place on
-    // the window, as start-up puts it, rather than in the scene.
-    const bool starting =
-        log_.actions.size() == 1 && log_.actions.front().kind == scene::Action::Kind::FirstPicture;
+    // the window, as start-up puts it, rather than in the scene. A scene that was opened put
+    // it in the scene, even when all it holds is the first picture.
+    const bool starting = sourceAtStartPlace_ && log_.actions.size() == 1 &&
+                          log_.actions.front().kind == scene::Action::Kind::FirstPicture;
     if (starting) {
         const QPointF at = surface().fromPaint(sourcePixel);
         source = {at.x(), at.y()};
@@ -229,6 +230,7 @@ void Kovril::applyScene(const scene::SceneDocument& document) {
         const geometry::Point inside = insideFrame(at);
         marker->moveCentreTo(inside.x, inside.y);
     }
+    sourceAtStartPlace_ = false;
     log_ = document.log;
     // Saved by a window in the other language, the labels speak this one's.
     for (QString& text : log_.start.labels)

@@ -7,6 +7,7 @@
 #include "scene/kovril.h"
 #include "scene/language.h"
 #include "scene/program_names.h"
+#include "scene/window_place.h"
 #include "surface/format.h"
 
 #include <QCoreApplication>
@@ -17,9 +18,9 @@ void startUp(const StartOptions& options) {
     scene::nameTheProgram();
     scene::installLanguage(scene::chooseLanguage(options.language));
     Kovril& w = scene::createForm();
-    // The size a maximized window will most likely get; if the window manager gives another,
-    // the window lays itself out again for it.
-    w.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    // The place the window returns to when it is no longer maximized; the window lays itself
+    // out again for the size the window manager gives it.
+    w.setGeometry(scene::normalWindowPlace(QGuiApplication::primaryScreen()->availableGeometry()));
     w.resetPicture();
     if (options.fullScreen)
         w.showFullScreen();

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -90,8 +91,7 @@ TimeProfilePanel::TimeProfilePanel(QWidget* parent) : QWidget(parent, Qt::Tool) 
     connect(stepsBox, &QCheckBox::toggled, this, [this] { refresh(); });
     connect(printButton, &QPushButton::clicked, this, [this] { print(); });
 
-    resize(560, 420);
-    restoreGeometry(QSettings().value(placeKey).toByteArray());
+    placeRemembered_ = restoreGeometry(QSettings().value(placeKey).toByteArray());
 }
 
 void TimeProfilePanel::follow(const ProfileInputs& inputs) {
@@ -115,6 +115,24 @@ void TimeProfilePanel::print() {
         return;
     profile::drawTimeProfile(*job.page(), profile_, {trial_, stepsBox->isChecked(), true});
     job.finish();
+}
+
+bool TimeProfilePanel::event(QEvent* event) {
+    // A tool window shares its main window's shortcuts, where Esc leaves full screen; here it
+    // belongs to the panel.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TimeProfilePanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TimeProfilePanel::moveEvent(QMoveEvent*) {

@@ -45,7 +45,8 @@ private:
     bool steps_ = false;
 };
 
-// The travel-time panel: a tool window above the main window that follows its scene.
+// The travel-time panel: a tool window above the main window that follows its scene; Esc
+// closes it.
 class TimeProfilePanel : public QWidget {
 public:
     explicit TimeProfilePanel(QWidget* parent);
@@ -55,6 +56,8 @@ public:
     void print();
 
     const geometry::TimeProfile& profile() const { return profile_; }
+    // Whether the panel stands where it stood when last moved or resized.
+    bool placeRemembered() const { return placeRemembered_; }
 
     ProfilePlot* plot;
     QLabel* minimumLabel;
@@ -63,6 +66,8 @@ public:
     QPushButton* printButton;
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -72,6 +77,7 @@ private:
 
     geometry::TimeProfile profile_;
     std::optional<geometry::ProfileSample> trial_;
+    bool placeRemembered_ = false;
 };
 
 } // namespace scene

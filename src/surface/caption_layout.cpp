@@ -14,7 +14,8 @@ struct Piece {
 };
 
 // The caption cut where it may break; blanks where it may not stay inside the pieces. A
-// name and its "= value" never part: no break next to an equals sign.
+// quantity never parts: no break inside a name of several words ("ψ blue"), nor next to an
+// equals sign. Quantities part after a value, or where a run of blanks stands between them.
 std::vector<Piece> piecesOf(const QString& text, CaptionBreaks breaks) {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     QStringList words;
@@ -33,9 +34,12 @@ std::vector<Piece> piecesOf(const QString& text, CaptionBreaks breaks) {
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString& before = words[i - 1];
         const QString& after = words[i];
+        const bool nextToEquals =
+            before.endsWith(QLatin1Char('=')) || after.startsWith(QLatin1Char('='));
+        const bool afterValue = pieces.back().text.contains(QLatin1Char('='));
+        const bool wideGap = gaps[i - 1].size() > 1;
         const bool breakable =
-            breaks == CaptionBreaks::BetweenWords ||
-            !(before.endsWith(QLatin1Char('=')) || after.startsWith(QLatin1Char('=')));
+            breaks == CaptionBreaks::BetweenWords || (!nextToEquals && (afterValue || wideGap));
         if (breakable)
             pieces.push_back(Piece{after, gaps[i - 1]});
         else

@@ -7,9 +7,13 @@
 
 namespace surface {
 
-// Where a caption may break into lines: labels never next to an equals sign, so that a name
-// never stands apart from its value ("name= value"); buttons between any words.
+// Where a caption may break into lines: labels only between quantities, so that a name never
+// stands apart from its value ("name= value"); buttons between any words.
 enum class CaptionBreaks { BetweenQuantities, BetweenWords };
+
+// How far a label's text shrinks before it is cut: a quantity that cannot break stays whole
+// on a small window.
+constexpr double leastLabelScale = 0.45;
 
 struct CaptionLayout {
     QFont font;        // the font as drawn, perhaps smaller than the control's own

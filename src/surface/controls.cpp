@@ -9,6 +9,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace surface {
 
 namespace {
@@ -23,10 +25,37 @@ void paintKeyboardFocus(QWidget& widget) {
     p.drawRect(QRectF(widget.rect()).adjusted(1, 1, -1, -1));
 }
 
+// Where a button's caption stands: within the style's contents, a little in from the sides.
+QRect captionArea(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = button.rect();
+    return button.style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, &button)
+        .adjusted(4, 0, -4, 0);
+}
+
 } // namespace
 
 WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAccessibleName(caption);
+}
+
+CaptionLayout WrapButton::captionLayout(double scale) const {
+    QFont largest = font();
+    largest.setPointSizeF(font().pointSizeF() * scale);
+    return layOutCaption(text(), largest, captionArea(*this).size(), CaptionBreaks::BetweenWords);
+}
+
+void shareCaptionSize(const std::vector<WrapButton*>& buttons) {
+    double shared = 1;
+    for (const WrapButton* button : buttons)
+        shared = std::min(shared,
+                          button->captionLayout(1).font.pointSizeF() / button->font().pointSizeF());
+    for (WrapButton* button : buttons) {
+        button->sharedScale_ = shared;
+        button->update();
+    }
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {
@@ -37,14 +66,10 @@ void WrapButton::paintEvent(QPaintEvent*) {
         // The style would draw the caption on one line, clipped; it is drawn below, wrapped.
         option.text.clear();
         p.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = style()
-                               ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                               .adjusted(4, 0, -4, 0);
-        const CaptionLayout layout =
-            layOutCaption(text(), font(), area.size(), CaptionBreaks::BetweenWords);
+        const CaptionLayout layout = captionLayout();
         p.setFont(layout.font);
-        p.drawItemText(area, Qt::AlignCenter, palette(), isEnabled(), layout.lines.join('\n'),
-                       QPalette::ButtonText);
+        p.drawItemText(captionArea(*this), Qt::AlignCenter, palette(), isEnabled(),
+                       layout.lines.join('\n'), QPalette::ButtonText);
     }
     paintKeyboardFocus(*this);
 }
@@ -57,8 +82,8 @@ Caption::Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {
 
 void Caption::paintEvent(QPaintEvent*) {
     const QRect area = contentsRect();
-    const CaptionLayout layout =
-        layOutCaption(text(), font(), area.size(), CaptionBreaks::BetweenQuantities);
+    const CaptionLayout layout = layOutCaption(text(), font(), area.size(),
+                                               CaptionBreaks::BetweenQuantities, leastLabelScale);
     QPainter p(this);
     p.setFont(layout.font);
     p.setPen(palette().color(QPalette::WindowText));

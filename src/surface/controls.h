@@ -6,9 +6,12 @@
 #include <QScrollBar>
 #include <QWidget>
 
-class QPainter;
+#include "surface/caption_layout.h"
 
 #include <cstdint>
+#include <vector>
+
+class QPainter;
 
 namespace surface {
 
@@ -18,13 +21,25 @@ class WrapButton : public QPushButton {
     Q_OBJECT
 public:
     WrapButton(const QString& caption, QWidget* parent);
+    // The caption as drawn, at most at `scale` of the button's font.
+    CaptionLayout captionLayout(double scale) const;
+    // The caption as drawn, at most at the scale the button shares with its neighbours.
+    CaptionLayout captionLayout() const { return captionLayout(sharedScale_); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    friend void shareCaptionSize(const std::vector<WrapButton*>& buttons);
+    double sharedScale_ = 1;
 };
 
+// Draws the buttons' captions at one size, the largest at which each of them fits, so that a
+// long caption does not stand smaller than its neighbours.
+void shareCaptionSize(const std::vector<WrapButton*>& buttons);
+
 // A label that shows the picture under it: it paints no background, only its text, broken
-// into lines between quantities and shrunk (down to 60 %) rather than clipped. text() stays
+// into lines between quantities and shrunk (down to 45 %) rather than clipped. text() stays
 // the text it was given.
 class Caption : public QLabel {
     Q_OBJECT

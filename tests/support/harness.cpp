@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/harness.h"
 
+#include "geometry/state.h"
 #include "scene/startup.h"
 #include "surface/messagebox.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QWindow>
 
@@ -89,6 +91,32 @@ void resizeTo(QSize size) {
     w.resize(size);
     QTest::qWait(1);
     w.applyPendingLayout();
+}
+
+QStringList coveredBy(const QRect& area) {
+    Kovril& w = scene::form();
+    const auto covers = [&](const QWidget& control) {
+        return area.intersects(QRect(control.mapToGlobal(QPoint(0, 0)), control.size()));
+    };
+    QStringList covered;
+    for (const QWidget* control :
+         {static_cast<QWidget*>(w.kyklos), static_cast<QWidget*>(w.shmeio),
+          static_cast<QWidget*>(w.Command1), static_cast<QWidget*>(w.Command2),
+          static_cast<QWidget*>(w.Command3), static_cast<QWidget*>(w.Command4),
+          static_cast<QWidget*>(w.Command5), static_cast<QWidget*>(w.Command6)})
+        if (covers(*control))
+            covered << control->objectName();
+    for (const QLabel* label : w.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (!label->text().isEmpty() && covers(*label))
+            covered << label->objectName();
+    const surface::Surface& s = w.surface();
+    const double half = geometry::curveRadius - geometry::curveCentreX;
+    const QRectF lens = QRectF(s.toPaint(-half, geometry::lensHalfHeight),
+                               s.toPaint(half, -geometry::lensHalfHeight))
+                            .normalized();
+    if (area.intersects(QRect(w.mapToGlobal(lens.topLeft().toPoint()), lens.size().toSize())))
+        covered << QStringLiteral("lens");
+    return covered;
 }
 
 void setScroll(surface::ScrollBar& bar, int value) {

@@ -44,6 +44,10 @@ void drag(QPointF from, QPointF to);
 // The window made normal and resized, laid out again at once.
 void resizeTo(QSize size);
 
+// What an area of the screen (global coordinates) hides of the window: the names of the
+// markers, the buttons and the labels with a text it covers, and "lens".
+QStringList coveredBy(const QRect& area);
+
 // Sets a scroll bar the way a student's drag would, raising its change handler.
 void setScroll(surface::ScrollBar& bar, int value);
 

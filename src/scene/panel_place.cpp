@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scene/panel_place.h"
+
+#include "geometry/state.h"
+#include "scene/kovril.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QToolButton>
+
+#include <vector>
+
+#include <algorithm>
+
+namespace scene {
+
+namespace {
+
+constexpr int titleRoom = 32; // the panel's own title bar above its area
+
+struct Busy {
+    QRect area; // global
+    int weight;
+};
+
+long long overlap(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : (long long)both.width() * both.height();
+}
+
+QRect globalArea(const QWidget& control) {
+    return QRect(control.mapToGlobal(QPoint(0, 0)), control.size());
+}
+
+// What the window shows that a panel should leave free; the lens and the markers weigh most.
+std::vector<Busy> busyAreas(Kovril& w, const QWidget* otherPanel) {
+    std::vector<Busy> busy;
+    const QWidget* const controls[] = {
+        w.Command1, w.Command2,     w.Command3,        w.Command4,     w.Command5,   w.Command6,
+        w.thesiy,   w.shmeio_thesi, w.arithmosaktinon, w.xronosmetato, w.xronosPlay, w.menuButton};
+    for (const QWidget* control : controls)
+        busy.push_back({globalArea(*control), 1});
+    for (const QLabel* label :
+         {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7})
+        if (!label->text().isEmpty())
+            busy.push_back({globalArea(*label), 1});
+    for (const QWidget* marker : {w.kyklos, w.shmeio})
+        busy.push_back({globalArea(*marker), 8});
+    const surface::Surface& s = w.surface();
+    const double halfWidth = geometry::curveRadius - geometry::curveCentreX; // at the vertices
+    const double halfHeight = geometry::lensHalfHeight;
+    const QRectF lens(s.toPaint(-halfWidth, halfHeight), s.toPaint(halfWidth, -halfHeight));
+    busy.push_back({QRect(w.mapToGlobal(lens.normalized().topLeft().toPoint()),
+                          lens.normalized().size().toSize()),
+                    8});
+    if (otherPanel && otherPanel->isVisible())
+        busy.push_back({otherPanel->frameGeometry(), 2});
+    return busy;
+}
+
+QRect insideScreen(QRect place, const QRect& available) {
+    place.moveRight(std::min(place.right(), available.right()));
+    place.moveBottom(std::min(place.bottom(), available.bottom()));
+    place.moveLeft(std::max(place.left(), available.left()));
+    place.moveTop(std::max(place.top(), available.top() + titleRoom));
+    return place;
+}
+
+} // namespace
+
+QSize panelSize(QSize least, double share, const QRect& available) {
+    const int width = std::max(least.width(), int(available.width() * share));
+    const QSize grown(width, width * least.height() / least.width());
+    return grown.boundedTo(available.size() * 0.9);
+}
+
+QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel) {
+    const QRect available = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    const QRect inside(w.mapToGlobal(QPoint(0, 0)), w.size());
+    // In order of preference when they cover the same.
+    const QPoint corners[] = {
+        {frame.right() + 1, frame.top() + titleRoom},
+        {frame.left() - panel.width(), frame.top() + titleRoom},
+        {inside.right() + 1 - panel.width(), inside.bottom() + 1 - panel.height()},
+        {inside.left(), inside.bottom() + 1 - panel.height()},
+        {inside.right() + 1 - panel.width(), inside.top() + titleRoom},
+        {inside.left(), inside.top() + titleRoom},
+    };
+    const std::vector<Busy> busy = busyAreas(w, otherPanel);
+    QRect best;
+    long long least = -1;
+    for (const QPoint& corner : corners) {
+        const QRect place = insideScreen(QRect(corner, panel), available);
+        long long covered = 0;
+        for (const Busy& b : busy)
+            covered += b.weight * overlap(place.adjusted(0, -titleRoom, 0, 0), b.area);
+        if (least < 0 || covered < least) {
+            least = covered;
+            best = place;
+        }
+    }
+    return best;
+}
+
+} // namespace scene
