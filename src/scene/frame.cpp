@@ -85,4 +85,9 @@ void frameWindow(Kovril& w) {
     originPxY = float(-s.ScaleY(s.ScaleTop()));
 }
 
+geometry::Point insideFrame(geometry::Point p) {
+    return {std::clamp(p.x, -double(geometry::halfWidth), double(geometry::halfWidth)),
+            std::clamp(p.y, -double(geometry::halfHeight), double(geometry::halfHeight))};
+}
+
 } // namespace scene

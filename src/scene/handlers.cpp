@@ -9,6 +9,7 @@
 #include "optics/least_time_path.h"
 #include "optics/trial_path.h"
 #include "print/printed_page.h"
+#include "scene/frame.h"
 #include "scene/kovril.h"
 #include "scene/picture_export.h"
 #include "scene/redraw.h"
@@ -26,13 +27,6 @@
 #include <cmath>
 
 namespace {
-
-// Where a dragged marker may go: a marker dropped outside the window could never be
-// grabbed again.
-geometry::Point insideFrame(float x, float y) {
-    return {std::clamp(double(x), -double(geometry::halfWidth), double(geometry::halfWidth)),
-            std::clamp(double(y), -double(geometry::halfHeight), double(geometry::halfHeight))};
-}
 
 geometry::Point centreOf(const surface::Shape& marker) {
     return {marker.centreX(), marker.centreY()};
@@ -118,7 +112,7 @@ void Kovril::Form_MouseDown(int, int, float x, float y) {
 }
 
 void Kovril::Form_MouseMove(int, int, float x, float y) {
-    const geometry::Point to = insideFrame(x, y);
+    const geometry::Point to = scene::insideFrame({x, y});
     // A marker follows only a real drag, not the tremor of a click.
     if ((dragPoint || dragSource) && !dragMoved_)
         return;
@@ -139,7 +133,7 @@ void Kovril::Form_MouseUp(int, int, float x, float y) {
     const bool dragged = (dragPoint || dragSource) && dragMoved_;
     geometry::Point source = centreOf(*kyklos);
     geometry::Point point = centreOf(*shmeio);
-    (dragPoint ? point : source) = insideFrame(x, y);
+    (dragPoint ? point : source) = scene::insideFrame({x, y});
     dragPoint = false;
     dragSource = false;
     if (dragged)
@@ -148,7 +142,7 @@ void Kovril::Form_MouseUp(int, int, float x, float y) {
 
 void Kovril::kyklos_Nudge(double dx, double dy) {
     const geometry::Point to =
-        insideFrame(float(kyklos->centreX() + dx), float(kyklos->centreY() + dy));
+        scene::insideFrame({float(kyklos->centreX() + dx), float(kyklos->centreY() + dy)});
     kyklos->moveCentreTo(to.x, to.y);
     drawDrop(centreOf(*kyklos), centreOf(*shmeio));
 }

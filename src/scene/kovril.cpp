@@ -240,11 +240,15 @@ geometry::Source Kovril::source() const {
     return {kyklos->centreX(), kyklos->centreY()};
 }
 
-void Kovril::applyLabels(const surface::LabelTexts& labels) {
-    QLabel* const all[] = {nullptr, Label1, Label2, Label3, Label4, Label5, Label6, Label7};
-    for (int i = 1; i <= 7; ++i)
-        if (labels[i])
-            all[i]->setText(*labels[i]);
+std::array<QLabel*, 8> Kovril::labels() const {
+    return {nullptr, Label1, Label2, Label3, Label4, Label5, Label6, Label7};
+}
+
+void Kovril::applyLabels(const surface::LabelTexts& texts) {
+    const std::array<QLabel*, 8> all = labels();
+    for (std::size_t i = 1; i < all.size(); ++i)
+        if (const std::optional<QString>& text = texts[int(i)])
+            all[i]->setText(*text);
 }
 
 void Kovril::showChanges() {

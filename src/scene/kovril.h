@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -50,6 +51,8 @@ public:
     geometry::Source source() const;
     // Gives the labels the texts a drawing procedure left for them.
     void applyLabels(const surface::LabelTexts& labels);
+    // Label1 … Label7 by their numbers; index 0 is unused, as in LabelTexts.
+    std::array<QLabel*, 8> labels() const;
     // Shows what the drawing changed since it was last shown, and nothing more.
     void showChanges();
 

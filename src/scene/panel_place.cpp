@@ -40,9 +40,8 @@ std::vector<Busy> busyAreas(Kovril& w, const QWidget* otherPanel) {
         w.thesiy,   w.shmeio_thesi, w.arithmosaktinon, w.xronosmetato, w.xronosPlay, w.menuButton};
     for (const QWidget* control : controls)
         busy.push_back({globalArea(*control), 1});
-    for (const QLabel* label :
-         {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7})
-        if (!label->text().isEmpty())
+    for (const QLabel* label : w.labels())
+        if (label && !label->text().isEmpty())
             busy.push_back({globalArea(*label), 1});
     for (const QWidget* marker : {w.kyklos, w.shmeio})
         busy.push_back({globalArea(*marker), 8});

@@ -19,21 +19,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QLabel* label(Kovril& w, int i) {
-    QLabel* const all[] = {nullptr,  w.Label1, w.Label2, w.Label3,
-                           w.Label4, w.Label5, w.Label6, w.Label7};
-    return all[i];
-}
-
-geometry::Point insideFrame(geometry::Point p) {
-    return {std::clamp(p.x, -double(geometry::halfWidth), double(geometry::halfWidth)),
-            std::clamp(p.y, -double(geometry::halfHeight), double(geometry::halfHeight))};
-}
-
-} // namespace
-
 void Kovril::record(const scene::Action& action) {
     if (replaying_)
         return;
@@ -67,8 +52,9 @@ scene::StartState Kovril::currentState() {
     const surface::Surface& s = surface();
     scene::StartState state{s.DrawStyle, s.DrawWidth, s.FillStyle, s.FillColor,
                             s.FontSize,  {},          0,           geometry::sineRatio};
-    for (int i = 1; i <= 7; ++i)
-        state.labels[std::size_t(i)] = label(*this, i)->text();
+    const std::array<QLabel*, 8> all = labels();
+    for (std::size_t i = 1; i < all.size(); ++i)
+        state.labels[i] = all[i]->text();
     state.label3Points = Label3->font().pointSizeF();
     return state;
 }
@@ -80,8 +66,9 @@ void Kovril::restore(const scene::StartState& state) {
     s.FillStyle = state.fillStyle;
     s.FillColor = state.fillColor;
     s.FontSize = state.fontSize;
-    for (int i = 1; i <= 7; ++i)
-        label(*this, i)->setText(state.labels[std::size_t(i)]);
+    const std::array<QLabel*, 8> all = labels();
+    for (std::size_t i = 1; i < all.size(); ++i)
+        all[i]->setText(state.labels[i]);
     QFont font = Label3->font();
     font.setPointSizeF(state.label3Points);
     Label3->setFont(font);
@@ -121,7 +108,7 @@ void Kovril::replay(const scene::Action& action) {
     case Kind::Time:
         return xronosmetato_Change();
     case Kind::Drop:
-        return drawDrop(insideFrame(action.source), insideFrame(action.bluePoint));
+        return drawDrop(scene::insideFrame(action.source), scene::insideFrame(action.bluePoint));
     }
 }
 
@@ -153,7 +140,7 @@ void Kovril::relayout() {
     const float width = float(markerPixels.width() / unit);
     const float height = float(markerPixels.height() / unit);
     for (auto [marker, at] : {std::pair{kyklos, source}, std::pair{shmeio, bluePoint}}) {
-        const geometry::Point inside = insideFrame(at);
+        const geometry::Point inside = scene::insideFrame(at);
         marker->setGeometryInFrame(float(inside.x - width / 2.0), float(inside.y + height / 2.0),
                                    width, height);
     }
@@ -227,7 +214,7 @@ void Kovril::applyScene(const scene::SceneDocument& document) {
     }
     for (auto [marker, at] :
          {std::pair{kyklos, document.source}, std::pair{shmeio, document.bluePoint}}) {
-        const geometry::Point inside = insideFrame(at);
+        const geometry::Point inside = scene::insideFrame(at);
         marker->moveCentreTo(inside.x, inside.y);
     }
     sourceAtStartPlace_ = false;
