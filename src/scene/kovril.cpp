@@ -3,6 +3,7 @@
 
 #include "scene/accessibility.h"
 #include "scene/background.h"
+#include "scene/bar_ranges.h"
 #include "scene/menu.h"
 #include "scene/play.h"
 #include "scene/stepped_beam_cache.h"
@@ -61,13 +62,12 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int
     return label;
 }
 
-surface::ScrollBar* makeScrollBar(QWidget* parent, const char* name, Qt::Orientation orientation,
-                                  std::int16_t min, std::int16_t max, std::int16_t smallChange,
-                                  std::int16_t largeChange, std::int16_t value, int left, int top,
-                                  int width, int height) {
-    auto* bar =
-        new surface::ScrollBar(orientation, min, max, smallChange, largeChange, value, parent);
-    bar->setObjectName(QLatin1String(name));
+surface::ScrollBar* makeScrollBar(QWidget* parent, const scene::BarRange& range,
+                                  Qt::Orientation orientation, int left, int top, int width,
+                                  int height) {
+    auto* bar = new surface::ScrollBar(orientation, range.first, range.last, range.smallChange,
+                                       range.largeChange, range.start, parent);
+    bar->setObjectName(QLatin1String(range.name));
     placeInTwips(*bar, left, top, width, height);
     return bar;
 }
@@ -126,15 +126,14 @@ Kovril::Kovril() {
     Label2 = makeLabel(this, "Label2", QString(), 4920, 120, 3852, 852);
     Label2->setFont(greekFont(18));
 
-    thesiy = makeScrollBar(this, "thesiy", Qt::Vertical, 99, -99, 1, 10, 0, 10080, 2400, 372, 4212);
-    shmeio_thesi =
-        makeScrollBar(this, "shmeio_thesi", Qt::Vertical, 99, -99, 1, 1, 0, 720, 1800, 372, 3732);
+    thesiy = makeScrollBar(this, scene::thesiyRange, Qt::Vertical, 10080, 2400, 372, 4212);
+    shmeio_thesi = makeScrollBar(this, scene::shmeioThesiRange, Qt::Vertical, 720, 1800, 372, 3732);
     Label7 = makeLabel(this, "Label7", QStringLiteral("Label7"), 1080, 5520, 1332, 732);
     xronosmetato =
-        makeScrollBar(this, "xronosmetato", Qt::Horizontal, 5, 100, 1, 5, 5, 2040, 7920, 4575, 495);
+        makeScrollBar(this, scene::xronosmetatoRange, Qt::Horizontal, 2040, 7920, 4575, 495);
     Label6 = makeLabel(this, "Label6", QStringLiteral("Label6"), 6600, 7800, 1935, 615);
     arithmosaktinon =
-        makeScrollBar(this, "arithmosaktinon", Qt::Vertical, 2, 100, 1, 10, 10, 0, 1800, 495, 3735);
+        makeScrollBar(this, scene::arithmosaktinonRange, Qt::Vertical, 0, 1800, 495, 3735);
     Label5 = makeLabel(this, "Label5", QString(), 0, 5520, 975, 735);
 
     scene::makeMenu(*this);

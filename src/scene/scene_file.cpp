@@ -364,10 +364,11 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
     Reader r(root);
     r.point(root, QStringLiteral("source"), d.source);
     r.point(root, QStringLiteral("blue"), d.bluePoint);
-    r.integer(root, QStringLiteral("thesiy"), -99, 99, d.thesiy);
-    r.integer(root, QStringLiteral("shmeio_thesi"), -99, 99, d.shmeio_thesi);
-    r.integer(root, QStringLiteral("arithmosaktinon"), 2, 100, d.arithmosaktinon);
-    r.integer(root, QStringLiteral("xronosmetato"), 5, 100, d.xronosmetato);
+    for (auto [range, value] :
+         {std::pair{&thesiyRange, &d.thesiy}, std::pair{&shmeioThesiRange, &d.shmeio_thesi},
+          std::pair{&arithmosaktinonRange, &d.arithmosaktinon},
+          std::pair{&xronosmetatoRange, &d.xronosmetato}})
+        r.integer(root, QLatin1String(range->name), range->low(), range->high(), *value);
     if (root.contains(QLatin1String("labels")))
         readLabels(r, root.value(QLatin1String("labels")), d.log.start);
     r.real(root, QStringLiteral("label3FontSize"), 1, 200, d.log.start.label3Points);

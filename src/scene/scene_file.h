@@ -3,6 +3,7 @@
 
 #include "geometry/point.h"
 #include "scene/action_log.h"
+#include "scene/bar_ranges.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,10 +22,10 @@ constexpr int sceneFileVersion = 1;
 struct SceneDocument {
     geometry::Point source;    // the centre of kyklos
     geometry::Point bluePoint; // the centre of shmeio
-    std::int16_t thesiy = 0;
-    std::int16_t shmeio_thesi = 0;
-    std::int16_t arithmosaktinon = 10;
-    std::int16_t xronosmetato = 5;
+    std::int16_t thesiy = thesiyRange.start;
+    std::int16_t shmeio_thesi = shmeioThesiRange.start;
+    std::int16_t arithmosaktinon = arithmosaktinonRange.start;
+    std::int16_t xronosmetato = xronosmetatoRange.start;
     ActionLog log;
 };
 
