@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/kovril.h"
 
-#include "scene/accessibility.h"
 #include "scene/background.h"
 #include "scene/bar_ranges.h"
-#include "scene/menu.h"
-#include "scene/play.h"
-#include "scene/stepped_beam_cache.h"
 #include "scene/window_place.h"
 #include "surface/picture_memory.h"
 
@@ -80,11 +76,6 @@ surface::Shape* makeShape(QWidget* parent, const char* name, QColor fill, int le
     return shape;
 }
 
-QPointer<Kovril>& formSlot() {
-    static QPointer<Kovril> instance;
-    return instance;
-}
-
 } // namespace
 
 Kovril::Kovril() {
@@ -136,8 +127,6 @@ Kovril::Kovril() {
         makeScrollBar(this, scene::arithmosaktinonRange, Qt::Vertical, 0, 1800, 495, 3735);
     Label5 = makeLabel(this, "Label5", QString(), 0, 5520, 975, 735);
 
-    scene::makeMenu(*this);
-
     // Created last, the markers stand above every control.
     shmeio = makeShape(this, "shmeio", QColor(0, 0, 255), 5280, 4560, 132);
     kyklos = makeShape(this, "kyklos", QColor(192, 0, 0), 3000, 4320, 132);
@@ -154,23 +143,17 @@ Kovril::Kovril() {
     relayoutTimer_.setInterval(16);
     connect(&relayoutTimer_, &QTimer::timeout, this, &Kovril::relayout);
 
-    scene::makeKeyboardAccessible(*this);
-    scene::describeForScreenReaders(*this);
-    player = &scene::makePlayer(*this);
     Form_Load();
 }
 
 Kovril::~Kovril() {
-    // The player watches every event of the program; the window's own teardown sends some,
-    // which it must not see once the window is only half there.
-    delete player;
+    emit tearingDown();
 }
 
 void Kovril::resetPicture() {
     surface_ = std::make_unique<surface::Surface>(size(), devicePixelRatioF(), screenDpi(),
                                                   scene::windowBackground);
     active_ = surface_.get();
-    scene::forgetSteppedBeam();
     surface_->setRefreshHandler([this] { showChanges(); });
     // Start-up draws the centres of curvature before it sets a fill colour: solid in the
     // lens colour gives them the same look as in every later redraw.
@@ -344,19 +327,3 @@ void Kovril::connectHandlers() {
             [this] { run(&Kovril::xronosmetato_Change); });
     connect(Command6, &QPushButton::clicked, this, [this] { run(&Kovril::Command6_Click); });
 }
-
-namespace scene {
-
-Kovril& form() {
-    return *formSlot();
-}
-
-Kovril& createForm() {
-    delete formSlot();
-    formSlot() = new Kovril;
-    // Closing the window ends the program and frees it.
-    formSlot()->setAttribute(Qt::WA_DeleteOnClose);
-    return *formSlot();
-}
-
-} // namespace scene

@@ -153,6 +153,10 @@ public:
     bool dragPoint = false;  // shmeio is being dragged
     bool dragSource = false; // kyklos is being dragged
 
+signals:
+    // At the start of the window's teardown, while it is still whole.
+    void tearingDown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

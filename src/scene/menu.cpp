@@ -38,6 +38,8 @@ void makeMenu(Kovril& w) {
     w.menuButton->setAccessibleDescription(QCoreApplication::translate(
         "Menu", "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
     w.menuButton->setPopupMode(QToolButton::InstantPopup);
+    // The markers stand above every control.
+    w.menuButton->stackUnder(w.shmeio);
     w.menuButton->setFocusPolicy(Qt::StrongFocus);
     QFont font = w.menuButton->font();
     font.setPointSizeF(14);

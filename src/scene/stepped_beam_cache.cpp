@@ -19,7 +19,7 @@ namespace {
 // inputs is never used: any change of one (a drag, the ray count, a resize, what printing
 // or another construction left on the surface) draws afresh.
 struct Inputs {
-    const surface::Surface* surface = nullptr;
+    std::uint64_t surface = 0;
     bool recorded = false; // the calls drawn were kept for a recorder
     QSize pictureSize;
     QColor background;
@@ -43,7 +43,7 @@ struct Inputs {
 Inputs inputsOf(Kovril& w) {
     const surface::Surface& s = w.surface();
     Inputs in;
-    in.surface = &s;
+    in.surface = s.id();
     in.pictureSize = s.image().size();
     in.background = s.background();
     in.pixelRatio = s.image().devicePixelRatio();
@@ -175,10 +175,6 @@ surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
     else
         kept().reset();
     return labels;
-}
-
-void forgetSteppedBeam() {
-    kept().reset();
 }
 
 void setSteppedBeamCacheEnabled(bool on) {

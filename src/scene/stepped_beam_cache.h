@@ -13,9 +13,6 @@ namespace scene {
 // drawn from the same inputs. Leaves the window ready for the wavefront.
 surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window);
 
-// Forgets what was kept: the next change of the time draws everything.
-void forgetSteppedBeam();
-
 // Tests compare the picture with and without what is kept.
 void setSteppedBeamCacheEnabled(bool enabled);
 

@@ -30,6 +30,11 @@ CallTranscript*& transcript() {
     return innermost;
 }
 
+std::uint64_t nextId() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 Qt::PenStyle qtPenStyle(PenStyle style) {
     switch (style) {
     case PenStyle::Dashed:
@@ -45,10 +50,10 @@ Qt::PenStyle qtPenStyle(PenStyle style) {
 } // namespace
 
 Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QColor background)
-    : image_(std::make_unique<QImage>(
-          newPicture(QSize(qRound(logicalSize.width() * devicePixelRatio),
-                           qRound(logicalSize.height() * devicePixelRatio)),
-                     devicePixelRatio))),
+    : id_(nextId()), image_(std::make_unique<QImage>(
+                         newPicture(QSize(qRound(logicalSize.width() * devicePixelRatio),
+                                          qRound(logicalSize.height() * devicePixelRatio)),
+                                    devicePixelRatio))),
       background_(background), paintSize_(logicalSize), rasterPerPaint_(devicePixelRatio),
       penScale_(1), unitsPerInch_(logicalDpi), pointScale_(logicalDpi / 72.0) {
     image_->fill(background_);
@@ -61,7 +66,7 @@ Surface::Surface(QSize logicalSize, qreal devicePixelRatio, qreal logicalDpi, QC
 }
 
 Surface::Surface(QPainter& pagePainter, QSizeF paintSize, qreal unitsPerInch, QColor background)
-    : pagePainter_(&pagePainter), background_(background), paintSize_(paintSize),
+    : id_(nextId()), pagePainter_(&pagePainter), background_(background), paintSize_(paintSize),
       penScale_(unitsPerInch / 96.0), unitsPerInch_(unitsPerInch) {
     width_ = paintSize_.width() * twipsPerInch / unitsPerInch_;
     height_ = paintSize_.height() * twipsPerInch / unitsPerInch_;

@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -131,6 +132,9 @@ public:
     bool hasImage() const { return image_ != nullptr; }
     // What Cls paints.
     QColor background() const { return background_; }
+    // Tells this surface from every other made while the program runs, even one made later
+    // at the same address.
+    std::uint64_t id() const { return id_; }
 
     // The picture and properties as they are now, and back to them (window surfaces only,
     // of the same size). A snapshot reuses the memory of `reuse` when it can. Restoring the
@@ -164,6 +168,7 @@ private:
     void touchSegment(QPointF from, QPointF to);
     void touchPixels(QRect pixels);
 
+    const std::uint64_t id_;
     std::unique_ptr<QImage> image_;
     std::unique_ptr<QPainter> imagePainter_;
     QPainter* pagePainter_ = nullptr;
