@@ -7,6 +7,7 @@
 #include "scene/scene_file.h"
 #include "scene/scene_io.h"
 #include "scene/startup.h"
+#include "scene/strict_json.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 #include "support/mutation.h"
@@ -221,6 +222,42 @@ private slots:
         QCOMPARE(w.actionLog().actions.size(), actions);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("bad.kovril")});
+    }
+
+    // The strict check before Qt's reader: what JSON's grammar allows passes, the rest is
+    // named with its byte, whatever Qt's reader would make of it.
+    void strictJson_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("strict");
+        QTest::newRow("empty object") << QByteArray("{}") << true;
+        QTest::newRow("every kind of value")
+            << QByteArray(R"( {"a": [1, -0.5e+3, 0, 2E-2, true, false, null, "x\n\u00e9"]} )")
+            << true;
+        QTest::newRow("nesting of 16") << QByteArray(16, '[') + QByteArray(16, ']') << true;
+        QTest::newRow("nesting of 18") << QByteArray(18, '[') + QByteArray(18, ']') << false;
+        QTest::newRow("cut after {") << QByteArray("{") << false;
+        QTest::newRow("cut after [") << QByteArray("[1,") << false;
+        QTest::newRow("comma before }") << QByteArray(R"({"a": 1,})") << false;
+        QTest::newRow("comma before ]") << QByteArray("[1,]") << false;
+        QTest::newRow("no colon") << QByteArray(R"({"a" 1})") << false;
+        QTest::newRow("short escape") << QByteArray(R"(["\u12"])") << false;
+        QTest::newRow("unknown escape") << QByteArray(R"(["\q"])") << false;
+        QTest::newRow("leading zero") << QByteArray("[01]") << false;
+        QTest::newRow("lone minus") << QByteArray("[-]") << false;
+        QTest::newRow("no exponent") << QByteArray("[1e]") << false;
+        QTest::newRow("half a word") << QByteArray("[tru]") << false;
+        QTest::newRow("text after the end") << QByteArray("{}x") << false;
+        QTest::newRow("a key twice, once escaped")
+            << QByteArray(R"({"a": 1, "\u0061": 2})") << false;
+        QTest::newRow("a tab in a string") << QByteArray("[\"a\tb\"]") << false;
+    }
+    void strictJson() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, strict);
+        const std::optional<QString> problem = scene::strictJsonProblem(bytes);
+        QVERIFY2(problem.has_value() != strict, qPrintable(problem.value_or(QStringLiteral("-"))));
+        if (problem)
+            QVERIFY(problem->contains(QStringLiteral("byte")));
     }
 
     // Thousands of mutated scene files: each is either a scene within every range, which

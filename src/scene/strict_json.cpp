@@ -113,6 +113,7 @@ private:
             expect('}');
             return;
         }
+        fail(QCoreApplication::translate("Json", "το κείμενο κόβεται πριν τελειώσει"));
     }
 
     void array(int depth) {
@@ -132,6 +133,7 @@ private:
             expect(']');
             return;
         }
+        fail(QCoreApplication::translate("Json", "το κείμενο κόβεται πριν τελειώσει"));
     }
 
     // The string's text, its escapes decoded, so that keys written differently compare.
