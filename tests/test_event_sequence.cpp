@@ -13,6 +13,7 @@
 #include "support/harness.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -247,6 +248,20 @@ QString describeState(const QList<double>& state) {
         .arg(state[7]);
 }
 
+// What a student sees after an event, folded into a seed's running digest: the picture, the
+// label texts and the control values. Equal digests before and after a change of the code
+// show that the change left every picture and label as it was.
+void foldInto(QCryptographicHash& digest) {
+    const QImage& picture = scene::form().surface().image();
+    digest.addData(QByteArrayView(reinterpret_cast<const char*>(picture.constBits()),
+                                  qsizetype(picture.sizeInBytes())));
+    for (const QLabel* label : scene::form().labels())
+        if (label)
+            digest.addData(label->text().toUtf8());
+    for (double value : controlsState())
+        digest.addData(QByteArray::number(value, 'g', 17));
+}
+
 // Per kind of event: how many were sent, and how many moved a marker or a scroll bar.
 struct Moves {
     long sent = 0;
@@ -336,6 +351,7 @@ private slots:
             Kovril& w = harness::startProgram();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             events::Generator generator(seed);
+            QCryptographicHash digest(QCryptographicHash::Sha1);
             for (int i = 0; i < count; ++i) {
                 const events::Event event = generator.next();
                 const QString note =
@@ -374,8 +390,12 @@ private slots:
                 totals.searches += long(searches.size());
                 for (const geometry::LensSearch& s : searches)
                     totals.failedSearches += s.found ? 0 : 1;
+                foldInto(digest);
             }
             totals.messages += harness::messages().size();
+            qInfo("referee: seed %llu on %s: %s, %lld messages", (unsigned long long)seed,
+                  qPrintable(screenName()), digest.result().toHex().left(16).constData(),
+                  (long long)harness::messages().size());
         }
         using Kind = events::Event::Kind;
         const struct {
