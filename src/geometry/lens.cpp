@@ -9,12 +9,44 @@ namespace geometry {
 
 namespace {
 
-double heightAngle(double v) {
-    const double r = curveRadius;
-    return std::atan(v / std::sqrt(r * r - v * v));
-}
+// 4·atn(1) as a 32-bit float, as the arc angles have always been measured from.
+const float singlePi = float(4 * std::atan(1.0));
+
+double heightAngle(double r, double v) { return std::atan(v / std::sqrt(r * r - v * v)); }
 
 } // namespace
+
+Lens Lens::standard() { return Lens(LensGiven{}); }
+
+Lens::Lens(const LensGiven& given) : given_(given) {
+    // Both faces alike for now: the front face's radius and the thickness place them.
+    curveRadius_ = float(given.frontRadius);
+    curveCentreX_ = float(given.frontRadius - given.thickness / 2);
+    const double c = curveCentreX_;
+    const double r = curveRadius_;
+    halfHeight_ = float(std::sqrt(r * r - c * c));
+    rimAngle_ = std::atan(std::sqrt(r * r - c * c) / c);
+    leftArcStart_ = float(singlePi - rimAngle_);
+    leftArcEnd_ = float(rimAngle_ + singlePi);
+    rightArcStart_ = float(2 * singlePi - rimAngle_);
+    rightArcEnd_ = float(rimAngle_);
+    index_ = given.speedOutside / given.speedInside;
+}
+
+Point Lens::rearSurfacePoint(double v) const {
+    const double phi = heightAngle(curveRadius_, v);
+    return {curveRadius_ * std::cos(phi) - curveCentreX_, curveRadius_ * std::sin(phi)};
+}
+
+Point Lens::pointBehindRearSurface(double v) const {
+    const double phi = heightAngle(curveRadius_, v);
+    return {1.01 * curveRadius_ * std::cos(phi) - curveCentreX_, curveRadius_ * std::sin(phi)};
+}
+
+Point Lens::frontSurfacePoint(double v) const {
+    const double r = curveRadius_;
+    return {curveCentreX_ - std::sqrt(r * r - v * v), v};
+}
 
 double rimAngle() {
     const double c = curveCentreX;
@@ -23,12 +55,12 @@ double rimAngle() {
 }
 
 Point rearSurfacePoint(double v) {
-    const double phi = heightAngle(v);
+    const double phi = heightAngle(curveRadius, v);
     return {curveRadius * std::cos(phi) - curveCentreX, curveRadius * std::sin(phi)};
 }
 
 Point pointBehindRearSurface(double v) {
-    const double phi = heightAngle(v);
+    const double phi = heightAngle(curveRadius, v);
     return {1.01 * curveRadius * std::cos(phi) - curveCentreX, curveRadius * std::sin(phi)};
 }
 
