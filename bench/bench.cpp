@@ -145,21 +145,21 @@ void measureHandlers(Kovril& w) {
 // The costliest scene the reader accepts, as many «Συνέχιση δέσμης» of 100 rays as fit its
 // limit: read and opened, and the window laid out again for another size after it.
 void measureLargestScene(Kovril& w) {
-    scene::SceneDocument document = w.sceneDocument();
+    geometry::SceneState document = w.state();
     document.arithmosaktinon = 100;
     document.log.actions.clear();
-    scene::Action costly;
-    costly.kind = scene::Action::Kind::Command5;
+    geometry::Action costly;
+    costly.kind = geometry::Action::Kind::Command5;
     // The opening adds a clear in front.
-    const long room = scene::replayBudget - scene::replayCost(scene::Action::Kind::Clear, 100);
-    while (scene::replayCost(document.log, 100) + scene::replayCost(costly.kind, 100) <= room)
+    const long room = geometry::replayBudget - geometry::replayCost(geometry::Action::Kind::Clear, 100);
+    while (geometry::replayCost(document.log, 100) + geometry::replayCost(costly.kind, 100) <= room)
         document.log.actions.push_back(costly);
     const QByteArray bytes = scene::writeScene(document);
     const QString name =
         QStringLiteral("open largest scene (%1 × Command5 n=100)").arg(document.log.actions.size());
     measure(name, 5, [&] {
         const auto read = scene::readScene(bytes, w.startDefaults());
-        w.applyScene(std::get<scene::SceneDocument>(read));
+        w.applyScene(std::get<geometry::SceneState>(read));
     });
     const QSize full = w.size();
     w.showNormal();

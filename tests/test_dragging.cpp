@@ -93,8 +93,8 @@ private slots:
         const QPointF still = centreOf(source ? *w.shmeio : *w.kyklos);
 
         harness::press(start.x(), start.y());
-        QCOMPARE(w.dragSource, source);
-        QCOMPARE(w.dragPoint, !source);
+        QCOMPARE(w.input().dragged() == scene::Marker::Source, source);
+        QCOMPARE(w.input().dragged() == scene::Marker::BluePoint, !source);
         harness::clearRecord();
         harness::moveTo(drop.x(), drop.y());
         QVERIFY(harness::drawn().empty()); // nothing drawn while dragging
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(closeTo(centreOf(marker(name)), at));
         harness::release(drop.x(), drop.y());
 
-        QVERIFY(!w.dragPoint && !w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::None);
         QVERIFY(closeTo(centreOf(marker(name)), at));
         QVERIFY(closeTo(centreOf(source ? *w.shmeio : *w.kyklos), still));
         QVERIFY(!harness::drawn().empty());
@@ -128,8 +128,8 @@ private slots:
         Kovril& w = scene::form();
         w.kyklos->moveCentreTo(-15, 0.5);
         harness::press(-15, 0.5);
-        QVERIFY(w.dragPoint);
-        QVERIFY(!w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::BluePoint);
+        QVERIFY(w.input().dragged() != scene::Marker::Source);
         harness::moveTo(-60, 30);
         harness::release(-60, 30);
         QVERIFY(closeTo(centreOf(*w.shmeio), arrival(-60, 30)));
@@ -150,7 +150,7 @@ private slots:
         const QPointF point = centreOf(*w.shmeio);
         w.setCursor(Qt::CrossCursor);
         harness::press(at.x(), at.y());
-        QVERIFY(!w.dragPoint && !w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::None);
         harness::moveTo(at.x() - 40, at.y() + 20);
         QCOMPARE(w.cursor().shape(), Qt::ArrowCursor); // back to the default pointer
         harness::release(at.x() - 40, at.y() + 20);
@@ -201,7 +201,7 @@ private slots:
                            std::clamp(at.y(), -halfHeight, halfHeight));
         QVERIFY2(closeTo(centre, edge),
                  qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
-        QVERIFY(!w.dragPoint && !w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::None);
         const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
         const bool source = name == QLatin1String("kyklos");
         const QPointF other = centreOf(source ? *w.shmeio : *w.kyklos);
@@ -213,7 +213,7 @@ private slots:
         const QPointF grip = pixelMiddle(std::clamp(int(centrePixel.x()), 1, w.width() - 2),
                                          std::clamp(int(centrePixel.y()), 1, w.height() - 2));
         harness::press(grip.x(), grip.y());
-        QCOMPARE(source ? w.dragSource : w.dragPoint, true);
+        QCOMPARE(w.input().dragged(), source ? scene::Marker::Source : scene::Marker::BluePoint);
         harness::moveTo(-150, -60);
         harness::release(-150, -60);
         QVERIFY(closeTo(centreOf(m), arrival(-150, -60)));

@@ -268,7 +268,7 @@ private slots:
     void worksheetsFromTheCommandLine() {
         QTemporaryDir dir;
         const QString scene = dir.filePath(QStringLiteral("lesson.kovril"));
-        QVERIFY(!scene::saveSceneFile(scene, scene::form().sceneDocument()));
+        QVERIFY(!scene::saveSceneFile(scene, scene::form().state()));
         const QString out = dir.filePath(QStringLiteral("sheet.png"));
         const Run made = kovril({scene, "--picture", out, "--size", "1000x700"});
         QCOMPARE(made.status, 0);

@@ -48,7 +48,7 @@ Seen seen() {
     return {w.surface().image(), texts};
 }
 
-QString problemOf(const std::variant<scene::SceneDocument, QString>& read) {
+QString problemOf(const std::variant<geometry::SceneState, QString>& read) {
     const QString* problem = std::get_if<QString>(&read);
     return problem ? *problem : QString();
 }
@@ -100,13 +100,13 @@ private slots:
             for (int i = 0; i < 8 * (round + 1); ++i)
                 events::send(events.next());
             const Seen before = seen();
-            const QByteArray bytes = scene::writeScene(scene::form().sceneDocument());
+            const QByteArray bytes = scene::writeScene(scene::form().state());
 
             Kovril& fresh = harness::startProgram();
             const auto read = scene::readScene(bytes, fresh.startDefaults());
-            QVERIFY2(std::holds_alternative<scene::SceneDocument>(read),
+            QVERIFY2(std::holds_alternative<geometry::SceneState>(read),
                      qPrintable(problemOf(read)));
-            fresh.applyScene(std::get<scene::SceneDocument>(read));
+            fresh.applyScene(std::get<geometry::SceneState>(read));
             const Seen after = seen();
             QCOMPARE(after.texts, before.texts);
             QVERIFY2(after.picture == before.picture,
@@ -151,14 +151,14 @@ private slots:
         const Seen start = seen();
         const auto read =
             scene::readScene(R"({"format": "kovril-scene", "version": 1})", w.startDefaults());
-        QVERIFY(std::holds_alternative<scene::SceneDocument>(read));
-        w.applyScene(std::get<scene::SceneDocument>(read));
+        QVERIFY(std::holds_alternative<geometry::SceneState>(read));
+        w.applyScene(std::get<geometry::SceneState>(read));
         QCOMPARE(seen().texts, start.texts);
 
         const auto far = scene::readScene(
             R"({"format": "kovril-scene", "version": 1, "source": {"x": -999, "y": 999}})",
             w.startDefaults());
-        w.applyScene(std::get<scene::SceneDocument>(far));
+        w.applyScene(std::get<geometry::SceneState>(far));
         QVERIFY(std::abs(w.kyklos->centreX()) <= geometry::halfWidth);
         QVERIFY(std::abs(w.kyklos->centreY()) <= geometry::halfHeight);
     }
@@ -264,7 +264,7 @@ private slots:
     // opens, or a message; nothing crashes or hangs.
     void mutatedFilesAreReadOrRefused() {
         Kovril& w = scene::form();
-        const QByteArray valid = scene::writeScene(w.sceneDocument());
+        const QByteArray valid = scene::writeScene(w.state());
         std::mt19937 random(20261209);
         const int count = qEnvironmentVariableIntValue("KOVRIL_FUZZ_FILES") > 0
                               ? qEnvironmentVariableIntValue("KOVRIL_FUZZ_FILES")
@@ -282,7 +282,7 @@ private slots:
                 QVERIFY(!problem->isEmpty());
                 continue;
             }
-            const scene::SceneDocument& d = std::get<scene::SceneDocument>(read);
+            const geometry::SceneState& d = std::get<geometry::SceneState>(read);
             QVERIFY(std::abs(d.thesiy) <= 99 && std::abs(d.shmeio_thesi) <= 99);
             QVERIFY(d.arithmosaktinon >= 2 && d.arithmosaktinon <= 100);
             QVERIFY(d.xronosmetato >= 5 && d.xronosmetato <= 100);
@@ -338,16 +338,16 @@ private slots:
     // clear rather than draw beyond the same limit.
     void replayIsBounded() {
         Kovril& w = scene::form();
-        scene::SceneDocument document = w.sceneDocument();
+        geometry::SceneState document = w.state();
         document.arithmosaktinon = 100;
         document.log.actions.clear();
-        scene::Action costly;
-        costly.kind = scene::Action::Kind::Command5;
+        geometry::Action costly;
+        costly.kind = geometry::Action::Kind::Command5;
         // A Command5 of 100 rays measures about 13 ms at 1920x1080; fifty fit in a second.
         for (int i = 0; i < 45; ++i)
             document.log.actions.push_back(costly);
         const auto fits = scene::readScene(scene::writeScene(document), w.startDefaults());
-        QVERIFY2(std::holds_alternative<scene::SceneDocument>(fits), qPrintable(problemOf(fits)));
+        QVERIFY2(std::holds_alternative<geometry::SceneState>(fits), qPrintable(problemOf(fits)));
         for (int i = 0; i < 15; ++i)
             document.log.actions.push_back(costly);
         const auto over = scene::readScene(scene::writeScene(document), w.startDefaults());
@@ -358,7 +358,7 @@ private slots:
         QVERIFY(scene::saveSceneFile(path, document));
         QVERIFY(!QFile::exists(path));
 
-        w.applyScene(std::get<scene::SceneDocument>(fits));
+        w.applyScene(std::get<geometry::SceneState>(fits));
         int drawn = 0;
         while (harness::messages().isEmpty() && drawn < 100) {
             w.Command5->click();
@@ -381,16 +381,16 @@ private slots:
     // reader's limits.
     void aLongSceneSavedOpensAgain() {
         Kovril& w = scene::form();
-        scene::SceneDocument document = w.sceneDocument();
-        scene::Action printed;
-        printed.kind = scene::Action::Kind::Print;
+        geometry::SceneState document = w.state();
+        geometry::Action printed;
+        printed.kind = geometry::Action::Kind::Print;
         printed.sineRatio = 1.75f;
         document.log.actions.assign(25000, printed);
         const QByteArray bytes = scene::writeScene(document);
         QVERIFY(bytes.size() < scene::sceneFileLimit);
         const auto read = scene::readScene(bytes, w.startDefaults());
-        QVERIFY2(std::holds_alternative<scene::SceneDocument>(read), qPrintable(problemOf(read)));
-        QCOMPARE(std::get<scene::SceneDocument>(read).log.actions.size(), std::size_t(25000));
+        QVERIFY2(std::holds_alternative<geometry::SceneState>(read), qPrintable(problemOf(read)));
+        QCOMPARE(std::get<geometry::SceneState>(read).log.actions.size(), std::size_t(25000));
     }
 
     // PRINT is kept in the log, so that the picture drawn again after it has what printing
@@ -398,7 +398,7 @@ private slots:
     void printingIsRecorded() {
         Kovril& w = scene::form();
         w.Command6->click();
-        QCOMPARE(w.actionLog().actions.back().kind, scene::Action::Kind::Print);
+        QCOMPARE(w.actionLog().actions.back().kind, geometry::Action::Kind::Print);
         QCOMPARE(w.actionLog().actions.back().sineRatio, geometry::sineRatio);
     }
 
@@ -406,13 +406,13 @@ private slots:
     // with the source where it was: opened before the window has its maximized size, as a
     // file named on the command line is, and after the window changes its size.
     void aStartSceneKeepsItsSource() {
-        const QByteArray bytes = scene::writeScene(scene::form().sceneDocument());
+        const QByteArray bytes = scene::writeScene(scene::form().state());
         const QPointF source(scene::form().kyklos->centreX(), scene::form().kyklos->centreY());
         startUp();
         Kovril& w = scene::form();
         const auto read = scene::readScene(bytes, w.startDefaults());
         QVERIFY(problemOf(read).isEmpty());
-        w.applyScene(std::get<scene::SceneDocument>(read));
+        w.applyScene(std::get<geometry::SceneState>(read));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.applyPendingLayout();
         QCOMPARE(QPointF(w.kyklos->centreX(), w.kyklos->centreY()), source);

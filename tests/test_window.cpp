@@ -203,7 +203,7 @@ private slots:
         const auto* shape = w.findChild<surface::Shape*>(marker);
         const QPointF at = centreOf(*shape) + offset;
         harness::press(at.x(), at.y());
-        QVERIFY(!w.dragPoint && !w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::None);
         harness::release(at.x(), at.y());
         QVERIFY(shown().picture == before.picture);
         QCOMPARE(shown().labels, before.labels);
@@ -216,9 +216,9 @@ private slots:
         const Shown before = shown();
         const QPointF source = centreOf(*w.kyklos);
         harness::press(source.x(), source.y());
-        QVERIFY(w.dragSource);
+        QVERIFY(w.input().dragged() == scene::Marker::Source);
         harness::release(source.x(), source.y());
-        QVERIFY(!w.dragSource);
+        QVERIFY(w.input().dragged() != scene::Marker::Source);
         QVERIFY(shown().picture == before.picture);
         QCOMPARE(shown().labels, before.labels);
         QCOMPARE(centreOf(*w.kyklos), source);

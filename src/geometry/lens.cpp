@@ -12,11 +12,15 @@ namespace {
 // 4·atn(1) as a 32-bit float, as the arc angles have always been measured from.
 const float singlePi = float(4 * std::atan(1.0));
 
-double heightAngle(double r, double v) { return std::atan(v / std::sqrt(r * r - v * v)); }
+double heightAngle(double r, double v) {
+    return std::atan(v / std::sqrt(r * r - v * v));
+}
 
 } // namespace
 
-Lens Lens::standard() { return Lens(LensGiven{}); }
+Lens Lens::standard() {
+    return Lens(LensGiven{});
+}
 
 Lens::Lens(const LensGiven& given) : given_(given) {
     // Both faces alike for now: the front face's radius and the thickness place them.

@@ -7,12 +7,16 @@ namespace geometry {
 struct Point {
     double x = 0;
     double y = 0;
+
+    bool operator==(const Point&) const = default;
 };
 
 // Where the light comes from: the centre of the source marker, as the window stores it.
 struct Source {
     float x = 0;
     float y = 0;
+
+    bool operator==(const Source&) const = default;
 };
 
 } // namespace geometry

@@ -11,6 +11,7 @@
 #include "print/printed_page.h"
 #include "scene/frame.h"
 #include "scene/kovril.h"
+#include "scene/marker_input.h"
 #include "scene/picture_export.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
@@ -26,171 +27,152 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-geometry::Point centreOf(const surface::Shape& marker) {
-    return {marker.centreX(), marker.centreY()};
-}
-
-} // namespace
-
 void Kovril::Form_Load() {
-    Label5->setText(QCoreApplication::translate("Window", "αριθμός σημείων =") +
-                    surface::Format(arithmosaktinon->Value(), "0"));
+    showLabel(5, QCoreApplication::translate("Window", "αριθμός σημείων =") +
+                     surface::Format(state_.arithmosaktinon, "0"));
     showTime();
 }
 
 void Kovril::showTime() {
-    Label6->setText(QCoreApplication::translate("Window", "Χρονος=") +
-                    surface::Format(xronosmetato->Value(), "0"));
+    showLabel(6, QCoreApplication::translate("Window", "Χρονος=") +
+                     surface::Format(state_.xronosmetato, "0"));
 }
 
 void Kovril::showFirstPicture() {
-    record(scene::Action::Kind::FirstPicture);
+    record(geometry::Action::Kind::FirstPicture);
     scene::drawFirstPicture(*this);
 }
 
 void Kovril::clearPicture() {
-    record(scene::Action::Kind::Clear);
+    record(geometry::Action::Kind::Clear);
     surface().Cls();
     scene::redrawScene(*this);
 }
 
 void Kovril::thesiy_Change() {
-    record(scene::Action::Kind::YellowPoint);
+    record(geometry::Action::Kind::YellowPoint);
     surface().Cls();
-    Label1->setText(QCoreApplication::translate("Window", "ψ κίτρινο= ") +
-                    QString::number(thesiy->Value()));
+    showLabel(1, QCoreApplication::translate("Window", "ψ κίτρινο= ") +
+                     QString::number(state_.thesiy));
     scene::redrawScene(*this);
 }
 
 void Kovril::arithmosaktinon_Change() {
-    record(scene::Action::Kind::RayCount);
+    record(geometry::Action::Kind::RayCount);
     surface().Cls();
     scene::redrawScene(*this);
-    Label5->setText(QCoreApplication::translate("Window", "αριθμός σημείων =") +
-                    surface::Format(arithmosaktinon->Value(), "0"));
+    showLabel(5, QCoreApplication::translate("Window", "αριθμός σημείων =") +
+                     surface::Format(state_.arithmosaktinon, "0"));
 }
 
 void Kovril::Command1_Click() {
-    if (!recordDrawing(scene::Action::Kind::Command1))
+    if (!recordDrawing(geometry::Action::Kind::Command1))
         return;
     const optics::LeastTimePath path =
-        optics::drawLeastTimePath(surface(), source(), thesiy->Value());
+        optics::drawLeastTimePath(surface(), source(), state_.thesiy);
     if (path.bluePoint) {
-        shmeio->moveCentreTo(path.bluePoint->x, path.bluePoint->y);
-        blueOnSurface_ = true;
+        placeBluePoint(*path.bluePoint);
+        state_.blueOnSurface = true;
     }
     applyLabels(path.labels);
 }
 
 void Kovril::shmeio_thesi_Change() {
-    const double v = shmeio_thesi->Value();
+    const double v = state_.shmeio_thesi;
     if (std::abs(v) > std::sqrt(double(geometry::curveRadius) * geometry::curveRadius -
                                 double(geometry::curveCentreX) * geometry::curveCentreX))
         return; // beyond the rims the last trial stays as it is
 
-    record(scene::Action::Kind::TrialPoint);
-    Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
-    const geometry::Point onLens = geometry::frontSurfacePoint(v);
-    shmeio->moveCentreTo(onLens.x, onLens.y);
-    blueOnSurface_ = true;
+    record(geometry::Action::Kind::TrialPoint);
+    showLabel(7, QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
+    placeBluePoint(geometry::frontSurfacePoint(v));
+    state_.blueOnSurface = true;
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
     const surface::LabelTexts labels =
-        optics::drawTrialPath(surface(), centreOf(*kyklos), centreOf(*shmeio), thesiy->Value());
-    QFont font = Label3->font();
-    font.setPointSizeF(12);
-    Label3->setFont(font);
+        optics::drawTrialPath(surface(), state_.source, state_.bluePoint, state_.thesiy);
+    showLabel3Points(12);
     applyLabels(labels);
 }
 
 void Kovril::Form_MouseDown(int, int, float x, float y) {
-    dragPoint = onMarker(*shmeio, x, y);
-    dragSource = !dragPoint && onMarker(*kyklos, x, y);
+    input_.press(pressPixel_, onMarker(*shmeio, x, y), onMarker(*kyklos, x, y));
 }
 
 void Kovril::Form_MouseMove(int, int, float x, float y) {
-    const geometry::Point to = scene::insideFrame({x, y});
-    // A marker follows only a real drag, not the tremor of a click.
-    if ((dragPoint || dragSource) && !dragMoved_)
-        return;
-    if (dragPoint)
-        shmeio->moveCentreTo(to.x, to.y);
-    else if (dragSource)
-        kyklos->moveCentreTo(to.x, to.y);
-    else
+    const scene::Marker dragged = input_.dragged();
+    const std::optional<geometry::Point> to = input_.move(movePixel_, {x, y});
+    if (dragged == scene::Marker::None)
         setMousePointer(0);
-    // Dragged, the blue point leaves the curve; the source's drag leaves it where it stands.
-    if (dragPoint)
-        blueOnSurface_ = false;
-    if (dragPoint || dragSource)
-        profileFollows();
+    if (!to)
+        return;
+    if (dragged == scene::Marker::BluePoint) {
+        placeBluePoint(*to);
+        // Dragged, the blue point leaves the curve; the source's drag leaves it where it
+        // stands.
+        state_.blueOnSurface = false;
+    } else {
+        placeSource(*to);
+    }
+    profileFollows();
 }
 
 void Kovril::Form_MouseUp(int, int, float x, float y) {
-    const bool dragged = (dragPoint || dragSource) && dragMoved_;
-    geometry::Point source = centreOf(*kyklos);
-    geometry::Point point = centreOf(*shmeio);
-    (dragPoint ? point : source) = scene::insideFrame({x, y});
-    dragPoint = false;
-    dragSource = false;
-    if (dragged)
-        drawDrop(source, point);
+    if (const std::optional<scene::Drop> drop =
+            input_.release({x, y}, state_.source, state_.bluePoint))
+        drawDrop(drop->source, drop->bluePoint);
 }
 
 void Kovril::kyklos_Nudge(double dx, double dy) {
-    const geometry::Point to =
-        scene::insideFrame({float(kyklos->centreX() + dx), float(kyklos->centreY() + dy)});
-    kyklos->moveCentreTo(to.x, to.y);
-    drawDrop(centreOf(*kyklos), centreOf(*shmeio));
+    placeSource(scene::MarkerInput::nudged(state_.source, dx, dy));
+    drawDrop(state_.source, state_.bluePoint);
 }
 
 void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
-    scene::Action drop;
-    drop.kind = scene::Action::Kind::Drop;
+    geometry::Action drop;
+    drop.kind = geometry::Action::Kind::Drop;
     drop.source = source;
     drop.bluePoint = bluePoint;
     record(drop);
-    if (bluePoint.x != shmeio->centreX() || bluePoint.y != shmeio->centreY())
-        blueOnSurface_ = false;
+    if (bluePoint != state_.bluePoint)
+        state_.blueOnSurface = false;
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, thesiy->Value()));
+    applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, state_.thesiy));
 }
 
 void Kovril::Command2_Click() {
-    if (!recordDrawing(scene::Action::Kind::Command2))
+    if (!recordDrawing(geometry::Action::Kind::Command2))
         return;
-    beam::drawBeam(surface(), source(), arithmosaktinon->Value());
+    beam::drawBeam(surface(), source(), state_.arithmosaktinon);
 }
 
 void Kovril::Command3_Click() {
-    if (!recordDrawing(scene::Action::Kind::Command3))
+    if (!recordDrawing(geometry::Action::Kind::Command3))
         return;
-    beam::drawBeamWithWavelets(surface(), source(), arithmosaktinon->Value());
+    beam::drawBeamWithWavelets(surface(), source(), state_.arithmosaktinon);
 }
 
 void Kovril::Command4_Click() {
-    if (!recordDrawing(scene::Action::Kind::Command4))
+    if (!recordDrawing(geometry::Action::Kind::Command4))
         return;
-    applyLabels(continuation::continueRay(surface(), source(), thesiy->Value()));
+    applyLabels(continuation::continueRay(surface(), source(), state_.thesiy));
 }
 
 void Kovril::Command5_Click() {
-    if (!recordDrawing(scene::Action::Kind::Command5))
+    if (!recordDrawing(geometry::Action::Kind::Command5))
         return;
-    applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
-                                          xronosmetato->Value()));
+    applyLabels(timestep::timeSteppedBeam(surface(), source(), state_.arithmosaktinon,
+                                          state_.xronosmetato));
 }
 
 void Kovril::xronosmetato_Change() {
-    record(scene::Action::Kind::Time);
+    record(geometry::Action::Kind::Time);
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(),
-                                   xronosmetato->Value());
+    timestep::drawSteppedWavefront(surface(), source(), state_.arithmosaktinon,
+                                   state_.xronosmetato);
     applyLabels(labels);
 }
 
@@ -198,19 +180,19 @@ void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(), time);
+    timestep::drawSteppedWavefront(surface(), source(), state_.arithmosaktinon, time);
     applyLabels(labels);
 }
 
 void Kovril::Command6_Click() {
     showTime();
     if (!print::printPicture(surface(),
-                             print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
-                                               xronosmetato->Value()}))
+                             print::PageInputs{source(), state_.thesiy, state_.arithmosaktinon,
+                                               state_.xronosmetato}))
         return;
     // Kept so that the window, drawn again, has what printing left on it.
-    scene::Action printed;
-    printed.kind = scene::Action::Kind::Print;
+    geometry::Action printed;
+    printed.kind = geometry::Action::Kind::Print;
     printed.sineRatio = geometry::sineRatio;
     record(printed);
 }
@@ -219,7 +201,7 @@ void Kovril::saveScene_Click() {
     const QString path = scene::chooseFile(this, scene::FileChoice::SaveScene);
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> problem = scene::saveSceneFile(path, sceneDocument()))
+    if (const std::optional<QString> problem = scene::saveSceneFile(path, state_))
         surface::MsgBox(QCoreApplication::translate(
                             "Kovril", "Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι "
                                       "υπήρχε ήδη εκεί έμεινε όπως ήταν· δοκιμάστε άλλο "

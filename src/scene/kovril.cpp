@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/kovril.h"
 
+#include "geometry/bar_ranges.h"
 #include "scene/background.h"
-#include "scene/bar_ranges.h"
 #include "scene/window_place.h"
 #include "surface/picture_memory.h"
 
@@ -58,7 +58,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int
     return label;
 }
 
-surface::ScrollBar* makeScrollBar(QWidget* parent, const scene::BarRange& range,
+surface::ScrollBar* makeScrollBar(QWidget* parent, const geometry::BarRange& range,
                                   Qt::Orientation orientation, int left, int top, int width,
                                   int height) {
     auto* bar = new surface::ScrollBar(orientation, range.first, range.last, range.smallChange,
@@ -112,20 +112,25 @@ Kovril::Kovril() {
     Label1->setFont(greekFont(13.5));
     Label3 = makeLabel(this, "Label3", QString(), 1800, 1320, 2292, 972);
     Label3->setFont(greekFont(13.5));
+    showLabel3Points(Label3->font().pointSizeF());
     Label4 = makeLabel(this, "Label4", QString(), 5040, 1560, 2292, 1092);
     Label4->setFont(greekFont(13.5));
     Label2 = makeLabel(this, "Label2", QString(), 4920, 120, 3852, 852);
     Label2->setFont(greekFont(18));
 
-    thesiy = makeScrollBar(this, scene::thesiyRange, Qt::Vertical, 10080, 2400, 372, 4212);
-    shmeio_thesi = makeScrollBar(this, scene::shmeioThesiRange, Qt::Vertical, 720, 1800, 372, 3732);
-    Label7 = makeLabel(this, "Label7", QStringLiteral("Label7"), 1080, 5520, 1332, 732);
+    thesiy = makeScrollBar(this, geometry::thesiyRange, Qt::Vertical, 10080, 2400, 372, 4212);
+    shmeio_thesi =
+        makeScrollBar(this, geometry::shmeioThesiRange, Qt::Vertical, 720, 1800, 372, 3732);
+    Label7 = makeLabel(this, "Label7", QString(), 1080, 5520, 1332, 732);
     xronosmetato =
-        makeScrollBar(this, scene::xronosmetatoRange, Qt::Horizontal, 2040, 7920, 4575, 495);
-    Label6 = makeLabel(this, "Label6", QStringLiteral("Label6"), 6600, 7800, 1935, 615);
+        makeScrollBar(this, geometry::xronosmetatoRange, Qt::Horizontal, 2040, 7920, 4575, 495);
+    Label6 = makeLabel(this, "Label6", QString(), 6600, 7800, 1935, 615);
     arithmosaktinon =
-        makeScrollBar(this, scene::arithmosaktinonRange, Qt::Vertical, 0, 1800, 495, 3735);
+        makeScrollBar(this, geometry::arithmosaktinonRange, Qt::Vertical, 0, 1800, 495, 3735);
     Label5 = makeLabel(this, "Label5", QString(), 0, 5520, 975, 735);
+    // Placeholders until start-up and the first handlers write these two.
+    showLabel(6, QStringLiteral("Label6"));
+    showLabel(7, QStringLiteral("Label7"));
 
     // Created last, the markers stand above every control.
     shmeio = makeShape(this, "shmeio", QColor(0, 0, 255), 5280, 4560, 132);
@@ -172,6 +177,7 @@ void Kovril::Scale(double x1, double y1, double x2, double y2) {
                                   float(std::abs(bottomRight.x() - topLeft.x())),
                                   float(std::abs(bottomRight.y() - topLeft.y())));
     }
+    noteMarkers();
 }
 
 QRectF Kovril::shapeArea(const surface::Shape& shape) const {
@@ -218,19 +224,41 @@ void Kovril::setMousePointer(int pointer) {
         unsetCursor();
 }
 
-geometry::Source Kovril::source() const {
-    return {kyklos->centreX(), kyklos->centreY()};
-}
-
 std::array<QLabel*, 8> Kovril::labels() const {
     return {nullptr, Label1, Label2, Label3, Label4, Label5, Label6, Label7};
 }
 
 void Kovril::applyLabels(const surface::LabelTexts& texts) {
-    const std::array<QLabel*, 8> all = labels();
-    for (std::size_t i = 1; i < all.size(); ++i)
-        if (const std::optional<QString>& text = texts[int(i)])
-            all[i]->setText(*text);
+    for (int i = 1; i < int(state_.labels.size()); ++i)
+        if (const std::optional<QString>& text = texts[i])
+            showLabel(i, *text);
+}
+
+void Kovril::showLabel(int label, const QString& text) {
+    state_.labels.at(std::size_t(label)) = text.toStdString();
+    labels().at(std::size_t(label))->setText(text);
+}
+
+void Kovril::showLabel3Points(double points) {
+    state_.label3Points = points;
+    QFont font = Label3->font();
+    font.setPointSizeF(points);
+    Label3->setFont(font);
+}
+
+void Kovril::placeSource(geometry::Point at) {
+    kyklos->moveCentreTo(at.x, at.y);
+    state_.source = {kyklos->centreX(), kyklos->centreY()};
+}
+
+void Kovril::placeBluePoint(geometry::Point at) {
+    shmeio->moveCentreTo(at.x, at.y);
+    state_.bluePoint = {shmeio->centreX(), shmeio->centreY()};
+}
+
+void Kovril::noteMarkers() {
+    state_.source = {kyklos->centreX(), kyklos->centreY()};
+    state_.bluePoint = {shmeio->centreX(), shmeio->centreY()};
 }
 
 void Kovril::showChanges() {
@@ -313,17 +341,23 @@ void Kovril::connectHandlers() {
         showChanges();
         profileFollows();
     });
-    connect(thesiy, &surface::ScrollBar::Change, this, [this] { run(&Kovril::thesiy_Change); });
-    connect(arithmosaktinon, &surface::ScrollBar::Change, this,
-            [this] { run(&Kovril::arithmosaktinon_Change); });
+    // A scroll bar's new value enters the scene as it arrives; its handler reads the scene.
+    const auto onChange = [this](surface::ScrollBar* bar, std::int16_t geometry::SceneState::*value,
+                                 void (Kovril::*handler)()) {
+        connect(bar, &surface::ScrollBar::Change, this, [this, bar, value, handler] {
+            state_.*value = bar->Value();
+            run(handler);
+        });
+    };
+    onChange(thesiy, &geometry::SceneState::thesiy, &Kovril::thesiy_Change);
+    onChange(arithmosaktinon, &geometry::SceneState::arithmosaktinon,
+             &Kovril::arithmosaktinon_Change);
+    onChange(shmeio_thesi, &geometry::SceneState::shmeio_thesi, &Kovril::shmeio_thesi_Change);
+    onChange(xronosmetato, &geometry::SceneState::xronosmetato, &Kovril::xronosmetato_Change);
     connect(Command2, &QPushButton::clicked, this, [this] { run(&Kovril::Command2_Click); });
     connect(Command3, &QPushButton::clicked, this, [this] { run(&Kovril::Command3_Click); });
     connect(Command4, &QPushButton::clicked, this, [this] { run(&Kovril::Command4_Click); });
-    connect(shmeio_thesi, &surface::ScrollBar::Change, this,
-            [this] { run(&Kovril::shmeio_thesi_Change); });
     connect(Command1, &QPushButton::clicked, this, [this] { run(&Kovril::Command1_Click); });
     connect(Command5, &QPushButton::clicked, this, [this] { run(&Kovril::Command5_Click); });
-    connect(xronosmetato, &surface::ScrollBar::Change, this,
-            [this] { run(&Kovril::xronosmetato_Change); });
     connect(Command6, &QPushButton::clicked, this, [this] { run(&Kovril::Command6_Click); });
 }

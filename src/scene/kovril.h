@@ -2,8 +2,8 @@
 #pragma once
 
 #include "geometry/point.h"
-#include "scene/action_log.h"
-#include "scene/scene_file.h"
+#include "geometry/scene_state.h"
+#include "scene/marker_input.h"
 #include "surface/controls.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -47,10 +47,21 @@ public:
     void placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
                       std::optional<double> width, std::optional<double> height);
     void setMousePointer(int pointer);
-    // The source: the centre of kyklos, as every construction reads it.
-    geometry::Source source() const;
+    // The scene the window shows.
+    const geometry::SceneState& state() const { return state_; }
+    // The source as every construction reads it.
+    geometry::Source source() const { return geometry::sourceOf(state_); }
     // Gives the labels the texts a drawing procedure left for them.
     void applyLabels(const surface::LabelTexts& labels);
+    // A label's new text, in the scene and on the label.
+    void showLabel(int label, const QString& text);
+    // Label3's size in points, in the scene and on the label.
+    void showLabel3Points(double points);
+    // Moves a marker's centre to a point of the scene and keeps in the scene the centre it
+    // then has: its corner is kept in 32-bit floats, and every construction reads the point
+    // the student sees.
+    void placeSource(geometry::Point at);
+    void placeBluePoint(geometry::Point at);
     // Label1 … Label7 by their numbers; index 0 is unused, as in LabelTexts.
     std::array<QLabel*, 8> labels() const;
     // Shows what the drawing changed since it was last shown, and nothing more.
@@ -62,16 +73,15 @@ public:
     // Runs a relayout a resize asked for now rather than at the next frame.
     void applyPendingLayout();
     // What was drawn since the picture was last cleared.
-    const scene::ActionLog& actionLog() const { return log_; }
+    const geometry::ActionLog& actionLog() const { return state_.log; }
     // Draws what was drawn since the last clear again, on another surface with the window's
     // frame, with messages held back; the window's own picture stays as it is.
     void replayOn(surface::Surface& other);
     // Everything a scene file keeps of the window, and what start-up gives each of it.
-    scene::SceneDocument sceneDocument() const;
-    scene::SceneDocument startDefaults() const;
-    // Puts the document's markers and values on the window without running the scroll bars'
+    geometry::SceneState startDefaults() const;
+    // Shows the scene's markers and values on the window without running the scroll bars'
     // handlers, and draws its actions from its start state, as they were drawn.
-    void applyScene(const scene::SceneDocument& document);
+    void applyScene(const geometry::SceneState& scene);
     // Opens a scene file; a file that is no scene is reported and changes nothing.
     bool openSceneFile(const QString& path);
     void toggleFullScreen();
@@ -150,8 +160,8 @@ public:
     // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
     void kyklos_Nudge(double dx, double dy);
 
-    bool dragPoint = false;  // shmeio is being dragged
-    bool dragSource = false; // kyklos is being dragged
+    // The markers' mouse and keyboard handling, which tests ask what is being dragged.
+    const scene::MarkerInput& input() const { return input_; }
 
 signals:
     // At the start of the window's teardown, while it is still whole.
@@ -179,14 +189,16 @@ private:
     // Runs a handler and shows what it drew.
     template <typename Handler> void run(Handler handler);
     // Notes an action before it draws: one that clears starts the log afresh.
-    void record(const scene::Action& action);
-    void record(scene::Action::Kind kind);
+    void record(const geometry::Action& action);
+    void record(geometry::Action::Kind kind);
     // The same for a drawing over the picture, unless the picture could then no longer be
     // drawn again quickly: then the student is asked to clear it first, and nothing is drawn.
-    [[nodiscard]] bool recordDrawing(scene::Action::Kind kind);
-    scene::StartState currentState();
-    void restore(const scene::StartState& state);
-    void replay(const scene::Action& action);
+    [[nodiscard]] bool recordDrawing(geometry::Action::Kind kind);
+    geometry::StartState currentState();
+    void restore(const geometry::StartState& state);
+    void replay(const geometry::Action& action);
+    // Keeps in the scene where a new frame put the markers.
+    void noteMarkers();
     // Draws the log from its start state, as the actions drew it.
     void drawLog();
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
@@ -195,13 +207,14 @@ private:
     std::unique_ptr<surface::Surface> surface_;
     surface::Surface* active_ = nullptr;
     QTimer relayoutTimer_;
-    scene::ActionLog log_;
+    // The scene; written by the handlers, start-up, a relayout and an opened scene only.
+    geometry::SceneState state_;
     bool replaying_ = false;
-    QPointF pressPixel_;     // where the press that grabbed a marker was
-    bool dragMoved_ = false; // the pointer went the drag distance from there
-    // The blue point stands on the front surface, put there by a trial move or the least-time
-    // button, rather than left anywhere by a drop.
-    bool blueOnSurface_ = false;
+    scene::MarkerInput input_;
+    // The window pixels of the mouse event being handled, which the handlers receive in scene
+    // units only.
+    QPointF pressPixel_;
+    QPointF movePixel_;
     // The source stands where start-up put it on the window, not where a scene put it.
     bool sourceAtStartPlace_ = true;
 };

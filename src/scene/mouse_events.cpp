@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/kovril.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 
 namespace {
@@ -31,16 +30,13 @@ bool Kovril::onMarker(const surface::Shape& marker, float x, float y) const {
 // or a move at most moves a marker, which repaints itself.
 void Kovril::mousePressEvent(QMouseEvent* event) {
     pressPixel_ = event->position();
-    dragMoved_ = false;
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
                    float(at.y()));
 }
 
 void Kovril::mouseMoveEvent(QMouseEvent* event) {
-    if ((dragPoint || dragSource) &&
-        (event->position() - pressPixel_).manhattanLength() >= QApplication::startDragDistance())
-        dragMoved_ = true;
+    movePixel_ = event->position();
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()),
                    float(at.y()));

@@ -61,7 +61,7 @@ void WavefrontPlayer::stop() {
     timer_.stop();
     button_.setText(playText);
     // The bar, Label6 and the picture agree again, and the log holds the time shown.
-    time_ = window_.xronosmetato->Value();
+    time_ = window_.state().xronosmetato;
     window_.xronosmetato_Change();
     window_.showChanges();
 }

@@ -25,9 +25,8 @@ void Kovril::profileFollows() {
     // A closed panel costs nothing, and its searches never reach the search observer.
     if (!timeProfile || !timeProfile->isVisible())
         return;
-    scene::ProfileInputs inputs{
-        {kyklos->centreX(), kyklos->centreY()}, double(thesiy->Value()), {}};
-    if (blueOnSurface_)
-        inputs.bluePoint = geometry::Point{shmeio->centreX(), shmeio->centreY()};
+    scene::ProfileInputs inputs{state_.source, double(state_.thesiy), {}};
+    if (state_.blueOnSurface)
+        inputs.bluePoint = state_.bluePoint;
     timeProfile->follow(inputs);
 }

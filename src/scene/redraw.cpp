@@ -25,7 +25,7 @@ void redrawScene(Kovril& window) {
     optics::LensDrawing lens;
     lens.axisHalfLength = 500.0 * geometry::widthFrac;
     lens.rimDotsAt = std::sqrt(r * r - c * c);
-    lens.marker = geometry::rearSurfacePoint(window.thesiy->Value());
+    lens.marker = geometry::rearSurfacePoint(window.state().thesiy);
     lens.markerWidth = surface::inks::yellowPointRim.width;
     lens.markerOverArcs = true;
     lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
@@ -37,7 +37,7 @@ void drawFirstPicture(Kovril& window) {
     optics::LensDrawing lens;
     lens.axisHalfLength = 500.0 * geometry::widthFrac;
     lens.rimDotsAt = geometry::lensHalfHeight;
-    lens.marker = geometry::pointBehindRearSurface(window.thesiy->Value());
+    lens.marker = geometry::pointBehindRearSurface(window.state().thesiy);
     lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
     optics::drawLens(s, lens);
 }

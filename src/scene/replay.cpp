@@ -19,26 +19,26 @@
 #include <algorithm>
 #include <cmath>
 
-void Kovril::record(const scene::Action& action) {
+void Kovril::record(const geometry::Action& action) {
     if (replaying_)
         return;
-    if (scene::clearsThePicture(action.kind)) {
-        log_.start = currentState();
-        log_.actions.clear();
+    if (geometry::clearsThePicture(action.kind)) {
+        state_.log.start = currentState();
+        state_.log.actions.clear();
     }
-    log_.actions.push_back(action);
+    state_.log.actions.push_back(action);
 }
 
-void Kovril::record(scene::Action::Kind kind) {
-    scene::Action action;
+void Kovril::record(geometry::Action::Kind kind) {
+    geometry::Action action;
     action.kind = kind;
     record(action);
 }
 
-bool Kovril::recordDrawing(scene::Action::Kind kind) {
-    const int rays = arithmosaktinon->Value();
-    if (!replaying_ &&
-        scene::replayCost(log_, rays) + scene::replayCost(kind, rays) > scene::replayBudget) {
+bool Kovril::recordDrawing(geometry::Action::Kind kind) {
+    const int rays = state_.arithmosaktinon;
+    if (!replaying_ && geometry::replayCost(state_.log, rays) + geometry::replayCost(kind, rays) >
+                           geometry::replayBudget) {
         surface::MsgBox(QCoreApplication::translate(
             "Kovril", "Η εικόνα έχει ήδη πάρα πολλά σχέδια. Καθαρίστε την (Ctrl+L) και "
                       "σχεδιάστε ξανά."));
@@ -48,35 +48,31 @@ bool Kovril::recordDrawing(scene::Action::Kind kind) {
     return true;
 }
 
-scene::StartState Kovril::currentState() {
+geometry::StartState Kovril::currentState() {
     const surface::Surface& s = surface();
-    scene::StartState state{s.DrawStyle, s.DrawWidth, s.FillStyle, s.FillColor,
-                            s.FontSize,  {},          0,           geometry::sineRatio};
-    const std::array<QLabel*, 8> all = labels();
-    for (std::size_t i = 1; i < all.size(); ++i)
-        state.labels[i] = all[i]->text();
-    state.label3Points = Label3->font().pointSizeF();
-    return state;
+    const geometry::Rgb fill{s.FillColor.red(), s.FillColor.green(), s.FillColor.blue()};
+    return {{s.DrawStyle, s.DrawWidth, s.FillStyle, fill, s.FontSize},
+            state_.labels,
+            state_.label3Points,
+            geometry::sineRatio};
 }
 
-void Kovril::restore(const scene::StartState& state) {
+void Kovril::restore(const geometry::StartState& state) {
     surface::Surface& s = surface();
-    s.DrawStyle = state.drawStyle;
-    s.DrawWidth = state.drawWidth;
-    s.FillStyle = state.fillStyle;
-    s.FillColor = state.fillColor;
-    s.FontSize = state.fontSize;
-    const std::array<QLabel*, 8> all = labels();
-    for (std::size_t i = 1; i < all.size(); ++i)
-        all[i]->setText(state.labels[i]);
-    QFont font = Label3->font();
-    font.setPointSizeF(state.label3Points);
-    Label3->setFont(font);
+    const geometry::DrawingProperties& drawing = state.drawing;
+    s.DrawStyle = drawing.drawStyle;
+    s.DrawWidth = drawing.drawWidth;
+    s.FillStyle = drawing.fillStyle;
+    s.FillColor = QColor(drawing.fillColor.red, drawing.fillColor.green, drawing.fillColor.blue);
+    s.FontSize = drawing.fontSize;
+    for (int i = 1; i < int(state.labels.size()); ++i)
+        showLabel(i, QString::fromStdString(state.labels.at(std::size_t(i))));
+    showLabel3Points(state.label3Points);
     geometry::sineRatio = state.sineRatio;
 }
 
-void Kovril::replay(const scene::Action& action) {
-    using Kind = scene::Action::Kind;
+void Kovril::replay(const geometry::Action& action) {
+    using Kind = geometry::Action::Kind;
     switch (action.kind) {
     case Kind::FirstPicture:
         surface().Cls();
@@ -117,11 +113,11 @@ void Kovril::relayout() {
     const QImage& picture = surface().image();
     const bool sameFrame = picture.size() == size * devicePixelRatioF() &&
                            picture.devicePixelRatio() == devicePixelRatioF();
-    if (sameFrame || log_.actions.empty())
+    if (sameFrame || state_.log.actions.empty())
         return;
 
-    geometry::Point source = {kyklos->centreX(), kyklos->centreY()};
-    const geometry::Point bluePoint = {shmeio->centreX(), shmeio->centreY()};
+    geometry::Point source = state_.source;
+    const geometry::Point bluePoint = state_.bluePoint;
     const QPointF sourcePixel = surface().toPaint(source.x, source.y);
     // The markers keep their size on the screen, as start-up gives it in twips.
     const QSizeF markerPixels = shapeArea(*kyklos).size();
@@ -130,8 +126,9 @@ void Kovril::relayout() {
     // Before anything is done the window is still starting: the source keeps its place on
     // the window, as start-up puts it, rather than in the scene. A scene that was opened put
     // it in the scene, even when all it holds is the first picture.
-    const bool starting = sourceAtStartPlace_ && log_.actions.size() == 1 &&
-                          log_.actions.front().kind == scene::Action::Kind::FirstPicture;
+    const std::vector<geometry::Action>& actions = state_.log.actions;
+    const bool starting = sourceAtStartPlace_ && actions.size() == 1 &&
+                          actions.front().kind == geometry::Action::Kind::FirstPicture;
     if (starting) {
         const QPointF at = surface().fromPaint(sourcePixel);
         source = {at.x(), at.y()};
@@ -144,6 +141,7 @@ void Kovril::relayout() {
         marker->setGeometryInFrame(float(inside.x - width / 2.0), float(inside.y + height / 2.0),
                                    width, height);
     }
+    noteMarkers();
 
     const surface::HeldMessages held;
     drawLog();
@@ -153,8 +151,8 @@ void Kovril::drawLog() {
     // Replayed, an action leaves the state it left before; the drawing properties it started
     // from are those of the log.
     replaying_ = true;
-    restore(log_.start);
-    for (const scene::Action& action : log_.actions)
+    restore(state_.log.start);
+    for (const geometry::Action& action : state_.log.actions)
         replay(action);
     replaying_ = false;
     showChanges();
@@ -170,69 +168,66 @@ void Kovril::replayOn(surface::Surface& other) {
     active_ = surface_.get();
 }
 
-scene::SceneDocument Kovril::sceneDocument() const {
-    return {{kyklos->centreX(), kyklos->centreY()},
-            {shmeio->centreX(), shmeio->centreY()},
-            thesiy->Value(),
-            shmeio_thesi->Value(),
-            arithmosaktinon->Value(),
-            xronosmetato->Value(),
-            log_};
-}
-
-scene::SceneDocument Kovril::startDefaults() const {
-    scene::SceneDocument d;
+geometry::SceneState Kovril::startDefaults() const {
+    geometry::SceneState d;
     // The source's start-up place is fixed on the window in twips, not in the scene.
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
     const QPointF sourcePixel(3066 * dpi / 1440, 4386 * dpi / 1440);
     const QPointF source = surface_->fromPaint(sourcePixel);
     d.source = {source.x(), source.y()};
     d.bluePoint = geometry::frontSurfacePoint(0);
-    scene::StartState& start = d.log.start;
-    start.fillStyle = surface::FillMode::Solid;
-    start.fillColor = QColor(150, 150, 80);
-    start.labels = {QString(),
-                    QCoreApplication::translate("Window", "ψ= 0"),
-                    QString(),
-                    QString(),
-                    QString(),
-                    QCoreApplication::translate("Window", "αριθμός σημείων =10"),
-                    QCoreApplication::translate("Window", "Χρονος=5"),
-                    QCoreApplication::translate("Window", "ψ blue = 0")};
+    geometry::StartState& start = d.log.start;
+    start.drawing.fillStyle = surface::FillMode::Solid;
+    start.drawing.fillColor = {150, 150, 80};
+    const auto text = [](const char* greek) {
+        return QCoreApplication::translate("Window", greek).toStdString();
+    };
+    start.labels = {"",
+                    text("ψ= 0"),
+                    "",
+                    "",
+                    "",
+                    text("αριθμός σημείων =10"),
+                    text("Χρονος=5"),
+                    text("ψ blue = 0")};
     start.label3Points = 13.5;
     start.sineRatio = 2;
     return d;
 }
 
-void Kovril::applyScene(const scene::SceneDocument& document) {
+void Kovril::applyScene(const geometry::SceneState& scene) {
+    // What the labels show and whether the blue point stands on the lens are the window's
+    // until the scene's drawing changes them.
+    const geometry::SceneState before = state_;
+    state_ = scene;
+    state_.labels = before.labels;
+    state_.label3Points = before.label3Points;
+    state_.blueOnSurface = before.blueOnSurface;
     for (auto [bar, value] :
-         {std::pair{thesiy, document.thesiy}, std::pair{shmeio_thesi, document.shmeio_thesi},
-          std::pair{arithmosaktinon, document.arithmosaktinon},
-          std::pair{xronosmetato, document.xronosmetato}}) {
+         {std::pair{thesiy, scene.thesiy}, std::pair{shmeio_thesi, scene.shmeio_thesi},
+          std::pair{arithmosaktinon, scene.arithmosaktinon},
+          std::pair{xronosmetato, scene.xronosmetato}}) {
         const QSignalBlocker quiet(bar);
         bar->setValue(value);
     }
-    for (auto [marker, at] :
-         {std::pair{kyklos, document.source}, std::pair{shmeio, document.bluePoint}}) {
-        const geometry::Point inside = scene::insideFrame(at);
-        marker->moveCentreTo(inside.x, inside.y);
-    }
+    placeSource(scene::insideFrame(scene.source));
+    placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
-    log_ = document.log;
+    geometry::ActionLog& log = state_.log;
     // Saved by a window in the other language, the labels speak this one's.
-    for (QString& text : log_.start.labels)
-        text = scene::inWindowLanguage(text);
+    for (std::string& text : log.start.labels)
+        text = scene::inWindowLanguage(QString::fromStdString(text)).toStdString();
     // A picture starts from the bare lens unless its first action draws one itself.
-    if (log_.actions.empty() || !scene::clearsThePicture(log_.actions.front().kind)) {
-        scene::Action clear;
-        clear.kind = scene::Action::Kind::Clear;
-        log_.actions.insert(log_.actions.begin(), clear);
+    if (log.actions.empty() || !geometry::clearsThePicture(log.actions.front().kind)) {
+        geometry::Action clear;
+        clear.kind = geometry::Action::Kind::Clear;
+        log.actions.insert(log.actions.begin(), clear);
     }
     drawLog();
 }
 
 bool Kovril::openSceneFile(const QString& path) {
-    const std::variant<scene::SceneDocument, QString> read =
+    const std::variant<geometry::SceneState, QString> read =
         scene::loadSceneFile(path, startDefaults());
     if (const QString* problem = std::get_if<QString>(&read)) {
         surface::MsgBox(QCoreApplication::translate(
@@ -240,6 +235,6 @@ bool Kovril::openSceneFile(const QString& path) {
                             .arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
-    applyScene(std::get<scene::SceneDocument>(read));
+    applyScene(std::get<geometry::SceneState>(read));
     return true;
 }

@@ -4,6 +4,7 @@
 #include "scene/plain_text.h"
 #include "scene/strict_json.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,10 @@
 #include <optional>
 
 namespace scene {
+
+using geometry::Action;
+using geometry::SceneState;
+using geometry::StartState;
 
 namespace {
 
@@ -35,15 +40,15 @@ const std::pair<Action::Kind, const char*> actionNames[] = {
     {Action::Kind::Drop, "Drop"},
 };
 
-const std::pair<surface::PenStyle, const char*> penStyles[] = {
-    {surface::PenStyle::Solid, "solid"},
-    {surface::PenStyle::Dashed, "dashed"},
-    {surface::PenStyle::Dotted, "dotted"},
+const std::pair<geometry::PenStyle, const char*> penStyles[] = {
+    {geometry::PenStyle::Solid, "solid"},
+    {geometry::PenStyle::Dashed, "dashed"},
+    {geometry::PenStyle::Dotted, "dotted"},
 };
 
-const std::pair<surface::FillMode, const char*> fillModes[] = {
-    {surface::FillMode::Solid, "solid"},
-    {surface::FillMode::Transparent, "transparent"},
+const std::pair<geometry::FillMode, const char*> fillModes[] = {
+    {geometry::FillMode::Solid, "solid"},
+    {geometry::FillMode::Transparent, "transparent"},
 };
 
 // What a field is to a student, before the name the file gives it.
@@ -183,6 +188,12 @@ private:
     const QJsonObject& root_;
 };
 
+// A colour #rrggbb, checked already.
+geometry::Rgb rgbOf(const QString& name) {
+    const QColor colour = QColor::fromString(name);
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
 void readDrawing(Reader& r, const QJsonObject& drawing, StartState& start) {
     static const QStringList known = {"fillStyle", "fillColor", "drawWidth", "drawStyle",
                                       "fontSize"};
@@ -190,8 +201,9 @@ void readDrawing(Reader& r, const QJsonObject& drawing, StartState& start) {
         if (!known.contains(key))
             r.fail(
                 QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»").arg(shownName(key)));
-    r.named(drawing, QStringLiteral("fillStyle"), fillModes, start.fillStyle);
-    r.named(drawing, QStringLiteral("drawStyle"), penStyles, start.drawStyle);
+    geometry::DrawingProperties& props = start.drawing;
+    r.named(drawing, QStringLiteral("fillStyle"), fillModes, props.fillStyle);
+    r.named(drawing, QStringLiteral("drawStyle"), penStyles, props.drawStyle);
     const QJsonValue colour = drawing.value(QLatin1String("fillColor"));
     if (!colour.isUndefined()) {
         static const QRegularExpression rgb(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
@@ -199,12 +211,12 @@ void readDrawing(Reader& r, const QJsonObject& drawing, StartState& start) {
             r.fail(QCoreApplication::translate("SceneFile",
                                                "το πεδίο «fillColor» δεν είναι χρώμα #rrggbb"));
         else
-            start.fillColor = QColor::fromString(colour.toString());
+            props.fillColor = rgbOf(colour.toString());
     }
-    std::int16_t width = std::int16_t(start.drawWidth);
+    std::int16_t width = std::int16_t(props.drawWidth);
     r.integer(drawing, QStringLiteral("drawWidth"), 1, 100, width);
-    start.drawWidth = width;
-    r.real(drawing, QStringLiteral("fontSize"), 1, 200, start.fontSize);
+    props.drawWidth = width;
+    r.real(drawing, QStringLiteral("fontSize"), 1, 200, props.fontSize);
 }
 
 void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
@@ -225,7 +237,7 @@ void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
                        .arg(described(key)));
             return;
         }
-        start.labels[std::size_t(number)] = labels.value(key).toString();
+        start.labels[std::size_t(number)] = labels.value(key).toString().toStdString();
     }
 }
 
@@ -275,15 +287,17 @@ QString notAScene(const QString& detail) {
 
 } // namespace
 
-QString actionName(Action::Kind kind) {
+QString actionName(geometry::Action::Kind kind) {
     return nameOf(actionNames, kind);
 }
 
-QByteArray writeScene(const SceneDocument& d) {
+QByteArray writeScene(const SceneState& d) {
     const StartState& start = d.log.start;
+    const geometry::DrawingProperties& props = start.drawing;
     QJsonObject labels;
     for (int i = 1; i <= 7; ++i)
-        labels.insert(QStringLiteral("Label%1").arg(i), start.labels[std::size_t(i)]);
+        labels.insert(QStringLiteral("Label%1").arg(i),
+                      QString::fromStdString(start.labels[std::size_t(i)]));
     QJsonArray actions;
     for (const Action& action : d.log.actions) {
         if (action.kind == Action::Kind::Drop)
@@ -307,11 +321,14 @@ QByteArray writeScene(const SceneDocument& d) {
         {"xronosmetato", d.xronosmetato},
         {"labels", labels},
         {"label3FontSize", start.label3Points},
-        {"drawing", QJsonObject{{"fillStyle", nameOf(fillModes, start.fillStyle)},
-                                {"fillColor", start.fillColor.name()},
-                                {"drawWidth", start.drawWidth},
-                                {"drawStyle", nameOf(penStyles, start.drawStyle)},
-                                {"fontSize", start.fontSize}}},
+        {"drawing",
+         QJsonObject{
+             {"fillStyle", nameOf(fillModes, props.fillStyle)},
+             {"fillColor",
+              QColor(props.fillColor.red, props.fillColor.green, props.fillColor.blue).name()},
+             {"drawWidth", props.drawWidth},
+             {"drawStyle", nameOf(penStyles, props.drawStyle)},
+             {"fontSize", props.fontSize}}},
         {"sineRatio", double(start.sineRatio)},
         {"actions", actions},
     };
@@ -319,8 +336,7 @@ QByteArray writeScene(const SceneDocument& d) {
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
-                                               const SceneDocument& defaults) {
+std::variant<SceneState, QString> readScene(const QByteArray& bytes, const SceneState& defaults) {
     if (bytes.size() > sceneFileLimit)
         return QCoreApplication::translate("SceneFile", "είναι μεγαλύτερο από 1 MiB");
     if (const std::optional<QString> problem = strictJsonProblem(bytes))
@@ -359,15 +375,15 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
             return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
                 .arg(shownName(key));
 
-    SceneDocument d = defaults;
+    SceneState d = defaults;
     d.log.actions.clear();
     Reader r(root);
     r.point(root, QStringLiteral("source"), d.source);
     r.point(root, QStringLiteral("blue"), d.bluePoint);
-    for (auto [range, value] :
-         {std::pair{&thesiyRange, &d.thesiy}, std::pair{&shmeioThesiRange, &d.shmeio_thesi},
-          std::pair{&arithmosaktinonRange, &d.arithmosaktinon},
-          std::pair{&xronosmetatoRange, &d.xronosmetato}})
+    for (auto [range, value] : {std::pair{&geometry::thesiyRange, &d.thesiy},
+                                std::pair{&geometry::shmeioThesiRange, &d.shmeio_thesi},
+                                std::pair{&geometry::arithmosaktinonRange, &d.arithmosaktinon},
+                                std::pair{&geometry::xronosmetatoRange, &d.xronosmetato}})
         r.integer(root, QLatin1String(range->name), range->low(), range->high(), *value);
     if (root.contains(QLatin1String("labels")))
         readLabels(r, root.value(QLatin1String("labels")), d.log.start);
@@ -386,7 +402,7 @@ std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
         readActions(r, root.value(QLatin1String("actions")), d.log.actions);
     if (r.problem)
         return *r.problem;
-    if (replayCost(d.log, d.arithmosaktinon) > replayBudget)
+    if (replayCost(d.log, d.arithmosaktinon) > geometry::replayBudget)
         return QCoreApplication::translate(
                    "SceneFile", "έχει πάρα πολλές ενέργειες για να σχεδιαστεί γρήγορα (%1)· "
                                 "μια εικόνα χωράει περίπου 50 «Συνέχιση δέσμης» με 100 ακτίνες")

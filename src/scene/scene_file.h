@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "geometry/point.h"
-#include "scene/action_log.h"
-#include "scene/bar_ranges.h"
+#include "geometry/scene_state.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,26 +17,16 @@ namespace scene {
 constexpr qint64 sceneFileLimit = 1024 * 1024; // bytes; anything larger is not a scene
 constexpr int sceneFileVersion = 1;
 
-struct SceneDocument {
-    geometry::Point source;    // the centre of kyklos
-    geometry::Point bluePoint; // the centre of shmeio
-    std::int16_t thesiy = thesiyRange.start;
-    std::int16_t shmeio_thesi = shmeioThesiRange.start;
-    std::int16_t arithmosaktinon = arithmosaktinonRange.start;
-    std::int16_t xronosmetato = xronosmetatoRange.start;
-    ActionLog log;
-};
-
 // The document as a file's bytes.
-QByteArray writeScene(const SceneDocument& document);
+QByteArray writeScene(const geometry::SceneState& scene);
 
 // The document a file's bytes hold, every field left out taken from the defaults; or, when the
 // bytes are no scene this program can open, what is wrong with them, in the interface's
 // language.
-std::variant<SceneDocument, QString> readScene(const QByteArray& bytes,
-                                               const SceneDocument& defaults);
+std::variant<geometry::SceneState, QString> readScene(const QByteArray& bytes,
+                                                      const geometry::SceneState& defaults);
 
 // The names actions have in files.
-QString actionName(Action::Kind kind);
+QString actionName(geometry::Action::Kind kind);
 
 } // namespace scene

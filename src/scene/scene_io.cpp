@@ -40,8 +40,8 @@ std::function<QString(FileChoice)>& chooser() {
 
 } // namespace
 
-std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
-                                                   const SceneDocument& defaults) {
+std::variant<geometry::SceneState, QString> loadSceneFile(const QString& path,
+                                                          const geometry::SceneState& defaults) {
     // A pipe or a device would keep the program waiting for bytes that may never come.
     const QFileInfo info(path);
     if (!info.exists())
@@ -83,10 +83,10 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     return std::nullopt;
 }
 
-std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document) {
+std::optional<QString> saveSceneFile(const QString& path, const geometry::SceneState& document) {
     // Never write what will not open again.
     const QByteArray bytes = writeScene(document);
-    const std::variant<SceneDocument, QString> reread = readScene(bytes, document);
+    const std::variant<geometry::SceneState, QString> reread = readScene(bytes, document);
     if (const QString* problem = std::get_if<QString>(&reread))
         return *problem;
     return writeWholeFile(path, bytes);

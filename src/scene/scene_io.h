@@ -16,12 +16,12 @@ namespace scene {
 
 // The document in a scene file, or why the file is none: too large, unreadable or not a
 // scene, in the interface's language.
-std::variant<SceneDocument, QString> loadSceneFile(const QString& path,
-                                                   const SceneDocument& defaults);
+std::variant<geometry::SceneState, QString> loadSceneFile(const QString& path,
+                                                          const geometry::SceneState& defaults);
 
 // Writes the document all at once: a save that fails leaves the file that was there as it
 // was. The problem, if it failed.
-std::optional<QString> saveSceneFile(const QString& path, const SceneDocument& document);
+std::optional<QString> saveSceneFile(const QString& path, const geometry::SceneState& document);
 
 // Puts the bytes in the file all at once, or leaves what was there: the problem, if it failed.
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);

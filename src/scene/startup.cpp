@@ -34,15 +34,11 @@ void startUp(const StartOptions& options) {
     geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
     geometry::rightArcEnd = float(geometry::rimAngle());
     scene::frameWindow(w);
-    w.Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") +
-                      surface::Format(w.shmeio_thesi->Value(), "0"));
-    w.Label1->setText(QCoreApplication::translate("Window", "ψ= ") +
-                      QString::number(w.thesiy->Value()));
-
-    const geometry::Point frontVertex = geometry::frontSurfacePoint(0);
-    w.shmeio->setGeometryInFrame(float(frontVertex.x - w.shmeio->Width() / 2.0),
-                                 float(w.shmeio->Height() / 2.0), w.shmeio->Width(),
-                                 w.shmeio->Height());
+    w.showLabel(7, QCoreApplication::translate("Window", "ψ blue = ") +
+                       surface::Format(w.state().shmeio_thesi, "0"));
+    w.showLabel(1,
+                QCoreApplication::translate("Window", "ψ= ") + QString::number(w.state().thesiy));
+    w.placeBluePoint(geometry::frontSurfacePoint(0));
 
     w.connectHandlers();
     w.showFirstPicture();

@@ -60,8 +60,8 @@ Inputs inputsOf(Kovril& w) {
     in.sourceX = w.source().x;
     in.sourceY = w.source().y;
     in.recorded = surface::Surface::recording();
-    in.rays = w.arithmosaktinon->Value();
-    in.yellowPoint = w.thesiy->Value();
+    in.rays = w.state().arithmosaktinon;
+    in.yellowPoint = w.state().thesiy;
     using namespace geometry;
     const float lens[] = {pi,           curveCentreX, curveRadius,   lensHalfHeight,
                           leftArcStart, leftArcEnd,   rightArcStart, rightArcEnd,
@@ -101,7 +101,7 @@ bool& enabled() {
 surface::LabelTexts drawAfresh(Kovril& w) {
     w.surface().Cls();
     redrawScene(w);
-    return timestep::traceSteppedBeam(w.surface(), w.source(), w.arithmosaktinon->Value());
+    return timestep::traceSteppedBeam(w.surface(), w.source(), w.state().arithmosaktinon);
 }
 
 Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {

@@ -3,7 +3,9 @@
 
 #include "surface/changed_tiles.h"
 
+#include "geometry/drawing_properties.h"
 #include <QColor>
+
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
@@ -19,8 +21,8 @@ class QPainter;
 
 namespace surface {
 
-enum class PenStyle { Solid = 0, Dashed = 1, Dotted = 2 };
-enum class FillMode { Solid = 0, Transparent = 1 };
+using PenStyle = geometry::PenStyle;
+using FillMode = geometry::FillMode;
 
 // One drawing call as the program handed it to a surface, in the surface's own
 // frame; tests watch these to see what was drawn without reading pixels.

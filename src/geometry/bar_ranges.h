@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace scene {
+namespace geometry {
 
 // A scroll bar's values, as the window offers them and a scene file may hold them.
 struct BarRange {
@@ -26,4 +26,4 @@ inline constexpr BarRange shmeioThesiRange{"shmeio_thesi", 99, -99, 1, 1, 0};
 inline constexpr BarRange xronosmetatoRange{"xronosmetato", 5, 100, 1, 5, 5};
 inline constexpr BarRange arithmosaktinonRange{"arithmosaktinon", 2, 100, 1, 10, 10};
 
-} // namespace scene
+} // namespace geometry

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/drawing_properties.h"
 #include "geometry/point.h"
-#include "surface/surface.h"
-
-#include <QString>
 
 #include <array>
-#include <optional>
+#include <string>
 #include <vector>
 
-namespace scene {
+// What was drawn since the picture was last cleared, kept so that the same picture can be
+// drawn again on another frame, on a page or from a file.
+namespace geometry {
 
 // One event that drew on the window, with what it read that the window may no longer show.
 struct Action {
@@ -33,6 +33,8 @@ struct Action {
     geometry::Point source;    // Drop: the path's source
     geometry::Point bluePoint; // Drop: the path's blue point
     float sineRatio = 0;       // Print: the measured index it left
+
+    bool operator==(const Action&) const = default;
 };
 
 // Whether an action starts the picture afresh, so that nothing before it needs redrawing.
@@ -46,16 +48,17 @@ long replayCost(Action::Kind kind, int rays);
 // clear first. About fifty «Συνέχιση δέσμης» of 100 rays.
 constexpr long replayBudget = 700'000;
 
+// Label1 .. Label7 in UTF-8; index 0 unused, as labels count from 1.
+using LabelTextArray = std::array<std::string, 8>;
+
 // The window's drawing properties and texts, as an action found them.
 struct StartState {
-    surface::PenStyle drawStyle = surface::PenStyle::Solid;
-    int drawWidth = 1;
-    surface::FillMode fillStyle = surface::FillMode::Solid;
-    QColor fillColor;
-    double fontSize = 10;
-    std::array<QString, 8> labels; // Label1 .. Label7; index 0 unused
+    DrawingProperties drawing;
+    LabelTextArray labels;
     double label3Points = 0;
     float sineRatio = 0;
+
+    bool operator==(const StartState&) const = default;
 };
 
 // What was drawn since the picture was last cleared, and the state it started from: enough
@@ -63,9 +66,11 @@ struct StartState {
 struct ActionLog {
     StartState start;
     std::vector<Action> actions;
+
+    bool operator==(const ActionLog&) const = default;
 };
 
 // What drawing the whole log again costs.
 long replayCost(const ActionLog& log, int rays);
 
-} // namespace scene
+} // namespace geometry

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "scene/action_log.h"
+#include "geometry/action_log.h"
 
-namespace scene {
+namespace geometry {
 
 bool clearsThePicture(Action::Kind kind) {
     switch (kind) {
@@ -57,4 +57,4 @@ long replayCost(const ActionLog& log, int rays) {
     return cost;
 }
 
-} // namespace scene
+} // namespace geometry
