@@ -15,6 +15,7 @@
 #include "scene/redraw.h"
 #include "scene/scene_file.h"
 #include "scene/startup.h"
+#include "support/controls.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 #include "surface/messagebox.h"
@@ -115,30 +116,31 @@ void measurePictureCopy(Kovril& w) {
 }
 
 void measureHandlers(Kovril& w) {
-    measure(QStringLiteral("thesiy_Change"), 50, toggle(*w.thesiy, 40, -40));
-    measure(QStringLiteral("shmeio_thesi_Change"), 50, toggle(*w.shmeio_thesi, 30, -30));
-    measure(QStringLiteral("arithmosaktinon_Change"), 50, toggle(*w.arithmosaktinon, 10, 11));
-    w.thesiy->setValue(std::int16_t(30));
-    measure(QStringLiteral("Command1_Click"), 50, [&] { w.Command1->click(); });
-    w.thesiy->setValue(std::int16_t(-30));
-    measureSearches(QStringLiteral("Command4_Click"), 20, [&] { w.Command4->click(); });
+    const harness::Controls ui = harness::controls(w);
+    measure(QStringLiteral("thesiy_Change"), 50, toggle(*ui.thesiy, 40, -40));
+    measure(QStringLiteral("shmeio_thesi_Change"), 50, toggle(*ui.shmeio_thesi, 30, -30));
+    measure(QStringLiteral("arithmosaktinon_Change"), 50, toggle(*ui.arithmosaktinon, 10, 11));
+    ui.thesiy->setValue(std::int16_t(30));
+    measure(QStringLiteral("Command1_Click"), 50, [&] { ui.Command1->click(); });
+    ui.thesiy->setValue(std::int16_t(-30));
+    measureSearches(QStringLiteral("Command4_Click"), 20, [&] { ui.Command4->click(); });
     for (int n : {10, 100}) {
-        w.arithmosaktinon->setValue(std::int16_t(n));
+        ui.arithmosaktinon->setValue(std::int16_t(n));
         const QString rays = QStringLiteral(" n=%1").arg(n);
-        measureSearches(QStringLiteral("Command2_Click") + rays, 20, [&] { w.Command2->click(); });
-        measureSearches(QStringLiteral("Command3_Click") + rays, 20, [&] { w.Command3->click(); });
-        measureSearches(QStringLiteral("Command5_Click") + rays, 20, [&] { w.Command5->click(); });
+        measureSearches(QStringLiteral("Command2_Click") + rays, 20, [&] { ui.Command2->click(); });
+        measureSearches(QStringLiteral("Command3_Click") + rays, 20, [&] { ui.Command3->click(); });
+        measureSearches(QStringLiteral("Command5_Click") + rays, 20, [&] { ui.Command5->click(); });
         measureSearches(QStringLiteral("xronosmetato_Change") + rays, 20,
-                        toggle(*w.xronosmetato, 60, 61));
+                        toggle(*ui.xronosmetato, 60, 61));
         measureSearches(QStringLiteral("Command6_Click to a PDF") + rays, 5,
-                        [&] { w.Command6->click(); });
+                        [&] { ui.Command6->click(); });
     }
-    w.arithmosaktinon->setValue(std::int16_t(10));
-    measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*w.kyklos, {-200, 80}, {-250, -60}));
-    measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*w.shmeio, {-12, 30}, {-12, -30}));
+    ui.arithmosaktinon->setValue(std::int16_t(10));
+    measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*ui.kyklos, {-200, 80}, {-250, -60}));
+    measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*ui.shmeio, {-12, 30}, {-12, -30}));
     const geometry::Point target = geometry::rearSurfacePoint(30);
     measure(QStringLiteral("findLensEntry"), 200, [&] {
-        geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), target.x, target.y);
+        geometry::findLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), target.x, target.y);
     });
 }
 
@@ -173,13 +175,14 @@ void measureLargestScene(Kovril& w) {
     w.resize(full);
     w.showMaximized();
     w.applyPendingLayout();
-    w.clearPicture();
+    harness::controls(w).actionClear->trigger();
 }
 
 // Computing and drawing a travel-time profile of 400 samples on a plot of the panel's size.
 void measureTimeProfile(Kovril& w) {
+    const harness::Controls ui = harness::controls(w);
     surface::Surface plot(QSize(560, 330), 1, 96, Qt::white);
-    const geometry::Source source{w.kyklos->centreX(), w.kyklos->centreY()};
+    const geometry::Source source{ui.kyklos->centreX(), ui.kyklos->centreY()};
     measure(QStringLiteral("time profile"), 200, [&] {
         const geometry::TimeProfile profile = geometry::timeProfile(source, 30, 400);
         profile::drawTimeProfile(plot, profile, {profile.minimum, true, false});
@@ -232,18 +235,19 @@ private:
 // Five seconds of the played wavefront, started again whenever it reaches the end: the paints
 // per second, the time between paints and the time each frame takes.
 void measureAnimation(Kovril& w) {
-    w.arithmosaktinon->setValue(std::int16_t(100));
-    w.xronosmetato->setValue(std::int16_t(5));
+    const harness::Controls ui = harness::controls(w);
+    ui.arithmosaktinon->setValue(std::int16_t(100));
+    ui.xronosmetato->setValue(std::int16_t(5));
     settle();
     FrameClock clock(w);
     QElapsedTimer total;
     total.start();
     while (total.elapsed() < 5000) {
-        if (!w.player->playing())
-            w.player->toggle(1);
+        if (!ui.player->playing())
+            ui.player->toggle(1);
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    w.player->stop();
+    ui.player->stop();
     const double seconds = double(total.nsecsElapsed()) / 1e9;
     std::vector<double> frames;
     for (std::size_t i = 1; i < clock.paints.size(); ++i)
@@ -265,10 +269,11 @@ void measureAnimation(Kovril& w) {
 // How many pathTime evaluations one search takes, from the start-up source to each height
 // of the yellow point.
 void reportEvaluations(const Kovril& w) {
+    const harness::Controls ui = harness::controls(w);
     std::vector<int> counts;
     for (int v = -99; v <= 99; ++v) {
         const geometry::Point t = geometry::rearSurfacePoint(v);
-        counts.push_back(geometry::searchLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), t.x,
+        counts.push_back(geometry::searchLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), t.x,
                                                    t.y, geometry::StepTest::Single)
                              .evaluations);
     }

@@ -5,6 +5,7 @@
 #include "geometry/helpers.h"
 #include "geometry/state.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/messagebox.h"
 
@@ -36,7 +37,7 @@ double angleToNormal(double entryX, double entryY, double exitX, double exitY) {
 }
 
 void placeSource(double x, double y) {
-    scene::form().kyklos->moveCentreTo(x, y);
+    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
 }
 
 // One ray by hand: exit point (x, 0), entry point (0, entryY), time 10.
@@ -60,7 +61,8 @@ private slots:
 
     void oneRayGoesToTheRearVertex() {
         Kovril& w = scene::form();
-        const float sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
+        const harness::Controls ui = harness::controls(w);
+        const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
         beam::drawBeam(scene::form().surface(), {sx, sy}, 10);
         beam::drawBeam(scene::form().surface(), {sx, sy}, 0);
         QCOMPARE(geometry::beamExitX.size(), std::size_t(1));
@@ -104,9 +106,10 @@ private slots:
 
     void beamIsSymmetricWithTheSourceOnTheAxis() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-250, 0);
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
-        const int n = w.arithmosaktinon->Value();
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
+        const int n = ui.arithmosaktinon->Value();
         QCOMPARE(int(geometry::beamExitX.size()), n + 1);
         for (int i = 0; i <= n; ++i) {
             const int j = n - i;
@@ -130,8 +133,9 @@ private slots:
         QFETCH(double, sourceX);
         QFETCH(double, sourceY);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(sourceX, sourceY);
-        const double sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
+        const double sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
         beam::drawBeam(scene::form().surface(), {float(sx), float(sy)}, 12);
         for (int i = 0; i <= 12; ++i) {
             const double ex = geometry::beamEntryX[i], ey = geometry::beamEntryY[i];
@@ -154,13 +158,14 @@ private slots:
     // until the failure message is shown.
     void failedSearchStoresZerosAndTheBeamGoesOn() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QStringList shown;
         surface::setMessageRecorder([&](const QString& text) {
             shown << text;
             geometry::pi = float(4 * std::atan(1.0));
         });
         geometry::pi = std::numeric_limits<float>::quiet_NaN();
-        const float sx = w.kyklos->centreX(), sy = w.kyklos->centreY();
+        const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
         beam::drawBeam(scene::form().surface(), {sx, sy}, 4);
 
         QCOMPARE(shown, QStringList{QStringLiteral("δε βρέθηκε")});
@@ -180,9 +185,10 @@ private slots:
 
     void pressingTwiceDrawsTheBeamAgain() {
         Kovril& w = scene::form();
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        const harness::Controls ui = harness::controls(w);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
         const std::vector<DrawCall> first = harness::drawn();
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QTest::mouseClick(ui.Command2, Qt::LeftButton);
         QCOMPARE(harness::drawn().size(), 2 * first.size());
         QVERIFY(harness::drawnOfKind(DrawCall::Kind::Clear).empty());
         QCOMPARE(harness::colourAt(0, 0), QColor(150, 150, 80)); // the lens is still filled
@@ -202,9 +208,10 @@ private slots:
         QFETCH(double, sourceY);
         QFETCH(int, trapped);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(sourceX, sourceY);
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
-        const int n = w.arithmosaktinon->Value();
+        QTest::mouseClick(ui.Command3, Qt::LeftButton);
+        const int n = ui.arithmosaktinon->Value();
 
         const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         std::vector<DrawCall> redDots;

@@ -7,6 +7,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/format.h"
 
@@ -56,6 +57,7 @@ private slots:
     void anOrdinaryRayIsDrawnToTheBorder() {
         QFETCH(double, height);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const geometry::Point p = geometry::rearSurfacePoint(height);
         const geometry::BeamRayConstruction ray =
             geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
@@ -87,10 +89,10 @@ private slots:
         QCOMPARE(geometry::rayOut.y, ray.my);
         QCOMPARE(geometry::rayOut.time, ray.timeLeft);
         QCOMPARE(geometry::sineRatio, ray.sineRatio);
-        QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence) +
-                                       QStringLiteral(" διάθλασης =") + degrees(ray.refraction));
-        QCOMPARE(w.Label4->text(), QStringLiteral("δείκτης = ") + Format(ray.sineRatio, "0.000"));
-        QCOMPARE(w.Label1->text(), QStringLiteral("ψ= 0"));
+        QCOMPARE(ui.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence) +
+                                        QStringLiteral(" διάθλασης =") + degrees(ray.refraction));
+        QCOMPARE(ui.Label4->text(), QStringLiteral("δείκτης = ") + Format(ray.sineRatio, "0.000"));
+        QCOMPARE(ui.Label1->text(), QStringLiteral("ψ= 0"));
     }
 
     void thePrintedToleranceStopsAtTheFirstAgreement() {
@@ -108,7 +110,8 @@ private slots:
 
     void aTotallyReflectedRayDrawsNothing() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-30, 60);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-30, 60);
         const geometry::Point p = geometry::rearSurfacePoint(20);
         const geometry::BeamRayConstruction ray =
             geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
@@ -121,7 +124,7 @@ private slots:
         geometry::rayEndY = 12;
         geometry::rayOut = {13, 14, 15};
         geometry::sineRatio = 1.5f;
-        w.Label4->setText(QStringLiteral("earlier"));
+        ui.Label4->setText(QStringLiteral("earlier"));
         harness::clearRecord();
         QVERIFY(!continueOnWindow(p.x, p.y));
         QVERIFY(harness::drawn().empty());
@@ -131,15 +134,16 @@ private slots:
         QCOMPARE(geometry::rayOut.y, 14.0f);
         QCOMPARE(geometry::rayOut.time, 15.0f);
         QCOMPARE(geometry::sineRatio, 1.5f);
-        QCOMPARE(w.Label1->text(),
+        QCOMPARE(ui.Label1->text(),
                  QStringLiteral("ολική ανάκλαση     ορική = ") + Format(30, "0.00"));
-        QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence));
-        QCOMPARE(w.Label4->text(), QStringLiteral("earlier"));
+        QCOMPARE(ui.Label3->text(), QStringLiteral("προσπτωσης =") + degrees(ray.incidence));
+        QCOMPARE(ui.Label4->text(), QStringLiteral("earlier"));
     }
 
     void theAxialRayGoesOnUndeviated() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-200, 0);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, 0);
         const geometry::BeamRayConstruction ray =
             geometry::constructBeamRay(scene::form().source(), 15, 0, float(1e-12));
         QCOMPARE(ray.passes, 5);
@@ -153,7 +157,7 @@ private slots:
         QCOMPARE(line.y1, 0.0);
         QCOMPARE(line.x2, double(geometry::halfWidth));
         QVERIFY(std::abs(line.y2) < 1e-3);
-        QCOMPARE(w.Label4->text(),
+        QCOMPARE(ui.Label4->text(),
                  QStringLiteral("δείκτης = ") + Format(geometry::sineRatio, "0.000"));
     }
 };

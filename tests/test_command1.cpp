@@ -5,6 +5,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QLocale>
@@ -29,11 +30,12 @@ bool drewAClear() {
 // A click on the button as a student makes it: through the window, at the button.
 void clickCommand1() {
     Kovril& w = scene::form();
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Command1->geometry().center());
+    const harness::Controls ui = harness::controls(w);
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
 }
 
 void placeSource(double x, double y) {
-    scene::form().kyklos->moveCentreTo(x, y);
+    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
 }
 
 // Whether a pixel of the colour lies within a pixel of the scene point.
@@ -88,15 +90,16 @@ private slots:
         QFETCH(QString, time);
         QLocale::setDefault(locale);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-200, 0);
-        harness::setScroll(*w.thesiy, 30);
+        harness::setScroll(*ui.thesiy, 30);
         harness::clearRecord();
         clickCommand1();
 
-        QCOMPARE(w.Label3->text(), angles);
-        QCOMPARE(w.Label4->text(), index);
-        QCOMPARE(w.Label7->text(), height);
-        QCOMPARE(w.Label2->text(), time);
+        QCOMPARE(ui.Label3->text(), angles);
+        QCOMPARE(ui.Label4->text(), index);
+        QCOMPARE(ui.Label7->text(), height);
+        QCOMPARE(ui.Label2->text(), time);
         QVERIFY(harness::messages().isEmpty());
         QVERIFY(!drewAClear());
 
@@ -129,8 +132,8 @@ private slots:
         QVERIFY(normal.y2 > toLens.y2);
         QVERIFY(w.surface().DrawStyle == surface::PenStyle::Solid);
 
-        QVERIFY(std::abs(w.shmeio->centreX() - toLens.x2) < 1e-4);
-        QVERIFY(std::abs(w.shmeio->centreY() - toLens.y2) < 1e-4);
+        QVERIFY(std::abs(ui.shmeio->centreX() - toLens.x2) < 1e-4);
+        QVERIFY(std::abs(ui.shmeio->centreY() - toLens.y2) < 1e-4);
         QVERIFY(colourNear(-106, 15.2, Qt::black)); // the path in air, midway
     }
 
@@ -147,21 +150,22 @@ private slots:
         QFETCH(QPointF, source);
         QFETCH(int, v);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         if (moveSource)
             placeSource(source.x(), source.y());
-        harness::setScroll(*w.thesiy, v == 0 ? 1 : 0);
-        harness::setScroll(*w.thesiy, v);
+        harness::setScroll(*ui.thesiy, v == 0 ? 1 : 0);
+        harness::setScroll(*ui.thesiy, v);
         clickCommand1();
         const geometry::Point t = geometry::rearSurfacePoint(v);
-        const double sx = w.kyklos->centreX();
-        const double sy = w.kyklos->centreY();
-        const double px = w.shmeio->centreX();
-        const double py = w.shmeio->centreY();
+        const double sx = ui.kyklos->centreX();
+        const double sy = ui.kyklos->centreY();
+        const double px = ui.shmeio->centreX();
+        const double py = ui.shmeio->centreY();
         const double time = std::hypot(px - sx, py - sy) / 2 + std::hypot(t.x - px, t.y - py);
-        QVERIFY2(std::abs(labelNumber(w.Label2, QStringLiteral("χρόνος = ")) - time) <= 0.0051,
-                 qPrintable(w.Label2->text()));
-        QCOMPARE(labelNumber(w.Label4, QStringLiteral("δείκτης = ")), 2.0);
-        QVERIFY(std::abs(labelNumber(w.Label7, QStringLiteral("ψ blue = ")) - py) <= 0.051);
+        QVERIFY2(std::abs(labelNumber(ui.Label2, QStringLiteral("χρόνος = ")) - time) <= 0.0051,
+                 qPrintable(ui.Label2->text()));
+        QCOMPARE(labelNumber(ui.Label4, QStringLiteral("δείκτης = ")), 2.0);
+        QVERIFY(std::abs(labelNumber(ui.Label7, QStringLiteral("ψ blue = ")) - py) <= 0.051);
         QVERIFY(std::abs(std::hypot(px - 165, py) - 180) < 1e-4); // on the front circle
     }
 
@@ -169,31 +173,33 @@ private slots:
     // of two tiny sines.
     void sourceOnTheAxis() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-200, 0);
         harness::clearRecord();
         clickCommand1();
         const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);
         QVERIFY(std::abs(std::asin(toLens.y2 / 180)) < 2e-7);
         QVERIFY(std::abs(toLens.x2 - -15) < 1e-9);
-        QVERIFY(w.Label3->text() == QStringLiteral("πρόσπτωσης= -0.00 διάθλασης= 0.00") ||
-                w.Label3->text() == QStringLiteral("πρόσπτωσης= 0.00 διάθλασης= -0.00"));
-        const double index = labelNumber(w.Label4, QStringLiteral("δείκτης = "));
-        QVERIFY2(std::abs(index - -0.39) < 0.05, qPrintable(w.Label4->text()));
-        QCOMPARE(w.Label2->text(), QStringLiteral("χρόνος = 122.50"));
-        QVERIFY(w.Label7->text().startsWith(QStringLiteral("ψ blue = ")));
+        QVERIFY(ui.Label3->text() == QStringLiteral("πρόσπτωσης= -0.00 διάθλασης= 0.00") ||
+                ui.Label3->text() == QStringLiteral("πρόσπτωσης= 0.00 διάθλασης= -0.00"));
+        const double index = labelNumber(ui.Label4, QStringLiteral("δείκτης = "));
+        QVERIFY2(std::abs(index - -0.39) < 0.05, qPrintable(ui.Label4->text()));
+        QCOMPARE(ui.Label2->text(), QStringLiteral("χρόνος = 122.50"));
+        QVERIFY(ui.Label7->text().startsWith(QStringLiteral("ψ blue = ")));
     }
 
     void pointAboveTheRimIsDrawnAndMarked() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-100, -250);
-        harness::setScroll(*w.thesiy, 99);
+        harness::setScroll(*ui.thesiy, 99);
         harness::clearRecord();
         clickCommand1();
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
         QVERIFY(lines[0].y2 > geometry::lensHalfHeight + 2);
-        QVERIFY(w.shmeio->centreY() > geometry::lensHalfHeight + 2);
-        QCOMPARE(labelNumber(w.Label4, QStringLiteral("δείκτης = ")), 2.0);
+        QVERIFY(ui.shmeio->centreY() > geometry::lensHalfHeight + 2);
+        QCOMPARE(labelNumber(ui.Label4, QStringLiteral("δείκτης = ")), 2.0);
         QVERIFY(colourNear(lines[0].x2 - 20,
                            lines[0].y2 - 20 * (lines[0].y2 + 250) / (lines[0].x2 + 100),
                            Qt::black));
@@ -202,13 +208,14 @@ private slots:
     // Nothing is cleared: a second press draws the same path over the first.
     void secondClickDrawsTheSamePathAgain() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-180, 40);
-        harness::setScroll(*w.thesiy, -20);
+        harness::setScroll(*ui.thesiy, -20);
         harness::clearRecord();
         clickCommand1();
         const std::vector<DrawCall> first = harness::drawnOfKind(DrawCall::Kind::Line);
         const QImage picture = w.surface().image().copy();
-        const QString labels = w.Label2->text() + w.Label3->text() + w.Label4->text();
+        const QString labels = ui.Label2->text() + ui.Label3->text() + ui.Label4->text();
         clickCommand1();
         const std::vector<DrawCall> both = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(both.size(), 2 * first.size());
@@ -218,7 +225,7 @@ private slots:
         }
         QVERIFY(!drewAClear());
         QCOMPARE(w.surface().image(), picture);
-        QCOMPARE(w.Label2->text() + w.Label3->text() + w.Label4->text(), labels);
+        QCOMPARE(ui.Label2->text() + ui.Label3->text() + ui.Label4->text(), labels);
     }
 
     void failedSearchGivesZeros() {
@@ -235,27 +242,29 @@ private slots:
     // pi: the button then says so once, and draws and changes nothing.
     void aFailedSearchOnTheButtonSaysSoOnceAndChangesNothing() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-200, 0);
         const QImage picture = w.surface().image();
-        const QString labels = w.Label2->text() + w.Label3->text() + w.Label4->text();
-        const float blueX = w.shmeio->centreX();
+        const QString labels = ui.Label2->text() + ui.Label3->text() + ui.Label4->text();
+        const float blueX = ui.shmeio->centreX();
         const float pi = geometry::pi;
         geometry::pi = std::numeric_limits<float>::quiet_NaN();
         clickCommand1();
         geometry::pi = pi;
         QCOMPARE(harness::messages(), QStringList{QStringLiteral("δε βρέθηκε")});
         QCOMPARE(w.surface().image(), picture);
-        QCOMPARE(w.Label2->text() + w.Label3->text() + w.Label4->text(), labels);
-        QCOMPARE(w.shmeio->centreX(), blueX);
+        QCOMPARE(ui.Label2->text() + ui.Label3->text() + ui.Label4->text(), labels);
+        QCOMPARE(ui.shmeio->centreX(), blueX);
     }
 
     void findLensEntryIsTheButtonsPointAsFloats() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         placeSource(-200, 0);
-        harness::setScroll(*w.thesiy, 30);
+        harness::setScroll(*ui.thesiy, 30);
         const geometry::Point t = geometry::rearSurfacePoint(30);
         const geometry::LensEntry entry =
-            geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), t.x, t.y);
+            geometry::findLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), t.x, t.y);
         harness::clearRecord();
         clickCommand1();
         const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);

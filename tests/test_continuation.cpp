@@ -3,6 +3,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
@@ -85,14 +86,15 @@ class ContinuationTest : public QObject {
     // Places the source and the yellow point, then presses Command4.
     void continueFrom(double sourceX, double sourceY, int v) {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(sourceX, sourceY);
-        harness::setScroll(*w.thesiy, v == 0 ? 1 : 0);
-        harness::setScroll(*w.thesiy, v);
-        w.Label1->setText(untouched);
-        w.Label3->setText(untouched);
-        w.Label4->setText(untouched);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(sourceX, sourceY);
+        harness::setScroll(*ui.thesiy, v == 0 ? 1 : 0);
+        harness::setScroll(*ui.thesiy, v);
+        ui.Label1->setText(untouched);
+        ui.Label3->setText(untouched);
+        ui.Label4->setText(untouched);
         harness::clearRecord();
-        QTest::mouseClick(w.Command4, Qt::LeftButton);
+        QTest::mouseClick(ui.Command4, Qt::LeftButton);
     }
 
 private slots:
@@ -117,6 +119,7 @@ private slots:
         QFETCH(int, v);
         QFETCH(int, passes);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QStringList shown;
         std::size_t drawnBeforeMessage = 0;
         surface::setMessageRecorder([&](const QString& text) {
@@ -149,10 +152,10 @@ private slots:
         const double refraction = angleToNormal(ray.x2 - ray.x1, ray.y2 - ray.y1, p);
         QVERIFY2(std::abs(std::sin(refraction) / std::sin(incidence) - 2) <= 0.0011,
                  qPrintable(QString::number(std::sin(refraction) / std::sin(incidence))));
-        QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + inDegrees(incidence) +
-                                       QStringLiteral(" διάθλασης =") + inDegrees(refraction));
-        QCOMPARE(w.Label4->text(), QStringLiteral("δείκτης = 2.00"));
-        QCOMPARE(w.Label1->text(), untouched);
+        QCOMPARE(ui.Label3->text(), QStringLiteral("προσπτωσης =") + inDegrees(incidence) +
+                                        QStringLiteral(" διάθλασης =") + inDegrees(refraction));
+        QCOMPARE(ui.Label4->text(), QStringLiteral("δείκτης = 2.00"));
+        QCOMPARE(ui.Label1->text(), untouched);
         QVERIFY(std::abs(std::abs(geometry::sineRatio) - 2) <= 0.001f);
 
         // "Nai the" exactly when the ray ends above the axis, before the ray is drawn.
@@ -218,15 +221,16 @@ private slots:
 
     void totalReflection() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         continueFrom(-400, -150, -60);
         const Drawing d = whatWasDrawn();
-        QCOMPARE(w.Label1->text(), QStringLiteral("ολική ανάκλαση     ορική = 30.00"));
+        QCOMPARE(ui.Label1->text(), QStringLiteral("ολική ανάκλαση     ορική = 30.00"));
         const geometry::Point p = geometry::rearSurfacePoint(-60);
         const DrawCall& inside = d.magentaLines.back();
         const double incidence = angleToNormal(inside.x2 - inside.x1, inside.y2 - inside.y1, p);
         QVERIFY(std::abs(incidence) > std::numbers::pi / 6);
-        QCOMPARE(w.Label3->text(), QStringLiteral("προσπτωσης =") + inDegrees(incidence));
-        QCOMPARE(w.Label4->text(), untouched);
+        QCOMPARE(ui.Label3->text(), QStringLiteral("προσπτωσης =") + inDegrees(incidence));
+        QCOMPARE(ui.Label4->text(), untouched);
         QCOMPARE(d.magentaLines.size(), std::size_t(2));
         QCOMPARE(d.redLines.size(), std::size_t(4));
         QCOMPARE(d.circles.size(), std::size_t(3));
@@ -239,20 +243,22 @@ private slots:
     void greekLocaleWritesACommaInTheCriticalAngle() {
         QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
         continueFrom(-400, -150, -60);
-        QCOMPARE(scene::form().Label1->text(), QStringLiteral("ολική ανάκλαση     ορική = 30,00"));
+        QCOMPARE(harness::controls(scene::form()).Label1->text(),
+                 QStringLiteral("ολική ανάκλαση     ορική = 30,00"));
     }
 
     void threePassesWithoutAgreementDrawNoRay() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         continueFrom(-400, -50, 15);
         const Drawing d = whatWasDrawn();
         QCOMPARE(d.magentaLines.size(), std::size_t(6));
         QCOMPARE(d.circles.size(), std::size_t(9));
         QVERIFY(d.blackLines.empty());
         QVERIFY(d.dashedLines.empty());
-        QVERIFY(w.Label3->text().startsWith(QStringLiteral("προσπτωσης =")));
-        QCOMPARE(w.Label1->text(), untouched);
-        QCOMPARE(w.Label4->text(), untouched);
+        QVERIFY(ui.Label3->text().startsWith(QStringLiteral("προσπτωσης =")));
+        QCOMPARE(ui.Label1->text(), untouched);
+        QCOMPARE(ui.Label4->text(), untouched);
     }
 
     void normalIncidence_data() {
@@ -266,6 +272,7 @@ private slots:
         QFETCH(QPointF, source);
         QFETCH(int, v);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         continueFrom(source.x(), source.y(), v);
         const geometry::Point p = geometry::rearSurfacePoint(v);
         const Drawing d = whatWasDrawn();
@@ -281,9 +288,9 @@ private slots:
         QVERIFY(std::abs(ray.x2 - p.x - 50) < 1e-9);
         QVERIFY(std::abs(angleToNormal(ray.x2 - ray.x1, ray.y2 - ray.y1, p)) < 1e-3);
         QCOMPARE(d.dashedLines.size(), std::size_t(1));
-        QCOMPARE(w.Label4->text(), untouched);
-        QCOMPARE(w.Label1->text(), untouched);
-        QVERIFY(w.Label3->text().startsWith(QStringLiteral("προσπτωσης =0.0")));
+        QCOMPARE(ui.Label4->text(), untouched);
+        QCOMPARE(ui.Label1->text(), untouched);
+        QVERIFY(ui.Label3->text().startsWith(QStringLiteral("προσπτωσης =0.0")));
         QVERIFY(harness::messages().isEmpty());
     }
 };

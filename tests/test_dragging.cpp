@@ -3,6 +3,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QTest>
@@ -27,7 +28,8 @@ QPointF pixelMiddle(int px, int py) {
 
 surface::Shape& marker(const QString& name) {
     Kovril& w = scene::form();
-    return name == QLatin1String("kyklos") ? *w.kyklos : *w.shmeio;
+    const harness::Controls ui = harness::controls(w);
+    return name == QLatin1String("kyklos") ? *ui.kyklos : *ui.shmeio;
 }
 
 QPointF centreOf(const surface::Shape& shape) {
@@ -40,11 +42,12 @@ bool closeTo(QPointF a, QPointF b) {
 
 QString otherLabels() {
     const Kovril& w = scene::form();
-    return w.Label3->text() + '|' + w.Label4->text() + '|' + w.Label7->text();
+    const harness::Controls ui = harness::controls(w);
+    return ui.Label3->text() + '|' + ui.Label4->text() + '|' + ui.Label7->text();
 }
 
 double shownTime() {
-    const QString text = scene::form().Label2->text();
+    const QString text = harness::controls(scene::form()).Label2->text();
     const QString prefix = QStringLiteral("χρόνος = ");
     return text.startsWith(prefix) ? text.mid(prefix.size()).toDouble() : std::nan("");
 }
@@ -62,11 +65,12 @@ private slots:
     void init() {
         QLocale::setDefault(QLocale::c());
         Kovril& w = harness::startProgram();
-        w.kyklos->moveCentreTo(-200, 80);
-        w.shmeio->moveCentreTo(-15, 0);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, 80);
+        ui.shmeio->moveCentreTo(-15, 0);
         // Labels with texts of their own, which a drop must leave alone.
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Command1->geometry().center());
-        w.shmeio->moveCentreTo(-15, 0);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
+        ui.shmeio->moveCentreTo(-15, 0);
         harness::clearRecord();
     }
 
@@ -85,12 +89,13 @@ private slots:
         QFETCH(QPointF, drop);
         QFETCH(int, thesiy);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         if (thesiy != 0)
-            harness::setScroll(*w.thesiy, thesiy);
+            harness::setScroll(*ui.thesiy, thesiy);
         const QString labels = otherLabels();
         const bool source = name == QLatin1String("kyklos");
         const QPointF start = centreOf(marker(name));
-        const QPointF still = centreOf(source ? *w.shmeio : *w.kyklos);
+        const QPointF still = centreOf(source ? *ui.shmeio : *ui.kyklos);
 
         harness::press(start.x(), start.y());
         QCOMPARE(w.input().dragged() == scene::Marker::Source, source);
@@ -104,7 +109,7 @@ private slots:
 
         QVERIFY(w.input().dragged() == scene::Marker::None);
         QVERIFY(closeTo(centreOf(marker(name)), at));
-        QVERIFY(closeTo(centreOf(source ? *w.shmeio : *w.kyklos), still));
+        QVERIFY(closeTo(centreOf(source ? *ui.shmeio : *ui.kyklos), still));
         QVERIFY(!harness::drawn().empty());
         QVERIFY(harness::drawn().front().kind == DrawCall::Kind::Clear);
         const QPointF s = source ? at : still;
@@ -119,21 +124,22 @@ private slots:
         QVERIFY(std::any_of(harness::drawn().begin(), harness::drawn().end(),
                             [](const DrawCall& c) { return c.kind == DrawCall::Kind::Fill; }));
         QVERIFY2(std::abs(shownTime() - travelTime(s, p, t)) <= 0.0051,
-                 qPrintable(w.Label2->text()));
+                 qPrintable(ui.Label2->text()));
         QCOMPARE(otherLabels(), labels);
     }
 
     // A press on both markers, where one lies over the other, takes the blue point.
     void bluePointComesFirst() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-15, 0.5);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-15, 0.5);
         harness::press(-15, 0.5);
         QVERIFY(w.input().dragged() == scene::Marker::BluePoint);
         QVERIFY(w.input().dragged() != scene::Marker::Source);
         harness::moveTo(-60, 30);
         harness::release(-60, 30);
-        QVERIFY(closeTo(centreOf(*w.shmeio), arrival(-60, 30)));
-        QVERIFY(closeTo(centreOf(*w.kyklos), {-15, 0.5}));
+        QVERIFY(closeTo(centreOf(*ui.shmeio), arrival(-60, 30)));
+        QVERIFY(closeTo(centreOf(*ui.kyklos), {-15, 0.5}));
     }
 
     void pressOnNothingChangesNothing_data() {
@@ -144,10 +150,11 @@ private slots:
     void pressOnNothingChangesNothing() {
         QFETCH(QPointF, at);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const QImage picture = w.surface().image().copy();
-        const QString labels = otherLabels() + w.Label2->text();
-        const QPointF source = centreOf(*w.kyklos);
-        const QPointF point = centreOf(*w.shmeio);
+        const QString labels = otherLabels() + ui.Label2->text();
+        const QPointF source = centreOf(*ui.kyklos);
+        const QPointF point = centreOf(*ui.shmeio);
         w.setCursor(Qt::CrossCursor);
         harness::press(at.x(), at.y());
         QVERIFY(w.input().dragged() == scene::Marker::None);
@@ -156,20 +163,21 @@ private slots:
         harness::release(at.x() - 40, at.y() + 20);
         QVERIFY(harness::drawn().empty());
         QCOMPARE(w.surface().image(), picture);
-        QCOMPARE(otherLabels() + w.Label2->text(), labels);
-        QCOMPARE(centreOf(*w.kyklos), source);
-        QCOMPARE(centreOf(*w.shmeio), point);
+        QCOMPARE(otherLabels() + ui.Label2->text(), labels);
+        QCOMPARE(centreOf(*ui.kyklos), source);
+        QCOMPARE(centreOf(*ui.shmeio), point);
     }
 
     void releaseWithoutADrag() {
         Kovril& w = scene::form();
-        const QString labels = otherLabels() + w.Label2->text();
-        const QPointF source = centreOf(*w.kyklos);
+        const harness::Controls ui = harness::controls(w);
+        const QString labels = otherLabels() + ui.Label2->text();
+        const QPointF source = centreOf(*ui.kyklos);
         harness::moveTo(source.x(), source.y()); // no button held: the marker stays
         harness::release(source.x(), source.y());
         QVERIFY(harness::drawn().empty());
-        QCOMPARE(otherLabels() + w.Label2->text(), labels);
-        QCOMPARE(centreOf(*w.kyklos), source);
+        QCOMPARE(otherLabels() + ui.Label2->text(), labels);
+        QCOMPARE(centreOf(*ui.kyklos), source);
     }
 
     // A marker dropped outside the window stays at its edge, where it can be taken again.
@@ -187,6 +195,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPointF, outside);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         surface::Shape& m = marker(name);
         const double halfWidth = geometry::halfWidth;
         const double halfHeight = geometry::halfHeight;
@@ -202,9 +211,9 @@ private slots:
         QVERIFY2(closeTo(centre, edge),
                  qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
         QVERIFY(w.input().dragged() == scene::Marker::None);
-        const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
+        const geometry::Point t = geometry::pointBehindRearSurface(ui.thesiy->Value());
         const bool source = name == QLatin1String("kyklos");
-        const QPointF other = centreOf(source ? *w.shmeio : *w.kyklos);
+        const QPointF other = centreOf(source ? *ui.shmeio : *ui.kyklos);
         const double time = source ? travelTime(edge, other, t) : travelTime(other, edge, t);
         QVERIFY(std::abs(shownTime() - time) <= 0.0051);
 

@@ -9,6 +9,7 @@
 #include "print/page_job.h"
 #include "scene/language.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 
@@ -130,8 +131,9 @@ void watchForHangs(std::chrono::seconds limit) {
 QString labelFault() {
     static const QRegularExpression emptyNumber(QStringLiteral("=(?!\\s*-?\\d)"));
     const Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     for (const QLabel* label :
-         {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7}) {
+         {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7}) {
         const QString text = label->text();
         if (text.contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
             text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
@@ -225,14 +227,15 @@ void closeModals() {
 // What the student can see move: the markers and the scroll bars.
 QList<double> controlsState() {
     const Kovril& w = scene::form();
-    return {w.kyklos->centreX(),
-            w.kyklos->centreY(),
-            w.shmeio->centreX(),
-            w.shmeio->centreY(),
-            double(w.thesiy->Value()),
-            double(w.shmeio_thesi->Value()),
-            double(w.arithmosaktinon->Value()),
-            double(w.xronosmetato->Value())};
+    const harness::Controls ui = harness::controls(w);
+    return {ui.kyklos->centreX(),
+            ui.kyklos->centreY(),
+            ui.shmeio->centreX(),
+            ui.shmeio->centreY(),
+            double(ui.thesiy->Value()),
+            double(ui.shmeio_thesi->Value()),
+            double(ui.arithmosaktinon->Value()),
+            double(ui.xronosmetato->Value())};
 }
 
 QString describeState(const QList<double>& state) {
@@ -306,12 +309,13 @@ private slots:
     // The checks themselves see what they look for, so that a clean run means something.
     void checksCatchFaults() {
         Kovril& w = harness::startProgram();
+        const harness::Controls ui = harness::controls(w);
         QVERIFY(labelFault().isEmpty());
         for (const char* text : {"δείκτης = --", "δείκτης = ", "χρόνος = nan", "ψ blue = inf"}) {
-            w.Label4->setText(QString::fromUtf8(text));
+            ui.Label4->setText(QString::fromUtf8(text));
             QVERIFY2(!labelFault().isEmpty(), text);
         }
-        w.Label4->setText(QStringLiteral("δείκτης = -2,00"));
+        ui.Label4->setText(QStringLiteral("δείκτης = -2,00"));
         QVERIFY(labelFault().isEmpty());
 
         const double far = 10.0 * geometry::halfWidth * 1.001;

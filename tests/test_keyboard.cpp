@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QAccessible>
@@ -118,8 +119,9 @@ private slots:
 
     void spacePressesAFocusedButton() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         for (surface::WrapButton* button :
-             {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5, w.Command6}) {
+             {ui.Command1, ui.Command2, ui.Command3, ui.Command4, ui.Command5, ui.Command6}) {
             button->setFocus(Qt::TabFocusReason);
             QSignalSpy clicks(button, &QPushButton::clicked);
             pressKey(Qt::Key_Space);
@@ -149,21 +151,23 @@ private slots:
 
     void labelsReadTheirTextAndSayWhatItIs() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         for (QLabel* label :
-             {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7}) {
+             {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7}) {
             QAccessibleInterface* a = accessible(label);
             QCOMPARE(a->text(QAccessible::Name), label->text());
             QVERIFY2(hasGreek(a->text(QAccessible::Description)), qPrintable(label->objectName()));
         }
-        harness::setScroll(*w.thesiy, 7);
-        QCOMPARE(accessible(w.Label1)->text(QAccessible::Name), QStringLiteral("ψ κίτρινο= 7"));
+        harness::setScroll(*ui.thesiy, 7);
+        QCOMPARE(accessible(ui.Label1)->text(QAccessible::Name), QStringLiteral("ψ κίτρινο= 7"));
     }
 
     // The height bars hold a negated position; a screen reader must hear the height itself.
     void scrollBarsSpeakTheirValue() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, 40);
-        QAccessibleInterface* a = accessible(w.thesiy);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, 40);
+        QAccessibleInterface* a = accessible(ui.thesiy);
         QCOMPARE(a->role(), QAccessible::ScrollBar);
         QCOMPARE(a->text(QAccessible::Value), QStringLiteral("40"));
         QAccessibleValueInterface* value = a->valueInterface();
@@ -172,9 +176,9 @@ private slots:
         QCOMPARE(value->minimumValue().toInt(), -99);
         QCOMPARE(value->maximumValue().toInt(), 99);
         value->setCurrentValue(-20);
-        QCOMPARE(w.thesiy->Value(), -20);
-        QCOMPARE(w.Label1->text(), QStringLiteral("ψ κίτρινο= -20"));
-        QAccessibleValueInterface* rays = accessible(w.arithmosaktinon)->valueInterface();
+        QCOMPARE(ui.thesiy->Value(), -20);
+        QCOMPARE(ui.Label1->text(), QStringLiteral("ψ κίτρινο= -20"));
+        QAccessibleValueInterface* rays = accessible(ui.arithmosaktinon)->valueInterface();
         QCOMPARE(rays->currentValue().toInt(), 10);
         QCOMPARE(rays->minimumValue().toInt(), 2);
         QCOMPARE(rays->maximumValue().toInt(), 100);
@@ -184,24 +188,25 @@ private slots:
     // until then, a focus that came from a click is not framed.
     void focusFrameShowsWhereTabWent() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const QColor highlight = w.palette().color(QPalette::Highlight);
         auto framed = [&](QWidget* widget) {
             const QImage shot = widget->grab().toImage();
             return shot.pixelColor(1, shot.height() / 2) == highlight;
         };
-        QVERIFY(w.Command1->hasFocus());
-        QVERIFY(!framed(w.Command1));
-        QTest::mouseClick(w.shmeio_thesi, Qt::LeftButton, {}, w.shmeio_thesi->rect().center());
-        QVERIFY(w.shmeio_thesi->hasFocus());
-        QVERIFY(!framed(w.shmeio_thesi));
+        QVERIFY(ui.Command1->hasFocus());
+        QVERIFY(!framed(ui.Command1));
+        QTest::mouseClick(ui.shmeio_thesi, Qt::LeftButton, {}, ui.shmeio_thesi->rect().center());
+        QVERIFY(ui.shmeio_thesi->hasFocus());
+        QVERIFY(!framed(ui.shmeio_thesi));
         pressKey(Qt::Key_Tab);
-        QVERIFY(framed(w.thesiy));
-        QVERIFY(!framed(w.shmeio_thesi));
+        QVERIFY(framed(ui.thesiy));
+        QVERIFY(!framed(ui.shmeio_thesi));
         pressKey(Qt::Key_Tab);
         pressKey(Qt::Key_Tab);
         pressKey(Qt::Key_Tab);
-        QVERIFY(framed(w.Command1));
-        QVERIFY(!framed(w.thesiy));
+        QVERIFY(framed(ui.Command1));
+        QVERIFY(!framed(ui.thesiy));
     }
 };
 

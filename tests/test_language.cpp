@@ -4,6 +4,7 @@
 #include "scene/kovril.h"
 #include "scene/language.h"
 #include "scene/startup.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QAbstractButton>
@@ -33,6 +34,7 @@ bool hasGreekWord(const QString& text) {
 
 // Every text the window shows or tells a screen reader.
 QStringList visibleTexts(Kovril& w) {
+    const harness::Controls ui = harness::controls(w);
     QStringList texts{w.windowTitle()};
     for (QWidget* widget : w.findChildren<QWidget*>()) {
         texts << widget->accessibleName() << widget->accessibleDescription();
@@ -41,7 +43,7 @@ QStringList visibleTexts(Kovril& w) {
         if (auto* label = qobject_cast<QLabel*>(widget))
             texts << label->text();
     }
-    for (QAction* action : w.menuButton->menu()->actions())
+    for (QAction* action : ui.menuButton->menu()->actions())
         texts << action->text();
     return texts;
 }
@@ -60,27 +62,29 @@ private slots:
 
     void noGreekWordIsLeft() {
         Kovril& w = scene::form();
-        QCOMPARE(w.Command1->text(), QStringLiteral("Find the point with Kovril"));
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.Command1->text(), QStringLiteral("Find the point with Kovril"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Light Paths: the Kovril principle"));
-        w.kyklos->moveCentreTo(-100, -150);
-        harness::setScroll(*w.thesiy, 60);
-        for (QAbstractButton* button : {w.Command1, w.Command2, w.Command3, w.Command4})
+        ui.kyklos->moveCentreTo(-100, -150);
+        harness::setScroll(*ui.thesiy, 60);
+        for (QAbstractButton* button : {ui.Command1, ui.Command2, ui.Command3, ui.Command4})
             button->click();
         QStringList texts = visibleTexts(w);
-        w.Command5->click();
-        harness::setScroll(*w.shmeio_thesi, 20);
+        ui.Command5->click();
+        harness::setScroll(*ui.shmeio_thesi, 20);
         texts << visibleTexts(w) << harness::messages();
         for (const QString& text : texts)
             QVERIFY2(!hasGreekWord(text), qPrintable(text));
-        QVERIFY(w.Label2->text().startsWith(QStringLiteral("time = ")));
+        QVERIFY(ui.Label2->text().startsWith(QStringLiteral("time = ")));
         QVERIFY(harness::messages().contains(QStringLiteral("Nai the")));
     }
 
     void messagesAreEnglish() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const float pi = geometry::pi;
         geometry::pi = std::numeric_limits<float>::quiet_NaN();
-        w.Command1->click();
+        ui.Command1->click();
         geometry::pi = pi;
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("other.kovril"));
@@ -156,9 +160,10 @@ private slots:
         file.write(QJsonDocument(scene).toJson());
         file.close();
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QVERIFY(w.openSceneFile(path));
-        const QLabel* const shownLabels[] = {w.Label1, w.Label2, w.Label3, w.Label4,
-                                             w.Label5, w.Label6, w.Label7};
+        const QLabel* const shownLabels[] = {ui.Label1, ui.Label2, ui.Label3, ui.Label4,
+                                             ui.Label5, ui.Label6, ui.Label7};
         for (int i = 0; i < shown.size(); ++i)
             QCOMPARE(shownLabels[i]->text(), shown[i]);
     }
@@ -213,11 +218,12 @@ private slots:
         options.language = language;
         startUp(options);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.applyPendingLayout();
         QSet<double> sizes;
         for (const surface::WrapButton* button :
-             {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}) {
+             {ui.Command1, ui.Command2, ui.Command3, ui.Command4, ui.Command5}) {
             const surface::CaptionLayout shown = button->captionLayout();
             QVERIFY2(shown.fits, qPrintable(button->text()));
             sizes << shown.font.pointSizeF();
@@ -229,8 +235,9 @@ private slots:
         StartOptions greek;
         greek.language = QStringLiteral("el");
         startUp(greek);
-        QCOMPARE(scene::form().Command1->text(), QStringLiteral("Υπολόγισε θέση με Kovril"));
-        QCOMPARE(scene::form().Label6->text(), QStringLiteral("Χρονος=5"));
+        const harness::Controls ui = harness::controls(scene::form());
+        QCOMPARE(ui.Command1->text(), QStringLiteral("Υπολόγισε θέση με Kovril"));
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=5"));
     }
 };
 

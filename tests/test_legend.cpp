@@ -2,6 +2,7 @@
 #include "print/page_job.h"
 #include "profile/plot_ink.h"
 #include "scene/help_page.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/picture_inks.h"
 
@@ -22,23 +23,24 @@ namespace {
 // Every command and every control, from a few places of the source, as a lesson would go.
 void runEverything() {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     const QTemporaryDir pages;
     print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
     for (const QPointF source : {QPointF(-200, 0), QPointF(-150, 120), QPointF(-400, -150)}) {
-        w.kyklos->moveCentreTo(source.x(), source.y());
-        harness::setScroll(*w.shmeio_thesi, 20);
-        harness::setScroll(*w.thesiy, 30);
-        w.Command1->click();
-        w.Command2->click();
-        w.Command3->click();
-        w.Command4->click();
-        w.Command5->click();
-        harness::setScroll(*w.xronosmetato, 60);
-        harness::setScroll(*w.thesiy, -40);
-        w.Command4->click();
-        harness::setScroll(*w.arithmosaktinon, 30);
-        w.Command6->click();
-        emit w.kyklos->nudged(0, 10);
+        ui.kyklos->moveCentreTo(source.x(), source.y());
+        harness::setScroll(*ui.shmeio_thesi, 20);
+        harness::setScroll(*ui.thesiy, 30);
+        ui.Command1->click();
+        ui.Command2->click();
+        ui.Command3->click();
+        ui.Command4->click();
+        ui.Command5->click();
+        harness::setScroll(*ui.xronosmetato, 60);
+        harness::setScroll(*ui.thesiy, -40);
+        ui.Command4->click();
+        harness::setScroll(*ui.arithmosaktinon, 30);
+        ui.Command6->click();
+        emit ui.kyklos->nudged(0, 10);
     }
     print::directPagesTo({});
 }
@@ -98,17 +100,18 @@ private slots:
 
     void helpShowsEveryEntryWithItsSample() {
         Kovril& w = scene::form();
-        QCOMPARE(w.actionHelp->objectName(), QStringLiteral("actionHelp"));
-        QCOMPARE(w.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.actionHelp->objectName(), QStringLiteral("actionHelp"));
+        QCOMPARE(ui.actionHelp->shortcut(), QKeySequence(Qt::Key_F1));
         QTest::keyClick(w.windowHandle(), Qt::Key_F1);
-        QVERIFY(w.help && w.help->isVisible());
-        QCOMPARE(w.help->objectName(), QStringLiteral("help"));
-        QVERIFY(w.help->isWindow());
-        QCOMPARE(w.help->parentWidget(), &w);
-        QVERIFY(!w.help->isModal());
+        scene::HelpPage* page = harness::help(w);
+        QVERIFY(page && page->isVisible());
+        QCOMPARE(page->objectName(), QStringLiteral("help"));
+        QVERIFY(page->isWindow());
+        QCOMPARE(page->parentWidget(), &w);
+        QVERIFY(!page->isModal());
 
-        const QList<QLabel*> samples =
-            w.help->findChildren<QLabel*>(QStringLiteral("legendSample"));
+        const QList<QLabel*> samples = page->findChildren<QLabel*>(QStringLiteral("legendSample"));
         // The picture's elements, then the travel-time plot's.
         std::vector<surface::LegendEntry> legend = surface::pictureLegend();
         legend.insert(legend.end(), profile::plotLegend().begin(), profile::plotLegend().end());
@@ -125,13 +128,13 @@ private slots:
 
         // Beside the picture: on the screen, clear of the lens, the markers, the buttons and
         // the labels.
-        const QRect place = w.help->frameGeometry();
+        const QRect place = page->frameGeometry();
         QVERIFY(w.screen()->availableGeometry().contains(place));
         QCOMPARE(harness::coveredBy(place), QStringList());
 
-        QVERIFY(QTest::qWaitForWindowActive(w.help));
-        QTest::keyClick(w.help, Qt::Key_Escape);
-        QVERIFY(!w.help->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(page));
+        QTest::keyClick(page, Qt::Key_Escape);
+        QVERIFY(!page->isVisible());
         QVERIFY(w.isVisible());
     }
 
@@ -139,9 +142,10 @@ private slots:
     // of them does, from a source high and close to the lens.
     void theTrappedRaysExperimentNamesButtonsThatDrawThem() {
         Kovril& w = scene::form();
-        w.actionHelp->trigger();
+        const harness::Controls ui = harness::controls(w);
+        ui.actionHelp->trigger();
         QStringList promises;
-        for (const QLabel* label : w.help->findChildren<QLabel*>())
+        for (const QLabel* label : harness::help(w)->findChildren<QLabel*>())
             if (label->text().contains(QStringLiteral("κόκκινες κουκκίδες")))
                 promises << label->text();
         QCOMPARE(promises.size(), 1);
@@ -152,7 +156,7 @@ private slots:
                 named << button;
         QVERIFY2(!named.isEmpty(), qPrintable(promises.first()));
         for (QPushButton* button : named) {
-            w.kyklos->moveCentreTo(-80, 100);
+            ui.kyklos->moveCentreTo(-80, 100);
             harness::clearRecord();
             button->click();
             const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);

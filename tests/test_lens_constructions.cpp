@@ -3,6 +3,7 @@
 #include "geometry/helpers.h"
 #include "geometry/state.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "timestep/lens_constructions.h"
 #include "timestep/pragmatik.h"
@@ -79,9 +80,10 @@ private slots:
     void theConstructionsAreDrawn() {
         QFETCH(double, ys);
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-200, ys);
-        QCOMPARE(w.kyklos->centreX(), -200.0f);
-        QCOMPARE(w.kyklos->centreY(), float(ys));
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, ys);
+        QCOMPARE(ui.kyklos->centreX(), -200.0f);
+        QCOMPARE(ui.kyklos->centreY(), float(ys));
         w.surface().FontSize = 8;
         harness::clearRecord();
         timestep::drawLensConstructions(scene::form().surface(), scene::form().source());

@@ -3,6 +3,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QTest>
@@ -40,11 +41,12 @@ private slots:
         QFETCH(int, value);
         QFETCH(QString, label);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         if (value == 0)
-            harness::setScroll(*w.thesiy, 5); // so that 0 is a change
+            harness::setScroll(*ui.thesiy, 5); // so that 0 is a change
         harness::clearRecord();
-        harness::setScroll(*w.thesiy, value);
-        QCOMPARE(w.Label1->text(), label);
+        harness::setScroll(*ui.thesiy, value);
+        QCOMPARE(ui.Label1->text(), label);
         const surface::DrawCall* marker = lastMarker();
         QVERIFY(marker);
         const geometry::Point m = geometry::rearSurfacePoint(value);
@@ -76,27 +78,30 @@ private slots:
     void arithmosaktinonShowsTheNumber() {
         QFETCH(int, value);
         Kovril& w = scene::form();
-        harness::setScroll(*w.arithmosaktinon, value);
-        QCOMPARE(w.Label5->text(), QStringLiteral("αριθμός σημείων =") + QString::number(value));
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.arithmosaktinon, value);
+        QCOMPARE(ui.Label5->text(), QStringLiteral("αριθμός σημείων =") + QString::number(value));
         QCOMPARE(colourAt(0, 0), lensColour);
     }
 
     void aChangeLeavesOnlyTheScene() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, 20);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, 20);
         const QImage scene = w.surface().image().copy();
         w.surface().Line(-200, -100, 200, 100, Qt::blue); // a path drawn by a button
         QVERIFY(w.surface().image() != scene);
-        harness::setScroll(*w.arithmosaktinon, 30);
+        harness::setScroll(*ui.arithmosaktinon, 30);
         QCOMPARE(w.surface().image(), scene);
-        harness::setScroll(*w.thesiy, 19);
-        harness::setScroll(*w.thesiy, 20);
+        harness::setScroll(*ui.thesiy, 19);
+        harness::setScroll(*ui.thesiy, 20);
         QCOMPARE(w.surface().image(), scene);
     }
 
     void redrawingTwiceGivesTheSamePicture() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, -40);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, -40);
         const QImage first = w.surface().image().copy();
         w.thesiy_Change();
         QCOMPARE(w.surface().image(), first);
@@ -104,10 +109,11 @@ private slots:
 
     void otherLabelsAreLeftAlone() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, 33);
-        QCOMPARE(w.Label7->text(), QStringLiteral("ψ blue = 0"));
-        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=5"));
-        QCOMPARE(w.Label5->text(), QStringLiteral("αριθμός σημείων =10"));
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, 33);
+        QCOMPARE(ui.Label7->text(), QStringLiteral("ψ blue = 0"));
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=5"));
+        QCOMPARE(ui.Label5->text(), QStringLiteral("αριθμός σημείων =10"));
     }
 };
 

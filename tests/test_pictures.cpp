@@ -4,6 +4,7 @@
 #include "scene/kovril.h"
 #include "scene/picture_export.h"
 #include "scene/scene_io.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QAction>
@@ -73,10 +74,11 @@ class PicturesTest : public QObject {
 private slots:
     void init() {
         Kovril& w = harness::startProgram();
-        w.kyklos->moveCentreTo(-200, 50);
-        harness::setScroll(*w.thesiy, 30);
-        w.Command5->click();
-        w.Command1->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, 50);
+        harness::setScroll(*ui.thesiy, 30);
+        ui.Command5->click();
+        ui.Command1->click();
     }
     void cleanup() { scene::setFileChooser({}); }
 
@@ -84,10 +86,11 @@ private slots:
     // with the other controls hidden; the labels' texts stand below it.
     void thePngIsTheWindowsPicture() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("picture.png"));
         scene::setFileChooser([&](scene::FileChoice) { return path; });
-        w.actionSavePicture->trigger();
+        ui.actionSavePicture->trigger();
         QVERIFY(harness::messages().isEmpty());
         const QImage saved = QImage(path).convertToFormat(QImage::Format_RGB32);
         const qreal dpr = w.devicePixelRatioF();
@@ -95,7 +98,7 @@ private slots:
         QVERIFY(saved.height() > w.height() * dpr);
 
         for (QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (child != w.kyklos && child != w.shmeio)
+            if (child != ui.kyklos && child != ui.shmeio)
                 child->hide();
         w.setFocus(); // no control shows a focus ring
         const QImage shown = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -158,11 +161,12 @@ private slots:
     void vectorPicturesAfterATimeChange() {
         QFETCH(QString, suffix);
         Kovril& w = scene::form();
-        harness::setScroll(*w.xronosmetato, 45);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.xronosmetato, 45);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("picture.") + suffix);
         scene::setFileChooser([&](scene::FileChoice) { return path; });
-        w.actionSavePicture->trigger();
+        ui.actionSavePicture->trigger();
         QVERIFY(harness::messages().isEmpty());
         QVERIFY(QFileInfo(path).size() > 1000);
     }

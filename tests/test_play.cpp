@@ -3,6 +3,7 @@
 // student as soon as anything else is touched.
 #include "scene/play.h"
 #include "scene/scene_io.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@
 namespace {
 
 scene::WavefrontPlayer& player() {
-    return *scene::form().player;
+    return *harness::controls(scene::form()).player;
 }
 
 QImage picture() {
@@ -24,7 +25,7 @@ QImage picture() {
 
 // The number at the end of Label6's text.
 int labelTime() {
-    const QString text = scene::form().Label6->text();
+    const QString text = harness::controls(scene::form()).Label6->text();
     qsizetype digits = text.size();
     while (digits > 0 && text[digits - 1].isDigit())
         --digits;
@@ -49,17 +50,19 @@ class PlayTest : public QObject {
 private slots:
     void init() {
         Kovril& w = harness::startProgram();
-        harness::setScroll(*w.arithmosaktinon, 12);
-        harness::setScroll(*w.xronosmetato, 10);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.arithmosaktinon, 12);
+        harness::setScroll(*ui.xronosmetato, 10);
     }
 
     void buttonStandsBesideTheBar() {
         Kovril& w = scene::form();
-        QCOMPARE(w.xronosPlay->objectName(), QStringLiteral("xronosPlay"));
-        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
-        QVERIFY(!w.xronosPlay->accessibleName().isEmpty());
-        const QRect bar = w.xronosmetato->geometry();
-        const QRect button = w.xronosPlay->geometry();
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.xronosPlay->objectName(), QStringLiteral("xronosPlay"));
+        QCOMPARE(ui.xronosPlay->text(), QStringLiteral("▶"));
+        QVERIFY(!ui.xronosPlay->accessibleName().isEmpty());
+        const QRect bar = ui.xronosmetato->geometry();
+        const QRect button = ui.xronosPlay->geometry();
         QVERIFY(!button.intersects(bar));
         QVERIFY(std::abs(button.right() - bar.left()) <= 4);
         QCOMPARE(button.top(), bar.top());
@@ -67,59 +70,62 @@ private slots:
 
     void advancesAndPausesWhereTheBarShows() {
         Kovril& w = scene::form();
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        const harness::Controls ui = harness::controls(w);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(player().playing());
-        QCOMPARE(w.xronosPlay->text(), QStringLiteral("❚❚"));
+        QCOMPARE(ui.xronosPlay->text(), QStringLiteral("❚❚"));
         QTest::qWait(600);
         const double time = player().time();
         QVERIFY2(time > 10, qPrintable(QString::number(time)));
         // While it plays the bar and Label6 show the whole number the picture has passed.
-        QCOMPARE(int(w.xronosmetato->Value()), int(std::floor(time)));
-        QCOMPARE(labelTime(), int(w.xronosmetato->Value()));
+        QCOMPARE(int(ui.xronosmetato->Value()), int(std::floor(time)));
+        QCOMPARE(labelTime(), int(ui.xronosmetato->Value()));
 
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(!player().playing());
-        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
-        const int paused = w.xronosmetato->Value();
+        QCOMPARE(ui.xronosPlay->text(), QStringLiteral("▶"));
+        const int paused = ui.xronosmetato->Value();
         QCOMPARE(player().time(), double(paused));
         QCOMPARE(labelTime(), paused);
         const QImage shown = picture();
         QTest::qWait(100);
-        QCOMPARE(int(w.xronosmetato->Value()), paused);
+        QCOMPARE(int(ui.xronosmetato->Value()), paused);
         QCOMPARE(drawnByTheBar(), shown);
 
         // Playing again goes on from there.
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(player().playing());
         QVERIFY(player().time() >= paused && player().time() < paused + 1);
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
     }
 
     void stopsAtTheMaximumAndStartsAgainFromTheMinimum() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.xronosmetato, 98);
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.xronosmetato, 98);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(waitUntilStopped(scene::WavefrontPlayer::secondsToMaximum * 1000 + 3000));
-        QCOMPARE(int(w.xronosmetato->Value()), 100);
+        QCOMPARE(int(ui.xronosmetato->Value()), 100);
         QCOMPARE(labelTime(), 100);
-        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
+        QCOMPARE(ui.xronosPlay->text(), QStringLiteral("▶"));
         const QImage atTheEnd = picture();
         QCOMPARE(drawnByTheBar(), atTheEnd);
 
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(player().playing());
         QVERIFY2(player().time() < 6, qPrintable(QString::number(player().time())));
-        QVERIFY(w.xronosmetato->Value() < 6);
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QVERIFY(ui.xronosmetato->Value() < 6);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
     }
 
     // Saving in the middle of play stops it first: the scene keeps no play, and opens at the
     // whole number the bar showed, as the picture the pause snapped to.
     void aSceneSavedWhilePlayingHoldsThePausedPicture() {
         Kovril& w = scene::form();
-        w.Command5->click();
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return w.xronosmetato->Value() >= 14; }, 5000));
+        const harness::Controls ui = harness::controls(w);
+        ui.Command5->click();
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return ui.xronosmetato->Value() >= 14; }, 5000));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("playing.kovril"));
         scene::setFileChooser([&](scene::FileChoice) { return path; });
@@ -127,54 +133,56 @@ private slots:
         scene::setFileChooser({});
         QVERIFY(!player().playing());
         QVERIFY(QFile::exists(path));
-        const int shown = w.xronosmetato->Value();
+        const int shown = ui.xronosmetato->Value();
         const QImage paused = picture();
 
         Kovril& fresh = harness::startProgram();
         QVERIFY(fresh.openSceneFile(path));
         QVERIFY(!player().playing());
-        QCOMPARE(int(fresh.xronosmetato->Value()), shown);
+        QCOMPARE(int(harness::controls(fresh).xronosmetato->Value()), shown);
         QCOMPARE(labelTime(), shown);
         QCOMPARE(picture(), paused);
     }
 
     void spaceOnTheBarPlaysAndShiftPlaysSlower() {
         Kovril& w = scene::form();
-        w.xronosmetato->setFocus();
+        const harness::Controls ui = harness::controls(w);
+        ui.xronosmetato->setFocus();
         const double fullPerMillisecond =
-            (w.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
+            (ui.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
 
         QElapsedTimer clock;
         clock.start();
-        QTest::keyClick(w.xronosmetato, Qt::Key_Space, Qt::ShiftModifier);
+        QTest::keyClick(ui.xronosmetato, Qt::Key_Space, Qt::ShiftModifier);
         QVERIFY(player().playing());
         QTest::qWait(400);
         const double slow = player().time() - 10;
         const double bound = fullPerMillisecond * double(clock.elapsed()) / 2;
         QVERIFY2(slow > 0 && slow < bound,
                  qPrintable(QStringLiteral("%1 in %2 ms").arg(slow).arg(clock.elapsed())));
-        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QTest::keyClick(ui.xronosmetato, Qt::Key_Space);
         QVERIFY(!player().playing());
-        QCOMPARE(int(w.xronosmetato->Value()), 10 + int(std::floor(slow)));
+        QCOMPARE(int(ui.xronosmetato->Value()), 10 + int(std::floor(slow)));
 
-        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QTest::keyClick(ui.xronosmetato, Qt::Key_Space);
         QVERIFY(player().playing());
-        QTest::keyClick(w.xronosmetato, Qt::Key_Space);
+        QTest::keyClick(ui.xronosmetato, Qt::Key_Space);
         QVERIFY(!player().playing());
     }
 
     void rightClickPlaysAtAQuarterOfTheSpeed() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QElapsedTimer clock;
         clock.start();
-        QTest::mousePress(w.xronosPlay, Qt::RightButton);
-        QTest::mouseRelease(w.xronosPlay, Qt::RightButton);
+        QTest::mousePress(ui.xronosPlay, Qt::RightButton);
+        QTest::mouseRelease(ui.xronosPlay, Qt::RightButton);
         QVERIFY(player().playing());
         QTest::qWait(400);
         const double full =
-            (w.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
+            (ui.xronosmetato->maximum() - 10) / (scene::WavefrontPlayer::secondsToMaximum * 1000.0);
         QVERIFY(player().time() - 10 < full * double(clock.elapsed()) / 2);
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QVERIFY(!player().playing());
     }
 
@@ -190,34 +198,35 @@ private slots:
     void anythingElseStopsItFirst() {
         QFETCH(int, what);
         Kovril& w = scene::form();
-        QTest::mouseClick(w.xronosPlay, Qt::LeftButton);
+        const harness::Controls ui = harness::controls(w);
+        QTest::mouseClick(ui.xronosPlay, Qt::LeftButton);
         QTest::qWait(200);
         QVERIFY(player().playing());
         switch (what) {
         case 0:
-            QTest::mouseClick(w.Command2, Qt::LeftButton);
+            QTest::mouseClick(ui.Command2, Qt::LeftButton);
             break;
         case 1:
-            QTest::keyClick(w.thesiy, Qt::Key_Up);
+            QTest::keyClick(ui.thesiy, Qt::Key_Up);
             break;
         case 2:
             harness::press(-300, -100);
             harness::release(-300, -100);
             break;
         case 3: {
-            QTest::keyClick(w.xronosmetato, Qt::Key_Right);
+            QTest::keyClick(ui.xronosmetato, Qt::Key_Right);
             QVERIFY(!player().playing());
-            const int stepped = w.xronosmetato->Value();
+            const int stepped = ui.xronosmetato->Value();
             QCOMPARE(labelTime(), stepped);
-            QTest::keyClick(w.xronosmetato, Qt::Key_Right);
-            QCOMPARE(int(w.xronosmetato->Value()), stepped + 1);
+            QTest::keyClick(ui.xronosmetato, Qt::Key_Right);
+            QCOMPARE(int(ui.xronosmetato->Value()), stepped + 1);
             QCOMPARE(labelTime(), stepped + 1);
             break;
         }
         }
         QVERIFY(!player().playing());
-        QCOMPARE(w.xronosPlay->text(), QStringLiteral("▶"));
-        QCOMPARE(labelTime(), int(w.xronosmetato->Value()));
+        QCOMPARE(ui.xronosPlay->text(), QStringLiteral("▶"));
+        QCOMPARE(labelTime(), int(ui.xronosmetato->Value()));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "print/printed_beam.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QDateTime>
@@ -42,7 +43,7 @@ QString run(const QString& program, const QStringList& arguments) {
 QString printToPdf(const QTemporaryDir& dir) {
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
     print::directPagesTo(pdf);
-    scene::form().Command6->click();
+    harness::controls(scene::form()).Command6->click();
     print::directPagesTo({});
     return pdf;
 }
@@ -165,10 +166,11 @@ private slots:
     // is saved, on hovering and to a screen reader alike.
     void theButtonSaysWhatItPrints() {
         const Kovril& w = scene::form();
-        const QString said = w.Command6->accessibleDescription();
-        QVERIFY(w.Command6->toolTip().contains(said));
+        const harness::Controls ui = harness::controls(w);
+        const QString said = ui.Command6->accessibleDescription();
+        QVERIFY(ui.Command6->toolTip().contains(said));
         QVERIFY(said.contains(QStringLiteral("180°")));
-        QVERIFY(said.contains(QStringLiteral("«%1»").arg(w.actionSavePicture->text())));
+        QVERIFY(said.contains(QStringLiteral("«%1»").arg(ui.actionSavePicture->text())));
     }
 
     void theHeadingsReadUpright() {
@@ -225,8 +227,9 @@ private slots:
 
     void theFigureIsTurnedAboutThePageCentre() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-200, 50);
-        harness::setScroll(*w.arithmosaktinon, 2);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, 50);
+        harness::setScroll(*ui.arithmosaktinon, 2);
         QTemporaryDir dir;
         const QImage page = render(printToPdf(dir), 100);
         QVERIFY(!page.isNull());
@@ -271,22 +274,23 @@ private slots:
 
     void printingLeavesTheWindowAsItWas() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.xronosmetato, 17);
-        w.Label6->setText(QString());
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.xronosmetato, 17);
+        ui.Label6->setText(QString());
         const float windowWidthFrac = geometry::widthFrac;
         geometry::rayEndX = 123;
         geometry::rayEndY = -45;
-        QLabel* const kept[] = {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label7};
+        QLabel* const kept[] = {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label7};
         QStringList before;
         for (QLabel* label : kept)
             before << label->text();
-        QVERIFY(!w.Label3->text().isEmpty() && !w.Label4->text().isEmpty());
+        QVERIFY(!ui.Label3->text().isEmpty() && !ui.Label4->text().isEmpty());
         const QImage picture = w.surface().image().copy();
 
         QTemporaryDir dir;
         harness::clearRecord();
         printToPdf(dir);
-        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=17"));
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=17"));
         for (std::size_t k = 0; k < std::size(kept); ++k)
             QCOMPARE(kept[k]->text(), before[k]);
         QCOMPARE(geometry::rayEndX, 123.0f);
@@ -300,7 +304,7 @@ private slots:
 
         // The next redraw takes the window's proportions again.
         harness::clearRecord();
-        harness::setScroll(*w.thesiy, 20);
+        harness::setScroll(*ui.thesiy, 20);
         QCOMPARE(geometry::widthFrac, windowWidthFrac);
         bool axis = false;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
@@ -317,9 +321,10 @@ private slots:
     // printed without dots or wider pens; beamEndX and beamEndY are not its arrays.
     void thePrintedBeamIsTracedAsOnTheWindow() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-120, 40);
-        const float x0 = w.kyklos->centreX();
-        const float y0 = w.kyklos->centreY();
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-120, 40);
+        const float x0 = ui.kyklos->centreX();
+        const float y0 = ui.kyklos->centreY();
         const int n = 12;
         beam::drawBeam(w.surface(), {x0, y0}, n);
         const std::vector<double> exitY = geometry::beamExitY;
@@ -328,7 +333,7 @@ private slots:
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeam(*page.page, w.surface(), {x0, y0}, n, w.xronosmetato->Value());
+        print::printBeam(*page.page, w.surface(), {x0, y0}, n, ui.xronosmetato->Value());
         QCOMPARE(geometry::beamExitY, exitY);
         QCOMPARE(geometry::beamEntryX, entryX);
         QCOMPARE(geometry::beamTime, time);
@@ -359,10 +364,11 @@ private slots:
         QFETCH(double, sourceY);
         QFETCH(bool, leaves);
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(sourceX, sourceY);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(sourceX, sourceY);
         ImagePage page;
         harness::clearRecord();
-        print::printBeam(*page.page, w.surface(), w.source(), 0, w.xronosmetato->Value());
+        print::printBeam(*page.page, w.surface(), w.source(), 0, ui.xronosmetato->Value());
         QCOMPARE(geometry::beamExitX[0], 15.0);
         QCOMPARE(geometry::leavesLens(0), leaves);
 
@@ -393,15 +399,16 @@ private slots:
 
     void theChosenTimeChangesOnlyTheSecondWavelets() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-30, 60);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-30, 60);
         const int n = 10;
         std::vector<DrawCall> circles[2];
         const int times[2] = {5, 60};
         for (int k = 0; k < 2; ++k) {
-            harness::setScroll(*w.xronosmetato, times[k]);
+            harness::setScroll(*ui.xronosmetato, times[k]);
             ImagePage page;
             harness::clearRecord();
-            print::printBeam(*page.page, w.surface(), w.source(), n, w.xronosmetato->Value());
+            print::printBeam(*page.page, w.surface(), w.source(), n, ui.xronosmetato->Value());
             circles[k] = harness::drawnOfKind(DrawCall::Kind::Circle);
         }
         int leaving = 0;
@@ -429,10 +436,11 @@ private slots:
     // beam, but its continuation finds total reflection and prints nothing.
     void aRayAtTheCriticalAngleGetsNoSecondWavelet() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-30, 100);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-30, 100);
         const geometry::Point leaving = geometry::rearSurfacePoint(-30);
-        const geometry::LensEntry entry =
-            geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), leaving.x, leaving.y);
+        const geometry::LensEntry entry = geometry::findLensEntry(
+            ui.kyklos->centreX(), ui.kyklos->centreY(), leaving.x, leaving.y);
         // From the source the ray at the rear vertex is beyond the critical angle; in the
         // arrays it meets the surface at exactly that angle, from an entry 30° off the axis.
         const float entryX = float(15 - 20 * std::cos(M_PI / 6));
@@ -457,7 +465,7 @@ private slots:
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeyondLens(*page.page, w.source(), 1, w.xronosmetato->Value());
+        print::printBeyondLens(*page.page, w.source(), 1, ui.xronosmetato->Value());
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
@@ -484,7 +492,8 @@ private slots:
         const QString documents = home.dir.filePath(QStringLiteral("home/Documents"));
         QVERIFY(!QDir(documents).exists());
         Kovril& w = scene::form();
-        w.Command6->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command6->click();
         QCOMPARE(harness::messages().size(), 1);
         QStringList pages = home.files();
         QCOMPARE(pages.size(), 1);
@@ -508,8 +517,8 @@ private slots:
                 other.write("not a page");
                 ++others;
             }
-        w.Command6->click();
-        w.Command6->click();
+        ui.Command6->click();
+        ui.Command6->click();
         QCOMPARE(harness::messages().size(), 3);
         pages = home.files();
         QCOMPARE(pages.size(), 3 + others);
@@ -543,8 +552,9 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const QImage picture = w.surface().image().copy();
-        w.Command6->click();
+        ui.Command6->click();
         QCOMPARE(harness::messages().size(), 1);
         QVERIFY(harness::messages().front().startsWith(
             QStringLiteral("Η σελίδα δεν εκτυπώθηκε: δεν υπάρχει εκτυπωτής")));

@@ -8,6 +8,7 @@
 #include "scene/scene_io.h"
 #include "scene/startup.h"
 #include "scene/strict_json.h"
+#include "support/controls.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 #include "support/mutation.h"
@@ -37,12 +38,15 @@ struct Seen {
 
 Seen seen() {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     QStringList texts;
-    for (QLabel* label : {w.Label1, w.Label2, w.Label3, w.Label4, w.Label5, w.Label6, w.Label7})
+    for (QLabel* label :
+         {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
         texts << label->text();
-    for (surface::ScrollBar* bar : {w.thesiy, w.shmeio_thesi, w.arithmosaktinon, w.xronosmetato})
+    for (surface::ScrollBar* bar :
+         {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
         texts << QString::number(bar->Value());
-    for (surface::Shape* marker : {w.kyklos, w.shmeio})
+    for (surface::Shape* marker : {ui.kyklos, ui.shmeio})
         texts << QString::number(marker->centreX(), 'g', 6) + QLatin1Char(',') +
                      QString::number(marker->centreY(), 'g', 6);
     return {w.surface().image(), texts};
@@ -118,21 +122,22 @@ private slots:
     // The same through the menu and a real file.
     void theMenuSavesAndOpensAFile() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-180, -40);
-        harness::setScroll(*w.thesiy, -25);
-        w.Command5->click();
-        w.Command1->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-180, -40);
+        harness::setScroll(*ui.thesiy, -25);
+        ui.Command5->click();
+        ui.Command1->click();
         const Seen before = seen();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("lesson.kovril"));
         scene::setFileChooser([&](scene::FileChoice) { return path; });
-        w.actionSaveScene->trigger();
+        ui.actionSaveScene->trigger();
         QVERIFY(QFile::exists(path));
         QVERIFY(harness::messages().isEmpty());
 
         Kovril& fresh = harness::startProgram();
         scene::setFileChooser([&](scene::FileChoice) { return path; });
-        fresh.actionOpenScene->trigger();
+        harness::controls(fresh).actionOpenScene->trigger();
         QVERIFY(seen() == before);
         const QJsonObject root = QJsonDocument::fromJson([&] {
                                      QFile file(path);
@@ -148,6 +153,7 @@ private slots:
     // outside the window comes inside it, as a drag would put it.
     void aShortSceneFillsInTheStart() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const Seen start = seen();
         const auto read =
             scene::readScene(R"({"format": "kovril-scene", "version": 1})", w.startDefaults());
@@ -159,8 +165,8 @@ private slots:
             R"({"format": "kovril-scene", "version": 1, "source": {"x": -999, "y": 999}})",
             w.startDefaults());
         w.applyScene(std::get<geometry::SceneState>(far));
-        QVERIFY(std::abs(w.kyklos->centreX()) <= geometry::halfWidth);
-        QVERIFY(std::abs(w.kyklos->centreY()) <= geometry::halfHeight);
+        QVERIFY(std::abs(ui.kyklos->centreX()) <= geometry::halfWidth);
+        QVERIFY(std::abs(ui.kyklos->centreY()) <= geometry::halfHeight);
     }
 
     // What is not a scene is reported, naming the file and the problem, and changes nothing.
@@ -208,7 +214,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, problem);
         Kovril& w = scene::form();
-        w.Command3->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command3->click();
         const Seen before = seen();
         const std::size_t actions = w.actionLog().actions.size();
         QTemporaryDir dir;
@@ -297,11 +304,12 @@ private slots:
     // A save that cannot finish leaves the file that was there, and says so.
     void aFailedSaveKeepsTheOldFile() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("lesson.kovril"));
         const QByteArray old = validScene();
         writeFile(path, old);
-        w.Command5->click();
+        ui.Command5->click();
         scene::setFileChooser([&](scene::FileChoice) { return path; });
 
         // Files may not grow beyond 100 bytes: the write fails half-way.
@@ -311,7 +319,7 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 100;
         setrlimit(RLIMIT_FSIZE, &small);
-        w.actionSaveScene->trigger();
+        ui.actionSaveScene->trigger();
         setrlimit(RLIMIT_FSIZE, &saved);
 
         QCOMPARE(harness::messages().size(), 1);
@@ -325,11 +333,12 @@ private slots:
 
     void aSaveBelowAFileSaysSo() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("plain")), "x");
         const QString path = dir.filePath(QStringLiteral("plain/lesson.kovril"));
         scene::setFileChooser([&](scene::FileChoice) { return path; });
-        w.actionSaveScene->trigger();
+        ui.actionSaveScene->trigger();
         QCOMPARE(harness::messages().size(), 1);
         QVERIFY(harness::messages().front().contains(QStringLiteral("δεν αποθηκεύτηκε")));
     }
@@ -338,6 +347,7 @@ private slots:
     // clear rather than draw beyond the same limit.
     void replayIsBounded() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         geometry::SceneState document = w.state();
         document.arithmosaktinon = 100;
         document.log.actions.clear();
@@ -361,18 +371,18 @@ private slots:
         w.applyScene(std::get<geometry::SceneState>(fits));
         int drawn = 0;
         while (harness::messages().isEmpty() && drawn < 100) {
-            w.Command5->click();
+            ui.Command5->click();
             ++drawn;
         }
         QVERIFY2(drawn < 15, qPrintable(QString::number(drawn)));
         const QImage full = w.surface().image();
         const std::size_t actions = w.actionLog().actions.size();
-        w.Command5->click();
+        ui.Command5->click();
         QCOMPARE(harness::messages().size(), 2);
         QVERIFY(w.surface().image() == full);
         QCOMPARE(w.actionLog().actions.size(), actions);
-        w.actionClear->trigger();
-        w.Command5->click();
+        ui.actionClear->trigger();
+        ui.Command5->click();
         QCOMPARE(harness::messages().size(), 2);
         QCOMPARE(w.actionLog().actions.size(), std::size_t(2));
     }
@@ -397,7 +407,8 @@ private slots:
     // left on the window.
     void printingIsRecorded() {
         Kovril& w = scene::form();
-        w.Command6->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command6->click();
         QCOMPARE(w.actionLog().actions.back().kind, geometry::Action::Kind::Print);
         QCOMPARE(w.actionLog().actions.back().sineRatio, geometry::sineRatio);
     }
@@ -407,17 +418,19 @@ private slots:
     // file named on the command line is, and after the window changes its size.
     void aStartSceneKeepsItsSource() {
         const QByteArray bytes = scene::writeScene(scene::form().state());
-        const QPointF source(scene::form().kyklos->centreX(), scene::form().kyklos->centreY());
+        const surface::Shape& started = *harness::controls(scene::form()).kyklos;
+        const QPointF source(started.centreX(), started.centreY());
         startUp();
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const auto read = scene::readScene(bytes, w.startDefaults());
         QVERIFY(problemOf(read).isEmpty());
         w.applyScene(std::get<geometry::SceneState>(read));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.applyPendingLayout();
-        QCOMPARE(QPointF(w.kyklos->centreX(), w.kyklos->centreY()), source);
+        QCOMPARE(QPointF(ui.kyklos->centreX(), ui.kyklos->centreY()), source);
         harness::resizeTo({1000, 700});
-        QCOMPARE(QPointF(w.kyklos->centreX(), w.kyklos->centreY()), source);
+        QCOMPARE(QPointF(ui.kyklos->centreX(), ui.kyklos->centreY()), source);
     }
 
 private:

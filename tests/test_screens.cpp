@@ -2,6 +2,7 @@
 // The window on the screens of a classroom: laptops at 125 %, 150 % and 200 % scaling, a
 // projector at 1024 x 768.
 #include "scene/kovril.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/caption_layout.h"
 
@@ -84,11 +85,12 @@ private slots:
     // back, and the axis runs through no label.
     void markersAndLabelsCanBeReadFromAfar() {
         Kovril& w = scene::form();
-        for (const surface::Shape* marker : {w.kyklos, w.shmeio}) {
+        const harness::Controls ui = harness::controls(w);
+        for (const surface::Shape* marker : {ui.kyklos, ui.shmeio}) {
             const int disc = marker->width() - 2 * surface::Shape::grabMargin;
             QVERIFY2(disc >= w.height() / 80, qPrintable(QString::number(disc)));
         }
-        for (const QLabel* label : {w.Label5, w.Label6}) {
+        for (const QLabel* label : {ui.Label5, ui.Label6}) {
             const surface::CaptionLayout shown =
                 surface::layOutCaption(label->text(), label->font(), label->contentsRect().size(),
                                        surface::CaptionBreaks::BetweenQuantities);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its settings, and that settings written before it named its
 // organisation are not lost.
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ private slots:
         QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Kovril"));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Kovril"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.kovril.Kovril"));
-        scene::form().actionWhiteBackground->setChecked(true);
+        harness::controls(scene::form()).actionWhiteBackground->setChecked(true);
         QSettings settings;
         settings.sync();
         QVERIFY(!settings.fileName().contains(QStringLiteral("Unknown Organization")));
@@ -65,7 +66,7 @@ private slots:
             newer.setValue(whiteKey, false);
         }
         harness::startProgram();
-        QCOMPARE(scene::form().actionWhiteBackground->isChecked(), !newerToo);
+        QCOMPARE(harness::controls(scene::form()).actionWhiteBackground->isChecked(), !newerToo);
         QCOMPARE(QSettings().contains(QStringLiteral("timeProfile/place")), !newerToo);
     }
 };

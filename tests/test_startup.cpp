@@ -3,6 +3,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QGuiApplication>
@@ -118,8 +119,9 @@ private slots:
 
     void markersWhereStartUpPutsThem() {
         Kovril& w = scene::form();
-        QCOMPARE(w.shmeio->centreX(), -15.0f);
-        QCOMPARE(w.shmeio->centreY(), 0.0f);
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.shmeio->centreX(), -15.0f);
+        QCOMPARE(ui.shmeio->centreY(), 0.0f);
         // The yellow marker stands just behind the rear vertex, at (16.8, 0).
         const geometry::Point marker = geometry::pointBehindRearSurface(0);
         QVERIFY(std::abs(marker.x - 16.8) < 1e-4);
@@ -129,83 +131,88 @@ private slots:
 
     void firstLabelTexts() {
         Kovril& w = scene::form();
-        QCOMPARE(w.Label1->text(), QStringLiteral("ψ= 0"));
-        QCOMPARE(w.Label7->text(), QStringLiteral("ψ blue = 0"));
-        QCOMPARE(w.Label5->text(), QStringLiteral("αριθμός σημείων =10"));
-        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=5"));
-        QVERIFY(w.Label2->text().isEmpty());
-        QVERIFY(w.Label3->text().isEmpty());
-        QVERIFY(w.Label4->text().isEmpty());
-        QCOMPARE(w.Command4->text(), QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"));
-        QCOMPARE(w.Command6->text(), QStringLiteral("PRINT"));
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.Label1->text(), QStringLiteral("ψ= 0"));
+        QCOMPARE(ui.Label7->text(), QStringLiteral("ψ blue = 0"));
+        QCOMPARE(ui.Label5->text(), QStringLiteral("αριθμός σημείων =10"));
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=5"));
+        QVERIFY(ui.Label2->text().isEmpty());
+        QVERIFY(ui.Label3->text().isEmpty());
+        QVERIFY(ui.Label4->text().isEmpty());
+        QCOMPARE(ui.Command4->text(), QStringLiteral("Συνέχιση ακτίνας μετά  το φακό"));
+        QCOMPARE(ui.Command6->text(), QStringLiteral("PRINT"));
     }
 
     void controlsLaidOutInTheFrame() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const surface::Surface& s = w.surface();
         const double u = geometry::widthFrac;
         const double v = geometry::heightFrac;
         auto pixelX = [&](double x) { return qRound(s.toPaint(x, 0).x()); };
         auto pixelY = [&](double y) { return qRound(s.toPaint(0, y).y()); };
-        QCOMPARE(w.Command6->size(), w.Command1->size());
-        QVERIFY(std::abs(w.Command6->x() - (w.Command1->x() + w.Command1->width())) <= 1);
-        QCOMPARE(w.Command6->y(), w.Command1->y());
-        QCOMPARE(w.Command1->x(), pixelX(50 * u));
-        QCOMPARE(w.Command1->y(), 0);
-        QCOMPARE(w.Command2->y(), pixelY(430 * v));
-        QCOMPARE(w.Command5->x(), pixelX(200 * u));
-        QCOMPARE(w.Command5->y(), pixelY(360 * v));
+        QCOMPARE(ui.Command6->size(), ui.Command1->size());
+        QVERIFY(std::abs(ui.Command6->x() - (ui.Command1->x() + ui.Command1->width())) <= 1);
+        QCOMPARE(ui.Command6->y(), ui.Command1->y());
+        QCOMPARE(ui.Command1->x(), pixelX(50 * u));
+        QCOMPARE(ui.Command1->y(), 0);
+        QCOMPARE(ui.Command2->y(), pixelY(430 * v));
+        QCOMPARE(ui.Command5->x(), pixelX(200 * u));
+        QCOMPARE(ui.Command5->y(), pixelY(360 * v));
         // The two height bars span exactly y = -99 … 99.
         for (QWidget* bar :
-             {static_cast<QWidget*>(w.thesiy), static_cast<QWidget*>(w.shmeio_thesi)}) {
+             {static_cast<QWidget*>(ui.thesiy), static_cast<QWidget*>(ui.shmeio_thesi)}) {
             QCOMPARE(bar->y(), pixelY(99));
             QVERIFY(std::abs(bar->y() + bar->height() - pixelY(-99)) <= 1);
         }
-        QCOMPARE(w.thesiy->x(), pixelX(450 * u));
-        QCOMPARE(w.Label7->y(), pixelY(-99));
-        QCOMPARE(w.xronosmetato->x(), pixelX(-200 * u));
-        QVERIFY(std::abs(w.Label6->x() - pixelX(-200 * u + 100)) <= 1);
-        QCOMPARE(w.Label1->x(), 0);
-        QCOMPARE(w.Label1->font().pointSizeF(), 12.0);
-        QCOMPARE(w.Label7->font().pointSizeF(), 14.0);
-        QCOMPARE(w.Command6->font().pointSizeF(), 16.0);
-        QCOMPARE(w.Command1->font().pointSizeF(), 13.5);
-        QCOMPARE(w.Label2->font().pointSizeF(), 18.0);
+        QCOMPARE(ui.thesiy->x(), pixelX(450 * u));
+        QCOMPARE(ui.Label7->y(), pixelY(-99));
+        QCOMPARE(ui.xronosmetato->x(), pixelX(-200 * u));
+        QVERIFY(std::abs(ui.Label6->x() - pixelX(-200 * u + 100)) <= 1);
+        QCOMPARE(ui.Label1->x(), 0);
+        QCOMPARE(ui.Label1->font().pointSizeF(), 12.0);
+        QCOMPARE(ui.Label7->font().pointSizeF(), 14.0);
+        QCOMPARE(ui.Command6->font().pointSizeF(), 16.0);
+        QCOMPARE(ui.Command1->font().pointSizeF(), 13.5);
+        QCOMPARE(ui.Label2->font().pointSizeF(), 18.0);
     }
 
     void theSourceKeepsItsTwips() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         // kyklos keeps its centre 3066 twips right of and 4386 below the top-left corner.
-        const QPointF centre = w.surface().toPaint(w.kyklos->centreX(), w.kyklos->centreY());
+        const QPointF centre = w.surface().toPaint(ui.kyklos->centreX(), ui.kyklos->centreY());
         QVERIFY(std::abs(centre.x() - twipsToPixels(3066)) < 1e-3);
         QVERIFY(std::abs(centre.y() - twipsToPixels(4386)) < 1e-3);
     }
 
     void scrollBarsKeepTheirRanges() {
         Kovril& w = scene::form();
-        QCOMPARE(w.thesiy->Value(), 0);
-        QCOMPARE(w.arithmosaktinon->Value(), 10);
-        QCOMPARE(w.xronosmetato->Value(), 5);
-        QCOMPARE(w.arithmosaktinon->minimum(), 2);
-        QCOMPARE(w.arithmosaktinon->maximum(), 100);
-        QCOMPARE(w.xronosmetato->pageStep(), 5);
-        QCOMPARE(w.shmeio_thesi->pageStep(), 1);
-        QCOMPARE(w.thesiy->pageStep(), 10);
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.thesiy->Value(), 0);
+        QCOMPARE(ui.arithmosaktinon->Value(), 10);
+        QCOMPARE(ui.xronosmetato->Value(), 5);
+        QCOMPARE(ui.arithmosaktinon->minimum(), 2);
+        QCOMPARE(ui.arithmosaktinon->maximum(), 100);
+        QCOMPARE(ui.xronosmetato->pageStep(), 5);
+        QCOMPARE(ui.shmeio_thesi->pageStep(), 1);
+        QCOMPARE(ui.thesiy->pageStep(), 10);
         // The top of a height bar reads 99.
-        w.thesiy->triggerAction(QAbstractSlider::SliderToMinimum);
-        QCOMPARE(w.thesiy->Value(), 99);
-        w.thesiy->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the lower arrow
-        QCOMPARE(w.thesiy->Value(), 98);
-        w.thesiy->setValue(std::int16_t(0));
+        ui.thesiy->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(ui.thesiy->Value(), 99);
+        ui.thesiy->triggerAction(QAbstractSlider::SliderSingleStepAdd); // the lower arrow
+        QCOMPARE(ui.thesiy->Value(), 98);
+        ui.thesiy->setValue(std::int16_t(0));
     }
 
     // The markers stand above every control and take the mouse themselves, a few pixels
     // beyond their disc, to hand it on to the window.
     void markersStandAboveTheControls() {
         Kovril& w = scene::form();
-        QCOMPARE(w.kyklos->objectName(), QStringLiteral("kyklos"));
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.kyklos->objectName(), QStringLiteral("kyklos"));
         const QObjectList& children = w.children();
-        for (surface::Shape* marker : {w.kyklos, w.shmeio}) {
+        for (surface::Shape* marker : {ui.kyklos, ui.shmeio}) {
             QVERIFY(!marker->testAttribute(Qt::WA_TransparentForMouseEvents));
             const qsizetype at = children.indexOf(marker);
             for (qsizetype later = at + 1; later < children.size(); ++later) {

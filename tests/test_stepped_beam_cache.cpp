@@ -6,6 +6,7 @@
 #include "print/page_job.h"
 #include "scene/startup.h"
 #include "scene/stepped_beam_cache.h"
+#include "support/controls.h"
 #include "support/event_sequence.h"
 #include "support/harness.h"
 #include "surface/messagebox.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -30,17 +32,18 @@ struct Shown {
 
 Shown shown() {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     const QImage& image = w.surface().image();
     return {QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
                                      QCryptographicHash::Sha1),
-            {w.Label1->text(), w.Label2->text(), w.Label3->text(), w.Label4->text(),
-             w.Label5->text(), w.Label6->text(), w.Label7->text()},
+            {ui.Label1->text(), ui.Label2->text(), ui.Label3->text(), ui.Label4->text(),
+             ui.Label5->text(), ui.Label6->text(), ui.Label7->text()},
             harness::messages().size()};
 }
 
 // One change of the time to a value the seed picks, away from the present one.
 void changeTime(std::mt19937& random) {
-    surface::ScrollBar& bar = *scene::form().xronosmetato;
+    surface::ScrollBar& bar = *harness::controls(scene::form()).xronosmetato;
     const int value = std::uniform_int_distribution<int>(5, 99)(random);
     harness::setScroll(bar, value == bar.Value() ? 100 : value);
 }
@@ -99,11 +102,12 @@ private slots:
         for (bool cached : {true, false}) {
             scene::setSteppedBeamCacheEnabled(cached);
             Kovril& w = harness::startProgram();
-            harness::setScroll(*w.arithmosaktinon, 20);
-            harness::setScroll(*w.xronosmetato, 30);
+            const harness::Controls ui = harness::controls(w);
+            harness::setScroll(*ui.arithmosaktinon, 20);
+            harness::setScroll(*ui.xronosmetato, 30);
             int searches = 0;
             geometry::setSearchObserver([&searches](const geometry::LensSearch&) { ++searches; });
-            harness::setScroll(*w.xronosmetato, 31);
+            harness::setScroll(*ui.xronosmetato, 31);
             geometry::setSearchObserver({});
             QVERIFY2(cached ? searches == 0 : searches > 20, qPrintable(QString::number(searches)));
         }
@@ -112,30 +116,31 @@ private slots:
 
     // Every input the construction reads, changed between changes of the time.
     void everyChangeOfAnInputDrawsAfresh() {
-        Kovril* w = nullptr;
+        // Each run starts the program afresh, so its controls are found by its first step.
+        std::optional<harness::Controls> ui;
         const std::vector<std::function<void()>> steps = {
-            [&] { w = &scene::form(); },
-            [&] { harness::setScroll(*w->arithmosaktinon, 25); },
+            [&] { ui = harness::controls(scene::form()); },
+            [&] { harness::setScroll(*ui->arithmosaktinon, 25); },
             [&] {
                 harness::drag({-200, 0}, {-260, 70});
             },
-            [&] { harness::setScroll(*w->thesiy, 40); },
-            [&] { w->Command3->click(); },
-            [&] { w->Command6->click(); },
+            [&] { harness::setScroll(*ui->thesiy, 40); },
+            [&] { ui->Command3->click(); },
+            [&] { ui->Command6->click(); },
             [&] {
                 harness::drag({-260, 70}, {-150, -90});
             },
-            [&] { w->Command5->click(); },
-            [&] { harness::setScroll(*w->arithmosaktinon, 2); },
+            [&] { ui->Command5->click(); },
+            [&] { harness::setScroll(*ui->arithmosaktinon, 2); },
             [&] { harness::resizeTo(QSize(1000, 700)); },
-            [&] { w->Command2->click(); },
-            [&] { harness::setScroll(*w->arithmosaktinon, 100); },
+            [&] { ui->Command2->click(); },
+            [&] { harness::setScroll(*ui->arithmosaktinon, 100); },
             [&] {
                 harness::drag({-150, -90}, {-40, 10});
             }, // close to the lens, where searches fail
             [&] { harness::resizeTo(QSize(1150, 780)); },
-            [&] { w->Command1->click(); },
-            [&] { harness::setScroll(*w->thesiy, -70); },
+            [&] { ui->Command1->click(); },
+            [&] { harness::setScroll(*ui->thesiy, -70); },
         };
         const std::vector<Shown> withCache = run(true, steps);
         const std::vector<Shown> without = run(false, steps);
@@ -183,11 +188,12 @@ private slots:
     void aFreshStartShowsTheSame() {
         auto reach = [] {
             Kovril& w = harness::startProgram();
-            harness::setScroll(*w.thesiy, 25);
-            harness::setScroll(*w.arithmosaktinon, 40);
+            const harness::Controls ui = harness::controls(w);
+            harness::setScroll(*ui.thesiy, 25);
+            harness::setScroll(*ui.arithmosaktinon, 40);
             harness::drag({-200, 0}, {-230, 45});
-            harness::setScroll(*w.xronosmetato, 50);
-            harness::setScroll(*w.xronosmetato, 60);
+            harness::setScroll(*ui.xronosmetato, 50);
+            harness::setScroll(*ui.xronosmetato, 60);
             return shown();
         };
         const Shown first = reach(); // its last change of the time puts back what it kept

@@ -3,6 +3,7 @@
 #include "print/page_job.h"
 #include "profile/plot_ink.h"
 #include "scene/time_profile_panel.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/format.h"
 
@@ -24,17 +25,19 @@ namespace {
 
 scene::TimeProfilePanel& openPanel() {
     Kovril& w = scene::form();
-    w.actionTimeProfile->trigger();
-    return *w.timeProfile;
+    const harness::Controls ui = harness::controls(w);
+    ui.actionTimeProfile->trigger();
+    return *harness::timeProfile(w);
 }
 
 void placeSource(double x, double y) {
-    scene::form().kyklos->moveCentreTo(x, y);
+    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
 }
 
 void clickCommand1() {
     Kovril& w = scene::form();
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Command1->geometry().center());
+    const harness::Controls ui = harness::controls(w);
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
 }
 
 QPointF centreOf(const surface::Shape& shape) {
@@ -43,7 +46,7 @@ QPointF centreOf(const surface::Shape& shape) {
 
 // The number Label2 shows after «χρόνος = ».
 QString label2Time() {
-    return scene::form().Label2->text().section(QStringLiteral(" = "), 1);
+    return harness::controls(scene::form()).Label2->text().section(QStringLiteral(" = "), 1);
 }
 
 // The time a profile label gives after «t = », up to the next comma and space.
@@ -73,20 +76,22 @@ private slots:
 
     void opensAsAToolAboveTheWindow() {
         Kovril& w = scene::form();
-        QCOMPARE(w.actionTimeProfile->objectName(), QStringLiteral("actionTimeProfile"));
-        QCOMPARE(w.actionTimeProfile->shortcut(), QKeySequence(Qt::Key_F2));
-        QVERIFY(!w.timeProfile);
+        const harness::Controls ui = harness::controls(w);
+        QCOMPARE(ui.actionTimeProfile->objectName(), QStringLiteral("actionTimeProfile"));
+        QCOMPARE(ui.actionTimeProfile->shortcut(), QKeySequence(Qt::Key_F2));
+        QVERIFY(!harness::timeProfile(w));
         QTest::keyClick(w.windowHandle(), Qt::Key_F2);
-        QVERIFY(w.timeProfile && w.timeProfile->isVisible());
-        QCOMPARE(w.timeProfile->objectName(), QStringLiteral("timeProfile"));
-        QCOMPARE(w.timeProfile->parentWidget(), &w);
-        QVERIFY(w.timeProfile->isWindow());
-        QCOMPARE(w.timeProfile->windowType(), Qt::Tool);
-        QVERIFY(!w.timeProfile->isModal());
-        QVERIFY(w.timeProfile->findChild<QLabel*>(QStringLiteral("profileMinimum")));
-        QVERIFY(w.timeProfile->findChild<QLabel*>(QStringLiteral("profileTrial")));
-        QCOMPARE(w.timeProfile->stepsBox->text(), QStringLiteral("βήματα αναζήτησης"));
-        QCOMPARE(w.timeProfile->printButton->text(), QStringLiteral("Εκτύπωση"));
+        const scene::TimeProfilePanel* panel = harness::timeProfile(w);
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->objectName(), QStringLiteral("timeProfile"));
+        QCOMPARE(panel->parentWidget(), &w);
+        QVERIFY(panel->isWindow());
+        QCOMPARE(panel->windowType(), Qt::Tool);
+        QVERIFY(!panel->isModal());
+        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("profileMinimum")));
+        QVERIFY(panel->findChild<QLabel*>(QStringLiteral("profileTrial")));
+        QCOMPARE(panel->stepsBox->text(), QStringLiteral("βήματα αναζήτησης"));
+        QCOMPARE(panel->printButton->text(), QStringLiteral("Εκτύπωση"));
     }
 
     // Opened for the first time, the panel leaves the lens, the markers, the buttons and
@@ -94,7 +99,8 @@ private slots:
     void opensWhereItCoversLeast() {
         QSettings().remove(QStringLiteral("timeProfile/geometry"));
         Kovril& w = scene::form();
-        w.Command1->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command1->click();
         scene::TimeProfilePanel& panel = openPanel();
         const QRect place = panel.frameGeometry();
         QVERIFY(w.screen()->availableGeometry().contains(place));
@@ -137,13 +143,14 @@ private slots:
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
         placeSource(source.x(), source.y());
-        harness::setScroll(*w.thesiy, yellow);
+        harness::setScroll(*ui.thesiy, yellow);
         clickCommand1();
         QVERIFY(harness::messages().isEmpty());
 
-        const QString y = surface::Format(w.shmeio->centreY(), "0.00");
+        const QString y = surface::Format(ui.shmeio->centreY(), "0.00");
         QCOMPARE(panel.minimumLabel->text(),
                  QStringLiteral("ελάχιστο: y = %1, t = %2").arg(y, label2Time()));
         // Command1 puts the blue point at the minimum: no time is lost.
@@ -155,16 +162,17 @@ private slots:
 
     void trialLabelIsLabel2() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
         placeSource(-150, 40);
-        harness::setScroll(*w.thesiy, -50);
-        harness::setScroll(*w.shmeio_thesi, 15);
+        harness::setScroll(*ui.thesiy, -50);
+        harness::setScroll(*ui.shmeio_thesi, 15);
         QCOMPARE(panel.minimumLabel->text(), QStringLiteral("ελάχιστο: y = -48.26, t = 99.84"));
         QCOMPARE(panel.trialLabel->text(),
                  QStringLiteral("μπλε σημείο: y = 15.00, t = 137.67, Δt = 37.83"));
         QCOMPARE(labelTime(panel.trialLabel), label2Time());
 
-        harness::setScroll(*w.shmeio_thesi, -60);
+        harness::setScroll(*ui.shmeio_thesi, -60);
         QCOMPARE(labelTime(panel.trialLabel), label2Time());
     }
 
@@ -181,17 +189,18 @@ private slots:
         QFETCH(QString, what);
         QFETCH(bool, kept);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
-        harness::setScroll(*w.shmeio_thesi, 20);
+        harness::setScroll(*ui.shmeio_thesi, 20);
         QVERIFY(!panel.trialLabel->text().isEmpty());
         QCOMPARE(dotsOf(profile::ink::trial.color).size(), std::size_t(1));
 
         if (what == QStringLiteral("source"))
-            harness::drag(centreOf(*w.kyklos), centreOf(*w.kyklos) + QPointF(-30, 25));
+            harness::drag(centreOf(*ui.kyklos), centreOf(*ui.kyklos) + QPointF(-30, 25));
         else if (what == QStringLiteral("blue"))
-            harness::drag(centreOf(*w.shmeio), centreOf(*w.shmeio) + QPointF(-40, 10));
+            harness::drag(centreOf(*ui.shmeio), centreOf(*ui.shmeio) + QPointF(-40, 10));
         else
-            emit w.kyklos->nudged(0, 10);
+            emit ui.kyklos->nudged(0, 10);
         harness::clearRecord();
         w.profileFollows();
         QCOMPARE(!panel.trialLabel->text().isEmpty(), kept);
@@ -200,7 +209,7 @@ private slots:
         if (kept)
             QVERIFY(panel.trialLabel->text().contains(QStringLiteral("y = 20.00")));
 
-        harness::setScroll(*w.shmeio_thesi, 21);
+        harness::setScroll(*ui.shmeio_thesi, 21);
         QCOMPARE(labelTime(panel.trialLabel), label2Time());
     }
 
@@ -215,25 +224,26 @@ private slots:
     void followsEveryChange() {
         QFETCH(QString, change);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
         placeSource(-220, 30);
-        harness::setScroll(*w.shmeio_thesi, -40);
+        harness::setScroll(*ui.shmeio_thesi, -40);
         const QString minimum = panel.minimumLabel->text();
         const QString trial = panel.trialLabel->text();
         const double firstTime = panel.profile().samples.front().time;
         harness::clearRecord();
 
         if (change == QStringLiteral("yellow")) {
-            harness::setScroll(*w.thesiy, 45);
+            harness::setScroll(*ui.thesiy, 45);
             QVERIFY(panel.minimumLabel->text() != minimum);
             QVERIFY(panel.trialLabel->text() != trial);
         } else if (change == QStringLiteral("blue")) {
-            harness::setScroll(*w.shmeio_thesi, 30);
+            harness::setScroll(*ui.shmeio_thesi, 30);
             QCOMPARE(panel.minimumLabel->text(), minimum);
             QVERIFY(panel.trialLabel->text() != trial);
         } else if (change == QStringLiteral("drag source")) {
             // Still held: the profile has followed before the release.
-            const QPointF from = centreOf(*w.kyklos);
+            const QPointF from = centreOf(*ui.kyklos);
             harness::press(from.x(), from.y());
             harness::moveTo(from.x() - 20, from.y() + 40);
             harness::moveTo(from.x() - 40, from.y() + 80);
@@ -243,7 +253,7 @@ private slots:
             QVERIFY(panel.trialLabel->text() != trial);
             harness::release(from.x() - 40, from.y() + 80);
         } else if (change == QStringLiteral("drag blue")) {
-            const QPointF from = centreOf(*w.shmeio);
+            const QPointF from = centreOf(*ui.shmeio);
             harness::press(from.x(), from.y());
             harness::moveTo(from.x() - 30, from.y());
             harness::moveTo(from.x() - 60, from.y());
@@ -265,9 +275,10 @@ private slots:
 
     void theStepsAreTheSearchsEvaluations() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
         placeSource(-200, 0);
-        harness::setScroll(*w.thesiy, 30);
+        harness::setScroll(*ui.thesiy, 30);
         int evaluations = 0;
         geometry::setSearchObserver(
             [&](const geometry::LensSearch& s) { evaluations = s.evaluations; });
@@ -313,14 +324,15 @@ private slots:
         QVERIFY(boxes.size() >= 3);
         QVERIFY(boxes.size() < std::size_t(evaluations));
         // The last step is where Command1 put the blue point.
-        QCOMPARE(float(steps.back().y), float(w.shmeio->centreY()));
+        QCOMPARE(float(steps.back().y), float(ui.shmeio->centreY()));
     }
 
     void everyPlotStrokeIsInTheHelp() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
         panel.stepsBox->setChecked(true);
-        harness::setScroll(*w.shmeio_thesi, -25);
+        harness::setScroll(*ui.shmeio_thesi, -25);
         // Only the plot draws now.
         harness::clearRecord();
         w.profileFollows();
@@ -340,8 +352,9 @@ private slots:
 
     void printsThePlot() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         scene::TimeProfilePanel& panel = openPanel();
-        harness::setScroll(*w.shmeio_thesi, 10);
+        harness::setScroll(*ui.shmeio_thesi, 10);
         const QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("profile.pdf"));
         print::directPagesTo(pdf);

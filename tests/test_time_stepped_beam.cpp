@@ -4,6 +4,7 @@
 #include "geometry/search.h"
 #include "geometry/state.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "timestep/pragmatik.h"
 
@@ -56,10 +57,11 @@ bool insideTheBox(double x, double y) {
 
 void runBeam(int n) {
     Kovril& w = scene::form();
-    if (w.arithmosaktinon->Value() != n)
-        harness::setScroll(*w.arithmosaktinon, n);
+    const harness::Controls ui = harness::controls(w);
+    if (ui.arithmosaktinon->Value() != n)
+        harness::setScroll(*ui.arithmosaktinon, n);
     harness::clearRecord();
-    w.Command5->click();
+    ui.Command5->click();
 }
 
 } // namespace
@@ -105,13 +107,14 @@ private slots:
         QVERIFY(std::abs(geometry::beamExitY[n / 2]) < 1e-12);
         // The beam comes first: source to entry to exit for every ray, in the foreground colour.
         const Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const std::vector<DrawCall>& calls = harness::drawn();
         QVERIFY(calls.size() > 2 * size);
         for (std::size_t i = 0; i < size; ++i) {
             const DrawCall& in = calls[2 * i];
             const DrawCall& through = calls[2 * i + 1];
-            QCOMPARE(in.x1, double(w.kyklos->centreX()));
-            QCOMPARE(in.y1, double(w.kyklos->centreY()));
+            QCOMPARE(in.x1, double(ui.kyklos->centreX()));
+            QCOMPARE(in.y1, double(ui.kyklos->centreY()));
             QCOMPARE(in.x2, double(geometry::beamEntryX[i]));
             QCOMPARE(through.x1, double(geometry::beamEntryX[i]));
             QCOMPARE(through.y2, geometry::beamExitY[i]);
@@ -122,7 +125,8 @@ private slots:
 
     void onlyRaysThatLeaveAreContinued() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-30, 60);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-30, 60);
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
@@ -154,7 +158,8 @@ private slots:
 
     void theAxialRayRunsAlongTheAxis() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-200, 0);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-200, 0);
         runBeam(2);
         QCOMPARE(geometry::beamEndX[1], geometry::halfWidth);
         QVERIFY(std::abs(geometry::beamEndY[1]) < 1e-3);
@@ -167,21 +172,23 @@ private slots:
 
     void command5DrawsOverThePicture() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const QPointF mark = markTheCorner();
-        w.Command5->click();
+        ui.Command5->click();
         QCOMPARE(harness::colourAt(mark.x(), mark.y()), blue);
         for (const DrawCall& call : harness::drawn()) {
             QVERIFY(call.kind != DrawCall::Kind::Clear);
             QVERIFY(call.kind != DrawCall::Kind::Fill);
         }
-        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=5"));
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=5"));
     }
 
     void theTimeBarStartsFromAClearedScene() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const QPointF mark = markTheCorner();
-        harness::setScroll(*w.xronosmetato, 37);
-        QCOMPARE(w.Label6->text(), QStringLiteral("Χρονος=37"));
+        harness::setScroll(*ui.xronosmetato, 37);
+        QCOMPARE(ui.Label6->text(), QStringLiteral("Χρονος=37"));
         QCOMPARE(harness::colourAt(mark.x(), mark.y()), background);
         const std::vector<DrawCall>& calls = harness::drawn();
         QVERIFY(!calls.empty());
@@ -196,7 +203,7 @@ private slots:
         });
         QVERIFY(fill < firstRed);
         int leaving = 0;
-        for (int i = 0; i <= w.arithmosaktinon->Value(); ++i)
+        for (int i = 0; i <= ui.arithmosaktinon->Value(); ++i)
             leaving += geometry::leavesLens(i);
         QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
     }
@@ -216,7 +223,7 @@ private slots:
         QFETCH(int, n);
         QFETCH(float, x);
         QFETCH(float, y);
-        scene::form().kyklos->moveCentreTo(x, y);
+        harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
         const geometry::Source source = scene::form().source();
         QVERIFY(source.x == x && source.y == y);
         runBeam(n);
@@ -256,10 +263,11 @@ private slots:
         QFETCH(bool, thinImage);
         QFETCH(bool, thickImage);
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(x, y);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(x, y);
         for (int n : {2, 11}) {
             runBeam(n);
-            harness::setScroll(*w.xronosmetato, n == 2 ? 60 : 5);
+            harness::setScroll(*ui.xronosmetato, n == 2 ? 60 : 5);
             for (const DrawCall& call : harness::drawn()) {
                 QVERIFY(finite(call));
                 if (call.kind == DrawCall::Kind::Line) {

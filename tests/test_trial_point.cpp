@@ -4,6 +4,7 @@
 #include "geometry/state.h"
 #include "scene/redraw.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QTest>
@@ -23,18 +24,20 @@ double labelNumber(const QLabel* label, const QString& prefix) {
 // The travel time through the blue point as the marker stands, air at 2 and lens at 1.
 double timeThroughBluePoint() {
     const Kovril& w = scene::form();
-    const geometry::Point t = geometry::rearSurfacePoint(w.thesiy->Value());
-    const double sx = w.kyklos->centreX();
-    const double sy = w.kyklos->centreY();
-    const double px = w.shmeio->centreX();
-    const double py = w.shmeio->centreY();
+    const harness::Controls ui = harness::controls(w);
+    const geometry::Point t = geometry::rearSurfacePoint(ui.thesiy->Value());
+    const double sx = ui.kyklos->centreX();
+    const double sy = ui.kyklos->centreY();
+    const double px = ui.shmeio->centreX();
+    const double py = ui.shmeio->centreY();
     return std::hypot(px - sx, py - sy) / 2 + std::hypot(t.x - px, t.y - py);
 }
 
 QString labelTexts() {
     const Kovril& w = scene::form();
-    return w.Label2->text() + '|' + w.Label3->text() + '|' + w.Label4->text() + '|' +
-           w.Label7->text();
+    const harness::Controls ui = harness::controls(w);
+    return ui.Label2->text() + '|' + ui.Label3->text() + '|' + ui.Label4->text() + '|' +
+           ui.Label7->text();
 }
 
 } // namespace
@@ -58,19 +61,20 @@ private slots:
         QFETCH(int, v);
         QFETCH(int, thesiy);
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, thesiy);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, thesiy);
         harness::clearRecord();
-        harness::setScroll(*w.shmeio_thesi, v);
+        harness::setScroll(*ui.shmeio_thesi, v);
 
         const double x = 165 - std::sqrt(180.0 * 180 - v * v);
-        QVERIFY(std::abs(w.shmeio->centreX() - x) < 1e-4);
-        QVERIFY(std::abs(w.shmeio->centreY() - v) < 1e-4);
-        QCOMPARE(w.Label7->text(), QStringLiteral("ψ blue = ") + QString::number(v));
-        QCOMPARE(w.Label3->font().pointSizeF(), 12.0);
-        QVERIFY(w.Label3->text().startsWith(QStringLiteral("πρόσπτωσης= ")));
-        QVERIFY(w.Label3->text().contains(QStringLiteral(" διάθλασης= ")));
-        QVERIFY(w.Label4->text().startsWith(QStringLiteral("δείκτης = ")));
-        QVERIFY(std::abs(labelNumber(w.Label2, QStringLiteral("χρόνος = ")) -
+        QVERIFY(std::abs(ui.shmeio->centreX() - x) < 1e-4);
+        QVERIFY(std::abs(ui.shmeio->centreY() - v) < 1e-4);
+        QCOMPARE(ui.Label7->text(), QStringLiteral("ψ blue = ") + QString::number(v));
+        QCOMPARE(ui.Label3->font().pointSizeF(), 12.0);
+        QVERIFY(ui.Label3->text().startsWith(QStringLiteral("πρόσπτωσης= ")));
+        QVERIFY(ui.Label3->text().contains(QStringLiteral(" διάθλασης= ")));
+        QVERIFY(ui.Label4->text().startsWith(QStringLiteral("δείκτης = ")));
+        QVERIFY(std::abs(labelNumber(ui.Label2, QStringLiteral("χρόνος = ")) -
                          timeThroughBluePoint()) <= 0.0051);
 
         // Cleared, the lens redrawn, then the path source -> blue point -> yellow point.
@@ -80,10 +84,10 @@ private slots:
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis and the two segments
         const geometry::Point t = geometry::rearSurfacePoint(thesiy);
-        QCOMPARE(lines[1].x1, double(w.kyklos->centreX()));
-        QCOMPARE(lines[1].y1, double(w.kyklos->centreY()));
-        QCOMPARE(lines[1].x2, double(w.shmeio->centreX()));
-        QCOMPARE(lines[1].y2, double(w.shmeio->centreY()));
+        QCOMPARE(lines[1].x1, double(ui.kyklos->centreX()));
+        QCOMPARE(lines[1].y1, double(ui.kyklos->centreY()));
+        QCOMPARE(lines[1].x2, double(ui.shmeio->centreX()));
+        QCOMPARE(lines[1].y2, double(ui.shmeio->centreY()));
         QCOMPARE(lines[2].x2, t.x);
         QCOMPARE(lines[2].y2, t.y);
         QCOMPARE(harness::colourAt(0, 0), QColor(150, 150, 80));
@@ -93,16 +97,17 @@ private slots:
     // and no index is measured.
     void frontVertexMeasuresNoIndex() {
         Kovril& w = scene::form();
-        harness::setScroll(*w.shmeio_thesi, 30);
-        const QString index = w.Label4->text();
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.shmeio_thesi, 30);
+        const QString index = ui.Label4->text();
         QVERIFY(index.startsWith(QStringLiteral("δείκτης = ")));
-        harness::setScroll(*w.shmeio_thesi, 0);
-        QVERIFY(std::abs(w.shmeio->centreX() - -15) < 1e-4);
-        QCOMPARE(w.shmeio->centreY(), 0.0f);
-        QCOMPARE(w.Label7->text(), QStringLiteral("ψ blue = 0"));
-        QVERIFY(w.Label3->text().endsWith(QStringLiteral(" διάθλασης= 0.00")));
-        QCOMPARE(w.Label4->text(), index);
-        QVERIFY(std::abs(labelNumber(w.Label2, QStringLiteral("χρόνος = ")) -
+        harness::setScroll(*ui.shmeio_thesi, 0);
+        QVERIFY(std::abs(ui.shmeio->centreX() - -15) < 1e-4);
+        QCOMPARE(ui.shmeio->centreY(), 0.0f);
+        QCOMPARE(ui.Label7->text(), QStringLiteral("ψ blue = 0"));
+        QVERIFY(ui.Label3->text().endsWith(QStringLiteral(" διάθλασης= 0.00")));
+        QCOMPARE(ui.Label4->text(), index);
+        QVERIFY(std::abs(labelNumber(ui.Label2, QStringLiteral("χρόνος = ")) -
                          timeThroughBluePoint()) <= 0.0051);
     }
 
@@ -115,34 +120,36 @@ private slots:
     void beyondTheRimsIsIgnored() {
         QFETCH(int, v);
         Kovril& w = scene::form();
-        harness::setScroll(*w.thesiy, 20);
-        harness::setScroll(*w.shmeio_thesi, v > 0 ? 50 : -50);
+        const harness::Controls ui = harness::controls(w);
+        harness::setScroll(*ui.thesiy, 20);
+        harness::setScroll(*ui.shmeio_thesi, v > 0 ? 50 : -50);
         const QImage picture = w.surface().image().copy();
         const QString labels = labelTexts();
-        const float left = w.shmeio->Left();
-        const float top = w.shmeio->Top();
+        const float left = ui.shmeio->Left();
+        const float top = ui.shmeio->Top();
         harness::clearRecord();
-        harness::setScroll(*w.shmeio_thesi, v);
-        QCOMPARE(w.shmeio_thesi->Value(), v);
+        harness::setScroll(*ui.shmeio_thesi, v);
+        QCOMPARE(ui.shmeio_thesi->Value(), v);
         QVERIFY(harness::drawn().empty());
         QCOMPARE(w.surface().image(), picture);
         QCOMPARE(labelTexts(), labels);
-        QCOMPARE(w.shmeio->Left(), left);
-        QCOMPARE(w.shmeio->Top(), top);
+        QCOMPARE(ui.shmeio->Left(), left);
+        QCOMPARE(ui.shmeio->Top(), top);
     }
 
     // No trial point of the surface is faster than the one the button finds.
     void noTrialBeatsTheLeastTimePoint() {
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-220, 70);
-        harness::setScroll(*w.thesiy, -35);
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Command1->geometry().center());
-        const double least = labelNumber(w.Label2, QStringLiteral("χρόνος = "));
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-220, 70);
+        harness::setScroll(*ui.thesiy, -35);
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
+        const double least = labelNumber(ui.Label2, QStringLiteral("χρόνος = "));
         QVERIFY(least > 0);
         double best = 1e9;
         for (int v = -71; v <= 71; ++v) {
-            harness::setScroll(*w.shmeio_thesi, v);
-            const double time = labelNumber(w.Label2, QStringLiteral("χρόνος = "));
+            harness::setScroll(*ui.shmeio_thesi, v);
+            const double time = labelNumber(ui.Label2, QStringLiteral("χρόνος = "));
             QVERIFY2(time >= least, qPrintable(QString::number(v)));
             best = std::min(best, time);
         }

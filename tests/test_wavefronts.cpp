@@ -3,6 +3,7 @@
 #include "geometry/helpers.h"
 #include "geometry/state.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "timestep/wavefronts.h"
 
@@ -91,11 +92,12 @@ private slots:
     void theBeamsWaveletsAndSecondCircles() {
         QFETCH(int, t);
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-30, 60);
-        harness::setScroll(*w.xronosmetato, t + 1);
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-30, 60);
+        harness::setScroll(*ui.xronosmetato, t + 1);
         harness::clearRecord();
-        harness::setScroll(*w.xronosmetato, t);
-        const int n = w.arithmosaktinon->Value();
+        harness::setScroll(*ui.xronosmetato, t);
+        const int n = ui.arithmosaktinon->Value();
         float maxTime = 0;
         int slowest = 0;
         for (int i = 0; i <= n; ++i)

@@ -3,6 +3,7 @@
 #include "geometry/lens.h"
 #include "geometry/state.h"
 #include "scene/kovril.h"
+#include "support/controls.h"
 #include "support/harness.h"
 #include "surface/caption_layout.h"
 #include "surface/format.h"
@@ -29,9 +30,10 @@ struct Shown {
 
 Shown shown() {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     return {w.surface().image(),
-            {w.Label1->text(), w.Label2->text(), w.Label3->text(), w.Label4->text(),
-             w.Label5->text(), w.Label6->text(), w.Label7->text()}};
+            {ui.Label1->text(), ui.Label2->text(), ui.Label3->text(), ui.Label4->text(),
+             ui.Label5->text(), ui.Label6->text(), ui.Label7->text()}};
 }
 
 QPointF centreOf(const surface::Shape& shape) {
@@ -62,11 +64,12 @@ bool closeTo(QPointF a, QPointF b) {
 // the same scene point whatever the window's size.
 void prepareScene() {
     Kovril& w = scene::form();
-    w.kyklos->moveCentreTo(-211, 55);
-    w.kyklos->setFocus();
+    const harness::Controls ui = harness::controls(w);
+    ui.kyklos->moveCentreTo(-211, 55);
+    ui.kyklos->setFocus();
     QTest::keyClick(w.windowHandle(), Qt::Key_Right);
-    harness::setScroll(*w.thesiy, 20);
-    harness::setScroll(*w.arithmosaktinon, 14);
+    harness::setScroll(*ui.thesiy, 20);
+    harness::setScroll(*ui.arithmosaktinon, 14);
 }
 
 bool isLensColour(QColor c) {
@@ -109,6 +112,7 @@ private slots:
         QFETCH(QStringList, buttons);
         QFETCH(QSize, size);
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         const bool fromTheStart = buttons.front() == QLatin1String("start");
         if (fromTheStart)
             buttons.removeFirst();
@@ -116,21 +120,21 @@ private slots:
             prepareScene();
         for (const QString& button : buttons)
             w.findChild<QPushButton*>(button)->click();
-        const QPointF source = centreOf(*w.kyklos);
-        const QPointF bluePoint = centreOf(*w.shmeio);
+        const QPointF source = centreOf(*ui.kyklos);
+        const QPointF bluePoint = centreOf(*ui.shmeio);
         harness::resizeTo(size);
         QCOMPARE(w.size(), size);
         const Shown resized = shown();
-        QVERIFY(closeTo(centreOf(*w.kyklos), source));
-        QVERIFY(closeTo(centreOf(*w.shmeio), bluePoint));
-        QCOMPARE(w.thesiy->Value(), fromTheStart ? 0 : 20);
-        QCOMPARE(w.arithmosaktinon->Value(), fromTheStart ? 10 : 14);
+        QVERIFY(closeTo(centreOf(*ui.kyklos), source));
+        QVERIFY(closeTo(centreOf(*ui.shmeio), bluePoint));
+        QCOMPARE(ui.thesiy->Value(), fromTheStart ? 0 : 20);
+        QCOMPARE(ui.arithmosaktinon->Value(), fromTheStart ? 10 : 14);
         QCOMPARE(resized.picture.size(), size * w.devicePixelRatioF());
 
         harness::startProgram();
         harness::resizeTo(size);
         if (fromTheStart)
-            scene::form().kyklos->moveCentreTo(source.x(), source.y());
+            harness::controls(scene::form()).kyklos->moveCentreTo(source.x(), source.y());
         else
             prepareScene();
         for (const QString& button : buttons)
@@ -156,10 +160,11 @@ private slots:
     // Shown again on a new frame, a picture says nothing it said before.
     void aResizeShowsNoMessageAgain() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         // A ray that leaves upwards above the axis: the continuation says so.
-        w.kyklos->moveCentreTo(-100, -150);
-        harness::setScroll(*w.thesiy, 60);
-        w.Command4->click();
+        ui.kyklos->moveCentreTo(-100, -150);
+        harness::setScroll(*ui.thesiy, 60);
+        ui.Command4->click();
         const qsizetype told = harness::messages().size();
         QVERIFY(told > 0);
         harness::resizeTo({1000, 700});
@@ -169,16 +174,18 @@ private slots:
     // A marker that would lie outside the smaller window comes back inside it.
     void aMarkerOutsideTheSmallerWindowIsClampedIntoIt() {
         Kovril& w = scene::form();
-        harness::drag(centreOf(*w.kyklos), {-geometry::halfWidth + 2, 0});
+        const harness::Controls ui = harness::controls(w);
+        harness::drag(centreOf(*ui.kyklos), {-geometry::halfWidth + 2, 0});
         harness::resizeTo({800, 600});
-        QVERIFY(std::abs(w.kyklos->centreX()) <= geometry::halfWidth);
-        QVERIFY(std::abs(w.kyklos->centreY()) <= geometry::halfHeight);
+        QVERIFY(std::abs(ui.kyklos->centreX()) <= geometry::halfWidth);
+        QVERIFY(std::abs(ui.kyklos->centreY()) <= geometry::halfHeight);
     }
 
     // The window keeps a size at which the controls leave the lens free.
     void aTinyWindowKeepsItsMinimum() {
         Kovril& w = scene::form();
-        w.Command5->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command5->click();
         harness::resizeTo({300, 200});
         QVERIFY(w.width() >= 800 && w.height() >= 600);
         QCOMPARE(w.surface().image().size(), w.size() * w.devicePixelRatioF());
@@ -197,8 +204,9 @@ private slots:
         QFETCH(QPointF, offset);
         QFETCH(QString, marker);
         Kovril& w = scene::form();
-        w.kyklos->moveCentreTo(-150, 60); // where no control stands on any screen
-        w.Command2->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.kyklos->moveCentreTo(-150, 60); // where no control stands on any screen
+        ui.Command2->click();
         const Shown before = shown();
         const auto* shape = w.findChild<surface::Shape*>(marker);
         const QPointF at = centreOf(*shape) + offset;
@@ -212,51 +220,55 @@ private slots:
     // A press on a marker and a release without a drag change nothing either.
     void aClickOnAMarkerChangesNothing() {
         Kovril& w = scene::form();
-        w.Command2->click();
+        const harness::Controls ui = harness::controls(w);
+        ui.Command2->click();
         const Shown before = shown();
-        const QPointF source = centreOf(*w.kyklos);
+        const QPointF source = centreOf(*ui.kyklos);
         harness::press(source.x(), source.y());
         QVERIFY(w.input().dragged() == scene::Marker::Source);
         harness::release(source.x(), source.y());
         QVERIFY(w.input().dragged() != scene::Marker::Source);
         QVERIFY(shown().picture == before.picture);
         QCOMPARE(shown().labels, before.labels);
-        QCOMPARE(centreOf(*w.kyklos), source);
+        QCOMPARE(centreOf(*ui.kyklos), source);
     }
 
     // A source dropped on a button is taken again there, and the button never fires.
     void aSourceDroppedOnAButtonCanBeTakenAgain() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         int clicks = 0;
-        connect(w.Command2, &QPushButton::clicked, this, [&clicks] { ++clicks; });
-        const QPointF onButton = sceneCentreOf(*w.Command2);
-        harness::drag(centreOf(*w.kyklos), onButton);
-        QVERIFY(std::hypot(w.kyklos->centreX() - onButton.x(), w.kyklos->centreY() - onButton.y()) <
-                1);
+        connect(ui.Command2, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+        const QPointF onButton = sceneCentreOf(*ui.Command2);
+        harness::drag(centreOf(*ui.kyklos), onButton);
+        QVERIFY(std::hypot(ui.kyklos->centreX() - onButton.x(),
+                           ui.kyklos->centreY() - onButton.y()) < 1);
 
-        harness::drag(centreOf(*w.kyklos), {-200, 40});
+        harness::drag(centreOf(*ui.kyklos), {-200, 40});
         QCOMPARE(clicks, 0);
-        const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
-        const double time = geometry::pathTime(w.kyklos->centreX(), w.kyklos->centreY(),
-                                               w.shmeio->centreX(), w.shmeio->centreY(), t.x, t.y);
-        QCOMPARE(w.Label2->text(), QStringLiteral("χρόνος = ") + surface::Format(time, "0.00"));
+        const geometry::Point t = geometry::pointBehindRearSurface(ui.thesiy->Value());
+        const double time =
+            geometry::pathTime(ui.kyklos->centreX(), ui.kyklos->centreY(), ui.shmeio->centreX(),
+                               ui.shmeio->centreY(), t.x, t.y);
+        QCOMPARE(ui.Label2->text(), QStringLiteral("χρόνος = ") + surface::Format(time, "0.00"));
     }
 
     // Each arrow key on the focused source is a drop where it lands: the same picture and
     // labels as the mouse dropping it there.
     void theKeysMoveTheSourceAsADropWould() {
         Kovril& w = scene::form();
-        const QPointF start = centreOf(*w.kyklos);
-        w.kyklos->setFocus();
+        const harness::Controls ui = harness::controls(w);
+        const QPointF start = centreOf(*ui.kyklos);
+        ui.kyklos->setFocus();
         QTest::keyClick(w.windowHandle(), Qt::Key_Right);
         QTest::keyClick(w.windowHandle(), Qt::Key_Right);
         QTest::keyClick(w.windowHandle(), Qt::Key_Up, Qt::ShiftModifier);
         QTest::keyClick(w.windowHandle(), Qt::Key_Left);
-        const QPointF moved = centreOf(*w.kyklos);
+        const QPointF moved = centreOf(*ui.kyklos);
         QVERIFY(std::abs(moved.x() - (start.x() + 1)) < 1e-3);
         QVERIFY(std::abs(moved.y() - (start.y() + 10)) < 1e-3);
-        QVERIFY(w.kyklos->accessibleDescription().contains(QStringLiteral("x = ") +
-                                                           surface::Format(moved.x(), "0")));
+        QVERIFY(ui.kyklos->accessibleDescription().contains(QStringLiteral("x = ") +
+                                                            surface::Format(moved.x(), "0")));
         const Shown byKeys = shown();
 
         // The same drop with the mouse, its events placed exactly rather than on whole pixels.
@@ -273,9 +285,10 @@ private slots:
     // With no background of its own, an empty label shows the picture under it.
     void anEmptyLabelShowsThePictureUnderIt() {
         Kovril& w = scene::form();
-        QVERIFY(w.Label3->text().isEmpty());
+        const harness::Controls ui = harness::controls(w);
+        QVERIFY(ui.Label3->text().isEmpty());
         surface::Surface& s = w.surface();
-        const QRectF area = w.Label3->geometry();
+        const QRectF area = ui.Label3->geometry();
         const QPointF from = s.fromPaint(area.topLeft());
         const QPointF to = s.fromPaint(area.bottomRight());
         s.DrawWidth = 5;
@@ -290,28 +303,30 @@ private slots:
 
     void theMenuClearsToTheBareLens() {
         Kovril& w = scene::form();
-        w.actionClear->trigger();
+        const harness::Controls ui = harness::controls(w);
+        ui.actionClear->trigger();
         const QImage bare = w.surface().image();
-        w.Command5->click();
+        ui.Command5->click();
         QVERIFY(w.surface().image() != bare);
         QTest::keyClick(w.windowHandle(), Qt::Key_L, Qt::ControlModifier);
         QVERIFY(w.surface().image() == bare);
-        QCOMPARE(w.menuButton->accessibleName(), QStringLiteral("Μενού"));
-        const QList<QAction*> entries = w.menuButton->menu()->actions();
-        for (QAction* action : {w.actionClear, w.actionFullScreen, w.actionQuit})
+        QCOMPARE(ui.menuButton->accessibleName(), QStringLiteral("Μενού"));
+        const QList<QAction*> entries = ui.menuButton->menu()->actions();
+        for (QAction* action : {ui.actionClear, ui.actionFullScreen, ui.actionQuit})
             QVERIFY(entries.contains(action));
     }
 
     void f11AndEscSwitchFullScreen() {
         Kovril& w = scene::form();
+        const harness::Controls ui = harness::controls(w);
         QTest::keyClick(w.windowHandle(), Qt::Key_F11);
         QTRY_VERIFY(w.isFullScreen());
-        QVERIFY(w.actionFullScreen->isChecked());
+        QVERIFY(ui.actionFullScreen->isChecked());
         w.applyPendingLayout();
         QCOMPARE(w.surface().image().size(), w.size() * w.devicePixelRatioF());
         QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(!w.isFullScreen());
-        QVERIFY(!w.actionFullScreen->isChecked());
+        QVERIFY(!ui.actionFullScreen->isChecked());
         QTest::keyClick(w.windowHandle(), Qt::Key_F11);
         QTRY_VERIFY(w.isFullScreen());
         QTest::keyClick(w.windowHandle(), Qt::Key_F11);

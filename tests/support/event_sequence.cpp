@@ -4,6 +4,7 @@
 #include "geometry/state.h"
 #include "scene/kovril.h"
 #include "scene/state.h"
+#include "support/controls.h"
 #include "support/harness.h"
 
 #include <QKeySequence>
@@ -174,9 +175,10 @@ Event Generator::click() {
 // A press on a marker (now and then off both), a few moves anywhere, and a drop.
 Event Generator::drag() {
     const Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     Event e;
     e.kind = Event::Kind::Drag;
-    const surface::Shape& marker = chance(0.5) ? *w.kyklos : *w.shmeio;
+    const surface::Shape& marker = chance(0.5) ? *ui.kyklos : *ui.shmeio;
     e.control = marker.objectName();
     const double hw = geometry::halfWidth;
     const double hh = geometry::halfHeight;
@@ -192,6 +194,7 @@ Event Generator::drag() {
 
 QPointF Generator::dropPoint(QString& aim) {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     const double hw = geometry::halfWidth;
     const double hh = geometry::halfHeight;
     const double side = chance(0.5) ? 1 : -1;
@@ -233,7 +236,7 @@ QPointF Generator::dropPoint(QString& aim) {
     }
     case 7: {
         aim = QStringLiteral("onto the other marker");
-        const surface::Shape& other = chance(0.5) ? *w.kyklos : *w.shmeio;
+        const surface::Shape& other = chance(0.5) ? *ui.kyklos : *ui.shmeio;
         return {other.centreX(), other.centreY()};
     }
     case 8: {

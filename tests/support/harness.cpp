@@ -3,6 +3,7 @@
 
 #include "geometry/state.h"
 #include "scene/startup.h"
+#include "support/controls.h"
 #include "surface/messagebox.h"
 
 #include <QLabel>
@@ -95,15 +96,16 @@ void resizeTo(QSize size) {
 
 QStringList coveredBy(const QRect& area) {
     Kovril& w = scene::form();
+    const harness::Controls ui = harness::controls(w);
     const auto covers = [&](const QWidget& control) {
         return area.intersects(QRect(control.mapToGlobal(QPoint(0, 0)), control.size()));
     };
     QStringList covered;
     for (const QWidget* control :
-         {static_cast<QWidget*>(w.kyklos), static_cast<QWidget*>(w.shmeio),
-          static_cast<QWidget*>(w.Command1), static_cast<QWidget*>(w.Command2),
-          static_cast<QWidget*>(w.Command3), static_cast<QWidget*>(w.Command4),
-          static_cast<QWidget*>(w.Command5), static_cast<QWidget*>(w.Command6)})
+         {static_cast<QWidget*>(ui.kyklos), static_cast<QWidget*>(ui.shmeio),
+          static_cast<QWidget*>(ui.Command1), static_cast<QWidget*>(ui.Command2),
+          static_cast<QWidget*>(ui.Command3), static_cast<QWidget*>(ui.Command4),
+          static_cast<QWidget*>(ui.Command5), static_cast<QWidget*>(ui.Command6)})
         if (covers(*control))
             covered << control->objectName();
     for (const QLabel* label : w.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
