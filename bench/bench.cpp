@@ -153,7 +153,8 @@ void measureLargestScene(Kovril& w) {
     geometry::Action costly;
     costly.kind = geometry::Action::Kind::Command5;
     // The opening adds a clear in front.
-    const long room = geometry::replayBudget - geometry::replayCost(geometry::Action::Kind::Clear, 100);
+    const long room =
+        geometry::replayBudget - geometry::replayCost(geometry::Action::Kind::Clear, 100);
     while (geometry::replayCost(document.log, 100) + geometry::replayCost(costly.kind, 100) <= room)
         document.log.actions.push_back(costly);
     const QByteArray bytes = scene::writeScene(document);

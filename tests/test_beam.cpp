@@ -37,7 +37,7 @@ double angleToNormal(double entryX, double entryY, double exitX, double exitY) {
 }
 
 void placeSource(double x, double y) {
-    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
+    scene::form().placeSource({x, y});
 }
 
 // One ray by hand: exit point (x, 0), entry point (0, entryY), time 10.

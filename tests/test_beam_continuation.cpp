@@ -111,7 +111,7 @@ private slots:
     void aTotallyReflectedRayDrawsNothing() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-30, 60);
+        scene::form().placeSource({-30, 60});
         const geometry::Point p = geometry::rearSurfacePoint(20);
         const geometry::BeamRayConstruction ray =
             geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
@@ -143,7 +143,7 @@ private slots:
     void theAxialRayGoesOnUndeviated() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, 0);
+        scene::form().placeSource({-200, 0});
         const geometry::BeamRayConstruction ray =
             geometry::constructBeamRay(scene::form().source(), 15, 0, float(1e-12));
         QCOMPARE(ray.passes, 5);

@@ -35,7 +35,7 @@ void clickCommand1() {
 }
 
 void placeSource(double x, double y) {
-    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
+    scene::form().placeSource({x, y});
 }
 
 // Whether a pixel of the colour lies within a pixel of the scene point.

@@ -87,7 +87,7 @@ class ContinuationTest : public QObject {
     void continueFrom(double sourceX, double sourceY, int v) {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(sourceX, sourceY);
+        scene::form().placeSource({sourceX, sourceY});
         harness::setScroll(*ui.thesiy, v == 0 ? 1 : 0);
         harness::setScroll(*ui.thesiy, v);
         ui.Label1->setText(untouched);

@@ -66,11 +66,11 @@ private slots:
         QLocale::setDefault(QLocale::c());
         Kovril& w = harness::startProgram();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, 80);
-        ui.shmeio->moveCentreTo(-15, 0);
+        scene::form().placeSource({-200, 80});
+        scene::form().placeBluePoint({-15, 0});
         // Labels with texts of their own, which a drop must leave alone.
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
-        ui.shmeio->moveCentreTo(-15, 0);
+        scene::form().placeBluePoint({-15, 0});
         harness::clearRecord();
     }
 
@@ -132,7 +132,7 @@ private slots:
     void bluePointComesFirst() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-15, 0.5);
+        scene::form().placeSource({-15, 0.5});
         harness::press(-15, 0.5);
         QVERIFY(w.input().dragged() == scene::Marker::BluePoint);
         QVERIFY(w.input().dragged() != scene::Marker::Source);

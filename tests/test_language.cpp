@@ -65,7 +65,7 @@ private slots:
         const harness::Controls ui = harness::controls(w);
         QCOMPARE(ui.Command1->text(), QStringLiteral("Find the point with Kovril"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Light Paths: the Kovril principle"));
-        ui.kyklos->moveCentreTo(-100, -150);
+        scene::form().placeSource({-100, -150});
         harness::setScroll(*ui.thesiy, 60);
         for (QAbstractButton* button : {ui.Command1, ui.Command2, ui.Command3, ui.Command4})
             button->click();

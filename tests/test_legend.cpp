@@ -27,7 +27,7 @@ void runEverything() {
     const QTemporaryDir pages;
     print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
     for (const QPointF source : {QPointF(-200, 0), QPointF(-150, 120), QPointF(-400, -150)}) {
-        ui.kyklos->moveCentreTo(source.x(), source.y());
+        scene::form().placeSource({source.x(), source.y()});
         harness::setScroll(*ui.shmeio_thesi, 20);
         harness::setScroll(*ui.thesiy, 30);
         ui.Command1->click();
@@ -156,7 +156,7 @@ private slots:
                 named << button;
         QVERIFY2(!named.isEmpty(), qPrintable(promises.first()));
         for (QPushButton* button : named) {
-            ui.kyklos->moveCentreTo(-80, 100);
+            scene::form().placeSource({-80, 100});
             harness::clearRecord();
             button->click();
             const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);

@@ -81,7 +81,7 @@ private slots:
         QFETCH(double, ys);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, ys);
+        scene::form().placeSource({-200, ys});
         QCOMPARE(ui.kyklos->centreX(), -200.0f);
         QCOMPARE(ui.kyklos->centreY(), float(ys));
         w.surface().FontSize = 8;

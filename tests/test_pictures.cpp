@@ -75,7 +75,7 @@ private slots:
     void init() {
         Kovril& w = harness::startProgram();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, 50);
+        scene::form().placeSource({-200, 50});
         harness::setScroll(*ui.thesiy, 30);
         ui.Command5->click();
         ui.Command1->click();

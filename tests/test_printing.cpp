@@ -228,7 +228,7 @@ private slots:
     void theFigureIsTurnedAboutThePageCentre() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, 50);
+        scene::form().placeSource({-200, 50});
         harness::setScroll(*ui.arithmosaktinon, 2);
         QTemporaryDir dir;
         const QImage page = render(printToPdf(dir), 100);
@@ -322,7 +322,7 @@ private slots:
     void thePrintedBeamIsTracedAsOnTheWindow() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-120, 40);
+        scene::form().placeSource({-120, 40});
         const float x0 = ui.kyklos->centreX();
         const float y0 = ui.kyklos->centreY();
         const int n = 12;
@@ -365,7 +365,7 @@ private slots:
         QFETCH(bool, leaves);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(sourceX, sourceY);
+        scene::form().placeSource({sourceX, sourceY});
         ImagePage page;
         harness::clearRecord();
         print::printBeam(*page.page, w.surface(), w.source(), 0, ui.xronosmetato->Value());
@@ -400,7 +400,7 @@ private slots:
     void theChosenTimeChangesOnlyTheSecondWavelets() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-30, 60);
+        scene::form().placeSource({-30, 60});
         const int n = 10;
         std::vector<DrawCall> circles[2];
         const int times[2] = {5, 60};
@@ -437,7 +437,7 @@ private slots:
     void aRayAtTheCriticalAngleGetsNoSecondWavelet() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-30, 100);
+        scene::form().placeSource({-30, 100});
         const geometry::Point leaving = geometry::rearSurfacePoint(-30);
         const geometry::LensEntry entry = geometry::findLensEntry(
             ui.kyklos->centreX(), ui.kyklos->centreY(), leaving.x, leaving.y);

@@ -123,7 +123,7 @@ private slots:
     void theMenuSavesAndOpensAFile() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-180, -40);
+        scene::form().placeSource({-180, -40});
         harness::setScroll(*ui.thesiy, -25);
         ui.Command5->click();
         ui.Command1->click();

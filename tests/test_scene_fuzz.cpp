@@ -122,8 +122,7 @@ private slots:
             ++opened;
             // What the window holds now saves; a save reads what it writes, and refuses what
             // would not open again.
-            QVERIFY2(!scene::saveSceneFile(again, w.state()),
-                     qPrintable(QString::fromUtf8(bytes)));
+            QVERIFY2(!scene::saveSceneFile(again, w.state()), qPrintable(QString::fromUtf8(bytes)));
             // Every accepted case through one of the command line's pictures, in turn.
             const QString& picture = pictures[opened % 3];
             QFile::remove(picture);

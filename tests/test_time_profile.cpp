@@ -31,7 +31,7 @@ scene::TimeProfilePanel& openPanel() {
 }
 
 void placeSource(double x, double y) {
-    harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
+    scene::form().placeSource({x, y});
 }
 
 void clickCommand1() {

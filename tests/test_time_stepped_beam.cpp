@@ -126,7 +126,7 @@ private slots:
     void onlyRaysThatLeaveAreContinued() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-30, 60);
+        scene::form().placeSource({-30, 60});
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
@@ -159,7 +159,7 @@ private slots:
     void theAxialRayRunsAlongTheAxis() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-200, 0);
+        scene::form().placeSource({-200, 0});
         runBeam(2);
         QCOMPARE(geometry::beamEndX[1], geometry::halfWidth);
         QVERIFY(std::abs(geometry::beamEndY[1]) < 1e-3);
@@ -223,7 +223,7 @@ private slots:
         QFETCH(int, n);
         QFETCH(float, x);
         QFETCH(float, y);
-        harness::controls(scene::form()).kyklos->moveCentreTo(x, y);
+        scene::form().placeSource({x, y});
         const geometry::Source source = scene::form().source();
         QVERIFY(source.x == x && source.y == y);
         runBeam(n);
@@ -264,7 +264,7 @@ private slots:
         QFETCH(bool, thickImage);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(x, y);
+        scene::form().placeSource({x, y});
         for (int n : {2, 11}) {
             runBeam(n);
             harness::setScroll(*ui.xronosmetato, n == 2 ? 60 : 5);

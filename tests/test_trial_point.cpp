@@ -141,7 +141,7 @@ private slots:
     void noTrialBeatsTheLeastTimePoint() {
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-220, 70);
+        scene::form().placeSource({-220, 70});
         harness::setScroll(*ui.thesiy, -35);
         QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, ui.Command1->geometry().center());
         const double least = labelNumber(ui.Label2, QStringLiteral("χρόνος = "));

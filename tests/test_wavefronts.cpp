@@ -93,7 +93,7 @@ private slots:
         QFETCH(int, t);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-30, 60);
+        scene::form().placeSource({-30, 60});
         harness::setScroll(*ui.xronosmetato, t + 1);
         harness::clearRecord();
         harness::setScroll(*ui.xronosmetato, t);

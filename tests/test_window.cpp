@@ -65,7 +65,7 @@ bool closeTo(QPointF a, QPointF b) {
 void prepareScene() {
     Kovril& w = scene::form();
     const harness::Controls ui = harness::controls(w);
-    ui.kyklos->moveCentreTo(-211, 55);
+    scene::form().placeSource({-211, 55});
     ui.kyklos->setFocus();
     QTest::keyClick(w.windowHandle(), Qt::Key_Right);
     harness::setScroll(*ui.thesiy, 20);
@@ -134,7 +134,7 @@ private slots:
         harness::startProgram();
         harness::resizeTo(size);
         if (fromTheStart)
-            harness::controls(scene::form()).kyklos->moveCentreTo(source.x(), source.y());
+            scene::form().placeSource({source.x(), source.y()});
         else
             prepareScene();
         for (const QString& button : buttons)
@@ -162,7 +162,7 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         // A ray that leaves upwards above the axis: the continuation says so.
-        ui.kyklos->moveCentreTo(-100, -150);
+        scene::form().placeSource({-100, -150});
         harness::setScroll(*ui.thesiy, 60);
         ui.Command4->click();
         const qsizetype told = harness::messages().size();
@@ -205,7 +205,7 @@ private slots:
         QFETCH(QString, marker);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        ui.kyklos->moveCentreTo(-150, 60); // where no control stands on any screen
+        scene::form().placeSource({-150, 60}); // where no control stands on any screen
         ui.Command2->click();
         const Shown before = shown();
         const auto* shape = w.findChild<surface::Shape*>(marker);

@@ -30,67 +30,73 @@ struct Access {
 // back the same way.
 void makeKeyboardAccessible(Kovril& w) {
     const Access tabOrder[] = {
-        {w.Command1, QCoreApplication::translate("Accessibility", "Υπολόγισε θέση με Kovril"),
+        {w.controls().Command1,
+         QCoreApplication::translate("Accessibility", "Υπολόγισε θέση με Kovril"),
          QCoreApplication::translate(
              "Accessibility",
              "Βρίσκει στην μπροστινή επιφάνεια του φακού το σημείο από όπου το φως "
              "της πηγής φτάνει στο κίτρινο σημείο στον ελάχιστο χρόνο· γράφει τις "
              "γωνίες, το δείκτη διάθλασης και το χρόνο.")},
-        {w.Command6, QCoreApplication::translate("Accessibility", "PRINT: εκτύπωση της εικόνας"),
+        {w.controls().Command6,
+         QCoreApplication::translate("Accessibility", "PRINT: εκτύπωση της εικόνας"),
          QCoreApplication::translate("Accessibility",
                                      "Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και "
                                      "τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και "
                                      "στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού "
                                      "«☰».")
-             .arg(w.actionSavePicture->text())},
-        {w.Command2, QCoreApplication::translate("Accessibility", "Δέσμη ακτίνων"),
+             .arg(w.controls().actionSavePicture->text())},
+        {w.controls().Command2, QCoreApplication::translate("Accessibility", "Δέσμη ακτίνων"),
          QCoreApplication::translate("Accessibility",
                                      "Σχεδιάζει δέσμη ακτίνων από την πηγή μέσα από το φακό.")},
-        {w.Command4, QCoreApplication::translate("Accessibility", "Συνέχιση ακτίνας μετά το φακό"),
+        {w.controls().Command4,
+         QCoreApplication::translate("Accessibility", "Συνέχιση ακτίνας μετά το φακό"),
          QCoreApplication::translate(
              "Accessibility", "Συνεχίζει μετά το φακό την ακτίνα προς το κίτρινο σημείο, με την "
                               "κατασκευή του Huygens.")},
-        {w.Command3, QCoreApplication::translate("Accessibility", "Κύκλοι Huygens"),
+        {w.controls().Command3, QCoreApplication::translate("Accessibility", "Κύκλοι Huygens"),
          QCoreApplication::translate(
              "Accessibility", "Σχεδιάζει τη δέσμη και τους κύκλους Huygens γύρω από τα σημεία όπου "
                               "οι ακτίνες βγαίνουν από το φακό.")},
-        {w.Command5, QCoreApplication::translate("Accessibility", "Συνέχιση δέσμης μετά το φακό"),
+        {w.controls().Command5,
+         QCoreApplication::translate("Accessibility", "Συνέχιση δέσμης μετά το φακό"),
          QCoreApplication::translate(
              "Accessibility", "Συνεχίζει όλη τη δέσμη μετά το φακό και δείχνει το μέτωπο κύματος "
                               "τη στιγμή που ορίζει η μπάρα του χρόνου.")},
-        {w.kyklos, QCoreApplication::translate("Accessibility", "Πηγή φωτός"),
+        {w.controls().kyklos, QCoreApplication::translate("Accessibility", "Πηγή φωτός"),
          QCoreApplication::translate(
              "Accessibility", "Κόκκινο σημείο· μετακινείται σύροντάς το με το ποντίκι ή με τα βέλη "
                               "(με Shift δέκα μονάδες τη φορά).")},
-        {w.arithmosaktinon,
+        {w.controls().arithmosaktinon,
          QCoreApplication::translate("Accessibility", "Αριθμός ακτίνων της δέσμης"),
          QCoreApplication::translate(
              "Accessibility", "Από 2 ως 100. Η αλλαγή σβήνει τις διαδρομές και ξανασχεδιάζει το "
                               "φακό.")},
-        {w.shmeio_thesi,
+        {w.controls().shmeio_thesi,
          QCoreApplication::translate("Accessibility",
                                      "Ύψος του μπλε σημείου στην μπροστινή επιφάνεια"),
          QCoreApplication::translate(
              "Accessibility",
              "Από 99 πάνω ως -99 κάτω. Δείχνει τη διαδρομή μέσα από το μπλε σημείο "
              "και το χρόνο της, για σύγκριση με τον ελάχιστο.")},
-        {w.thesiy,
+        {w.controls().thesiy,
          QCoreApplication::translate("Accessibility",
                                      "Ύψος του κίτρινου σημείου στην πίσω επιφάνεια"),
          QCoreApplication::translate("Accessibility",
                                      "Από 99 πάνω ως -99 κάτω. Η αλλαγή σβήνει τις διαδρομές και "
                                      "ξανασχεδιάζει το φακό.")},
-        {w.xronosmetato, QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος"),
+        {w.controls().xronosmetato,
+         QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος"),
          QCoreApplication::translate(
              "Accessibility", "Από 5 ως 100. Η αλλαγή ξανασχεδιάζει τη δέσμη μετά το φακό τη "
                               "στιγμή που ορίζει.")},
-        {w.menuButton, w.menuButton->accessibleName(), w.menuButton->accessibleDescription()},
+        {w.controls().menuButton, w.controls().menuButton->accessibleName(),
+         w.controls().menuButton->accessibleDescription()},
     };
     QWidget* previous = nullptr;
     for (const Access& access : tabOrder) {
         access.control->setAccessibleName(access.name);
         access.control->setAccessibleDescription(access.description);
-        if (qobject_cast<QScrollBar*>(access.control) || access.control == w.kyklos)
+        if (qobject_cast<QScrollBar*>(access.control) || access.control == w.controls().kyklos)
             access.control->setFocusPolicy(Qt::StrongFocus);
         if (previous)
             QWidget::setTabOrder(previous, access.control);
@@ -98,29 +104,38 @@ void makeKeyboardAccessible(Kovril& w) {
     }
     // The printed page differs from the screen, which a teacher would not expect of it. As a
     // paragraph the tip wraps instead of running across the screen.
-    w.Command6->setToolTip(
-        QStringLiteral("<p>%1</p>").arg(w.Command6->accessibleDescription().toHtmlEscaped()));
+    w.controls().Command6->setToolTip(
+        QStringLiteral("<p>%1</p>")
+            .arg(w.controls().Command6->accessibleDescription().toHtmlEscaped()));
 }
 
 // The labels keep their text as their name, so that a screen reader reads what they show;
 // the description says what that is. The two markers are named after what they stand for.
 void describeForScreenReaders(Kovril& w) {
     const Access shown[] = {
-        {w.Label1,
+        {w.controls().Label1,
          {},
          QCoreApplication::translate("Accessibility",
                                      "Ύψος του κίτρινου σημείου ή μήνυμα ολικής ανάκλασης")},
-        {w.Label2, {}, QCoreApplication::translate("Accessibility", "Χρόνος της διαδρομής")},
-        {w.Label3,
+        {w.controls().Label2,
+         {},
+         QCoreApplication::translate("Accessibility", "Χρόνος της διαδρομής")},
+        {w.controls().Label3,
          {},
          QCoreApplication::translate("Accessibility", "Γωνίες πρόσπτωσης και διάθλασης")},
-        {w.Label4,
+        {w.controls().Label4,
          {},
          QCoreApplication::translate("Accessibility", "Δείκτης διάθλασης που μετρήθηκε")},
-        {w.Label5, {}, QCoreApplication::translate("Accessibility", "Αριθμός ακτίνων της δέσμης")},
-        {w.Label6, {}, QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος")},
-        {w.Label7, {}, QCoreApplication::translate("Accessibility", "Ύψος του μπλε σημείου")},
-        {w.shmeio,
+        {w.controls().Label5,
+         {},
+         QCoreApplication::translate("Accessibility", "Αριθμός ακτίνων της δέσμης")},
+        {w.controls().Label6,
+         {},
+         QCoreApplication::translate("Accessibility", "Χρόνος του μετώπου κύματος")},
+        {w.controls().Label7,
+         {},
+         QCoreApplication::translate("Accessibility", "Ύψος του μπλε σημείου")},
+        {w.controls().shmeio,
          QCoreApplication::translate("Accessibility", "Μπλε σημείο στην μπροστινή επιφάνεια"),
          QCoreApplication::translate(
              "Accessibility",
@@ -132,13 +147,14 @@ void describeForScreenReaders(Kovril& w) {
         access.control->setAccessibleDescription(access.description);
     }
     // The source says where it stands, so that a student who cannot see it can place it.
-    const QString sourceDescription = w.kyklos->accessibleDescription();
-    QObject::connect(w.kyklos, &surface::Shape::moved, w.kyklos, [&w, sourceDescription] {
-        w.kyklos->setAccessibleDescription(
-            sourceDescription + QCoreApplication::translate("Accessibility", " Θέση: x = ") +
-            surface::Format(w.kyklos->centreX(), "0") + QStringLiteral(", y = ") +
-            surface::Format(w.kyklos->centreY(), "0") + QStringLiteral("."));
-    });
+    const QString sourceDescription = w.controls().kyklos->accessibleDescription();
+    QObject::connect(
+        w.controls().kyklos, &surface::Shape::moved, w.controls().kyklos, [&w, sourceDescription] {
+            w.controls().kyklos->setAccessibleDescription(
+                sourceDescription + QCoreApplication::translate("Accessibility", " Θέση: x = ") +
+                surface::Format(w.controls().kyklos->centreX(), "0") + QStringLiteral(", y = ") +
+                surface::Format(w.controls().kyklos->centreY(), "0") + QStringLiteral("."));
+        });
 }
 
 } // namespace scene

@@ -31,7 +31,7 @@ Kovril& createForm() {
     makeKeyboardAccessible(*w);
     describeForScreenReaders(*w);
     WavefrontPlayer* player = &makePlayer(*w);
-    w->player = player;
+    w->controls().player = player;
     // The player watches every event of the program; the window's own teardown sends some,
     // which it must not see once the window is only half there.
     QObject::connect(w, &Kovril::tearingDown, player, [player] { delete player; });

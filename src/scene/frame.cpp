@@ -28,41 +28,44 @@ double smallLabelPoints(const Kovril& w) {
 // above the blue point's bar, both clear of the axis.
 void layOutRayCount(Kovril& w, double u, double v) {
     const double top = 340 * v;
-    w.placeInFrame(*w.arithmosaktinon, -500 * u, top, {}, 290 * v);
+    w.placeInFrame(*w.controls().arithmosaktinon, -500 * u, top, {}, 290 * v);
     const double barTop = 99 + 2; // the blue point's bar begins at y = 99
-    w.placeInFrame(*w.Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
-    w.Label5->setGeometry(w.Label5->geometry().adjusted(w.arithmosaktinon->width() + 4, 0, 0, 0));
-    w.Label5->setFont(withPointSize(w.Label5->font(), smallLabelPoints(w)));
+    w.placeInFrame(*w.controls().Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
+    w.controls().Label5->setGeometry(w.controls().Label5->geometry().adjusted(
+        w.controls().arithmosaktinon->width() + 4, 0, 0, 0));
+    w.controls().Label5->setFont(withPointSize(w.controls().Label5->font(), smallLabelPoints(w)));
 }
 
 // Places the controls in the scene frame of a window whose proportions are u and v, and gives
 // the labels that show a scroll bar's value their text.
 void layOutControls(Kovril& w, double u, double v) {
-    w.placeInFrame(*w.thesiy, 450 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.shmeio_thesi, -440 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.Label1, {}, 500 * v, {}, {});
-    w.Label1->setFont(withPointSize(w.Label1->font(), 12));
-    w.placeInFrame(*w.Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
-    w.Label7->setFont(withPointSize(w.Label7->font(), 14));
-    w.placeInFrame(*w.Label1, -500 * u, {}, 120 * u, 150 * v);
-    w.placeInFrame(*w.Label2, 350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Command1, 50 * u, 500 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Label3, -350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Label4, -200 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.Command2, 50 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command3, 50 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.xronosmetato, -200 * u, -430 * v, 100, {});
-    w.placeInFrame(*w.Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
-    w.Label6->setFont(withPointSize(w.Label6->font(), smallLabelPoints(w)));
+    w.placeInFrame(*w.controls().thesiy, 450 * u, 99, 30 * u, 198);
+    w.placeInFrame(*w.controls().shmeio_thesi, -440 * u, 99, 30 * u, 198);
+    w.placeInFrame(*w.controls().Label1, {}, 500 * v, {}, {});
+    w.controls().Label1->setFont(withPointSize(w.controls().Label1->font(), 12));
+    w.placeInFrame(*w.controls().Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
+    w.controls().Label7->setFont(withPointSize(w.controls().Label7->font(), 14));
+    w.placeInFrame(*w.controls().Label1, -500 * u, {}, 120 * u, 150 * v);
+    w.placeInFrame(*w.controls().Label2, 350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.controls().Command1, 50 * u, 500 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.controls().Label3, -350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.controls().Label4, -200 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*w.controls().Command2, 50 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.controls().Command3, 50 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.controls().Command4, 200 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.controls().Command5, 200 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*w.controls().xronosmetato, -200 * u, -430 * v, 100, {});
+    w.placeInFrame(*w.controls().Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
+    w.controls().Label6->setFont(withPointSize(w.controls().Label6->font(), smallLabelPoints(w)));
     layOutRayCount(w, u, v);
-    const QRect bar = w.xronosmetato->geometry();
-    w.xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(), bar.height());
-    w.placeInFrame(*w.Command6, 50 * u + 150 * u, 500 * v, {}, {});
-    w.Command6->resize(w.Command1->size());
-    w.Command6->setFont(withPointSize(w.Command6->font(), 16));
-    surface::shareCaptionSize({w.Command1, w.Command2, w.Command3, w.Command4, w.Command5});
+    const QRect bar = w.controls().xronosmetato->geometry();
+    w.controls().xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(),
+                                         bar.height());
+    w.placeInFrame(*w.controls().Command6, 50 * u + 150 * u, 500 * v, {}, {});
+    w.controls().Command6->resize(w.controls().Command1->size());
+    w.controls().Command6->setFont(withPointSize(w.controls().Command6->font(), 16));
+    surface::shareCaptionSize({w.controls().Command1, w.controls().Command2, w.controls().Command3,
+                               w.controls().Command4, w.controls().Command5});
     placeMenuButton(w);
 }
 

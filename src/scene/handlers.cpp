@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -36,6 +37,13 @@ void Kovril::Form_Load() {
 void Kovril::showTime() {
     showLabel(6, QCoreApplication::translate("Window", "Χρονος=") +
                      surface::Format(state_.xronosmetato, "0"));
+}
+
+void Kovril::showTimeValue(std::int16_t time) {
+    state_.xronosmetato = time;
+    const QSignalBlocker quiet(xronosmetato);
+    xronosmetato->setValue(time);
+    xronosmetato->update();
 }
 
 void Kovril::showFirstPicture() {

@@ -27,8 +27,51 @@ namespace scene {
 class WavefrontPlayer;
 }
 
+namespace scene {
+
+// The window's controls, which only the window and the modules that lay it out and dress it
+// (its frame, menu, accessibility, player and panels) reach; tests find them by their
+// objectName as a user finds them by their place.
+struct WindowControls {
+    surface::WrapButton* Command1;
+    surface::WrapButton* Command2;
+    surface::WrapButton* Command3;
+    surface::WrapButton* Command4;
+    surface::WrapButton* Command5;
+    surface::WrapButton* Command6;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    surface::ScrollBar* thesiy;
+    surface::ScrollBar* shmeio_thesi;
+    surface::ScrollBar* arithmosaktinon;
+    surface::ScrollBar* xronosmetato;
+    surface::Shape* shmeio;
+    surface::Shape* kyklos;
+    QPushButton* xronosPlay;
+    scene::WavefrontPlayer* player;
+    QToolButton* menuButton;
+    QAction* actionClear;
+    QAction* actionFullScreen;
+    QAction* actionQuit;
+    QAction* actionSaveScene;
+    QAction* actionOpenScene;
+    QAction* actionSavePicture;
+    QAction* actionWhiteBackground;
+    QAction* actionTimeProfile;
+    QAction* actionHelp;
+    scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
+    scene::HelpPage* help = nullptr;                // created when first opened
+};
+
+} // namespace scene
+
 // The program's one window: the retained picture, the controls and their handlers.
-class Kovril : public QWidget {
+class Kovril : public QWidget, private scene::WindowControls {
     Q_OBJECT
 public:
     Kovril();
@@ -47,6 +90,9 @@ public:
     void placeInFrame(QWidget& control, std::optional<double> left, std::optional<double> top,
                       std::optional<double> width, std::optional<double> height);
     void setMousePointer(int pointer);
+    scene::WindowControls& controls() { return *this; }
+    const scene::WindowControls& controls() const { return *this; }
+
     // The scene the window shows.
     const geometry::SceneState& state() const { return state_; }
     // The source as every construction reads it.
@@ -86,40 +132,6 @@ public:
     bool openSceneFile(const QString& path);
     void toggleFullScreen();
 
-    surface::WrapButton* Command1;
-    surface::WrapButton* Command2;
-    surface::WrapButton* Command3;
-    surface::WrapButton* Command4;
-    surface::WrapButton* Command5;
-    surface::WrapButton* Command6;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    surface::ScrollBar* thesiy;
-    surface::ScrollBar* shmeio_thesi;
-    surface::ScrollBar* arithmosaktinon;
-    surface::ScrollBar* xronosmetato;
-    surface::Shape* shmeio;
-    surface::Shape* kyklos;
-    QPushButton* xronosPlay;
-    scene::WavefrontPlayer* player;
-    QToolButton* menuButton;
-    QAction* actionClear;
-    QAction* actionFullScreen;
-    QAction* actionQuit;
-    QAction* actionSaveScene;
-    QAction* actionOpenScene;
-    QAction* actionSavePicture;
-    QAction* actionWhiteBackground;
-    QAction* actionTimeProfile;
-    QAction* actionHelp;
-    scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
-    scene::HelpPage* help = nullptr;                // created when first opened
-
     // Opens the travel-time panel for the present scene.
     void openTimeProfile();
     // Brings an open travel-time panel up to date with the scene.
@@ -150,6 +162,9 @@ public:
     void xronosPlay_Frame(double time);
     // Label6 shows the time bar's value.
     void showTime();
+    // A new time value, in the scene and on its bar, without the bar's handler: the player's
+    // step between frames.
+    void showTimeValue(std::int16_t time);
     void Command6_Click();
     void clearPicture();
     // Start-up's first picture, as the first thing the log holds.

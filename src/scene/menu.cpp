@@ -31,66 +31,69 @@ QAction* makeAction(Kovril& w, QMenu& menu, const char* name, const QString& tex
 } // namespace
 
 void makeMenu(Kovril& w) {
-    w.menuButton = new QToolButton(&w);
-    w.menuButton->setObjectName(QStringLiteral("menuButton"));
-    w.menuButton->setText(QStringLiteral("☰"));
-    w.menuButton->setAccessibleName(QCoreApplication::translate("Menu", "Μενού"));
-    w.menuButton->setAccessibleDescription(QCoreApplication::translate(
+    w.controls().menuButton = new QToolButton(&w);
+    w.controls().menuButton->setObjectName(QStringLiteral("menuButton"));
+    w.controls().menuButton->setText(QStringLiteral("☰"));
+    w.controls().menuButton->setAccessibleName(QCoreApplication::translate("Menu", "Μενού"));
+    w.controls().menuButton->setAccessibleDescription(QCoreApplication::translate(
         "Menu", "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
-    w.menuButton->setPopupMode(QToolButton::InstantPopup);
+    w.controls().menuButton->setPopupMode(QToolButton::InstantPopup);
     // The markers stand above every control.
-    w.menuButton->stackUnder(w.shmeio);
-    w.menuButton->setFocusPolicy(Qt::StrongFocus);
-    QFont font = w.menuButton->font();
+    w.controls().menuButton->stackUnder(w.controls().shmeio);
+    w.controls().menuButton->setFocusPolicy(Qt::StrongFocus);
+    QFont font = w.controls().menuButton->font();
     font.setPointSizeF(14);
-    w.menuButton->setFont(font);
+    w.controls().menuButton->setFont(font);
 
-    auto* menu = new QMenu(w.menuButton);
+    auto* menu = new QMenu(w.controls().menuButton);
     menu->setObjectName(QStringLiteral("menu"));
-    w.actionClear =
+    w.controls().actionClear =
         makeAction(w, *menu, "actionClear", QCoreApplication::translate("Menu", "Καθαρισμός"),
                    QKeySequence(Qt::CTRL | Qt::Key_L));
     menu->addSeparator();
-    w.actionOpenScene = makeAction(w, *menu, "actionOpenScene",
-                                   QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_O));
-    w.actionSaveScene = makeAction(w, *menu, "actionSaveScene",
-                                   QCoreApplication::translate("Menu", "Αποθήκευση σκηνής…"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_S));
-    w.actionSavePicture = makeAction(w, *menu, "actionSavePicture",
-                                     QCoreApplication::translate("Menu", "Αποθήκευση εικόνας…"),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    w.actionWhiteBackground =
+    w.controls().actionOpenScene = makeAction(
+        w, *menu, "actionOpenScene", QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    w.controls().actionSaveScene = makeAction(
+        w, *menu, "actionSaveScene", QCoreApplication::translate("Menu", "Αποθήκευση σκηνής…"),
+        QKeySequence(Qt::CTRL | Qt::Key_S));
+    w.controls().actionSavePicture = makeAction(
+        w, *menu, "actionSavePicture", QCoreApplication::translate("Menu", "Αποθήκευση εικόνας…"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    w.controls().actionWhiteBackground =
         makeAction(w, *menu, "actionWhiteBackground",
                    QCoreApplication::translate("Menu", "λευκό φόντο"), QKeySequence());
-    w.actionWhiteBackground->setCheckable(true);
+    w.controls().actionWhiteBackground->setCheckable(true);
     // Remembered: a teacher who makes worksheets wants white every time.
-    w.actionWhiteBackground->setChecked(
+    w.controls().actionWhiteBackground->setChecked(
         QSettings().value(QStringLiteral("pictures/whiteBackground"), false).toBool());
-    QObject::connect(w.actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
+    QObject::connect(w.controls().actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
     menu->addSeparator();
-    w.actionTimeProfile = makeAction(w, *menu, "actionTimeProfile",
-                                     QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
-                                     QKeySequence(Qt::Key_F2));
-    w.actionHelp =
+    w.controls().actionTimeProfile = makeAction(
+        w, *menu, "actionTimeProfile", QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
+        QKeySequence(Qt::Key_F2));
+    w.controls().actionHelp =
         makeAction(w, *menu, "actionHelp", QCoreApplication::translate("Menu", "Βοήθεια"),
                    QKeySequence(Qt::Key_F1));
     menu->addSeparator();
-    w.actionFullScreen =
+    w.controls().actionFullScreen =
         makeAction(w, *menu, "actionFullScreen",
                    QCoreApplication::translate("Menu", "Πλήρης οθόνη"), QKeySequence(Qt::Key_F11));
-    w.actionFullScreen->setCheckable(true);
+    w.controls().actionFullScreen->setCheckable(true);
     menu->addSeparator();
-    w.actionQuit = makeAction(w, *menu, "actionQuit", QCoreApplication::translate("Menu", "Έξοδος"),
-                              QKeySequence(Qt::CTRL | Qt::Key_Q));
-    w.menuButton->setMenu(menu);
+    w.controls().actionQuit =
+        makeAction(w, *menu, "actionQuit", QCoreApplication::translate("Menu", "Έξοδος"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Q));
+    w.controls().menuButton->setMenu(menu);
 
-    QObject::connect(w.actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
-    QObject::connect(w.actionTimeProfile, &QAction::triggered, &w, [&w] { w.openTimeProfile(); });
-    QObject::connect(w.actionFullScreen, &QAction::triggered, &w, [&w] { w.toggleFullScreen(); });
-    QObject::connect(w.actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(w.controls().actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
+    QObject::connect(w.controls().actionTimeProfile, &QAction::triggered, &w,
+                     [&w] { w.openTimeProfile(); });
+    QObject::connect(w.controls().actionFullScreen, &QAction::triggered, &w,
+                     [&w] { w.toggleFullScreen(); });
+    QObject::connect(w.controls().actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
     auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), &w);
     QObject::connect(leave, &QShortcut::activated, &w, [&w] {
         if (w.isFullScreen())
@@ -99,8 +102,9 @@ void makeMenu(Kovril& w) {
 }
 
 void placeMenuButton(Kovril& w) {
-    w.menuButton->setGeometry(w.width() - buttonSize - cornerMargin,
-                              w.height() - buttonSize - cornerMargin, buttonSize, buttonSize);
+    w.controls().menuButton->setGeometry(w.width() - buttonSize - cornerMargin,
+                                         w.height() - buttonSize - cornerMargin, buttonSize,
+                                         buttonSize);
 }
 
 } // namespace scene

@@ -36,14 +36,16 @@ QRect globalArea(const QWidget& control) {
 std::vector<Busy> busyAreas(Kovril& w, const QWidget* otherPanel) {
     std::vector<Busy> busy;
     const QWidget* const controls[] = {
-        w.Command1, w.Command2,     w.Command3,        w.Command4,     w.Command5,   w.Command6,
-        w.thesiy,   w.shmeio_thesi, w.arithmosaktinon, w.xronosmetato, w.xronosPlay, w.menuButton};
+        w.controls().Command1,     w.controls().Command2,     w.controls().Command3,
+        w.controls().Command4,     w.controls().Command5,     w.controls().Command6,
+        w.controls().thesiy,       w.controls().shmeio_thesi, w.controls().arithmosaktinon,
+        w.controls().xronosmetato, w.controls().xronosPlay,   w.controls().menuButton};
     for (const QWidget* control : controls)
         busy.push_back({globalArea(*control), 1});
     for (const QLabel* label : w.labels())
         if (label && !label->text().isEmpty())
             busy.push_back({globalArea(*label), 1});
-    for (const QWidget* marker : {w.kyklos, w.shmeio})
+    for (const QWidget* marker : {w.controls().kyklos, w.controls().shmeio})
         busy.push_back({globalArea(*marker), 8});
     const surface::Surface& s = w.surface();
     const double halfWidth = geometry::curveRadius - geometry::curveCentreX; // at the vertices

@@ -33,7 +33,9 @@ QFont stripFont() {
 // The labels' texts, in the order the window shows them from left to right.
 QStringList labelTexts(Kovril& w) {
     QStringList texts;
-    for (QLabel* label : {w.Label1, w.Label3, w.Label4, w.Label2, w.Label7, w.Label5, w.Label6})
+    for (QLabel* label :
+         {w.controls().Label1, w.controls().Label3, w.controls().Label4, w.controls().Label2,
+          w.controls().Label7, w.controls().Label5, w.controls().Label6})
         if (!label->text().isEmpty())
             texts << label->text();
     return texts;
@@ -76,7 +78,7 @@ void drawStrip(QPainter& p, const QRectF& area, const QStringList& lines, QColor
 
 // The two markers exactly as the window paints them, without a focus ring.
 void drawMarkers(QPainter& p, Kovril& w) {
-    for (const surface::Shape* marker : {w.shmeio, w.kyklos}) {
+    for (const surface::Shape* marker : {w.controls().shmeio, w.controls().kyklos}) {
         p.save();
         p.translate(marker->pos());
         marker->paintDisc(p);

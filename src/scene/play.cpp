@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -44,9 +43,10 @@ void WavefrontPlayer::toggle(double pace) {
         stop();
         return;
     }
-    surface::ScrollBar& bar = *window_.xronosmetato;
+    surface::ScrollBar& bar = *window_.controls().xronosmetato;
     const double maximum = bar.maximum();
-    from_ = bar.Value() >= maximum ? bar.minimum() : bar.Value();
+    const std::int16_t time = window_.state().xronosmetato;
+    from_ = time >= maximum ? bar.minimum() : time;
     perMillisecond_ = pace * std::max(1.0, maximum - from_) / (secondsToMaximum * 1000.0);
     time_ = from_;
     button_.setText(pauseText);
@@ -67,15 +67,12 @@ void WavefrontPlayer::stop() {
 }
 
 void WavefrontPlayer::frame() {
-    surface::ScrollBar& bar = *window_.xronosmetato;
+    surface::ScrollBar& bar = *window_.controls().xronosmetato;
     const double maximum = bar.maximum();
     time_ = std::min(maximum, from_ + perMillisecond_ * double(clock_.elapsed()));
     const auto whole = std::int16_t(std::floor(time_));
-    if (whole != bar.Value()) {
-        const QSignalBlocker quiet(bar);
-        bar.setValue(whole);
-        bar.update();
-    }
+    if (whole != window_.state().xronosmetato)
+        window_.showTimeValue(whole);
     if (time_ >= maximum) {
         stop();
         return;
@@ -91,7 +88,7 @@ bool WavefrontPlayer::eventFilter(QObject* watched, QEvent* event) {
         toggle(quarterPace);
         return true;
     }
-    if (watched == window_.xronosmetato && type == QEvent::KeyPress) {
+    if (watched == window_.controls().xronosmetato && type == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space) {
             toggle(key->modifiers() & Qt::ShiftModifier ? quarterPace : 1);
@@ -116,8 +113,8 @@ WavefrontPlayer& makePlayer(Kovril& w) {
     // the focus there.
     button->setFocusPolicy(Qt::NoFocus);
     // The markers stand above every control.
-    button->stackUnder(w.shmeio);
-    w.xronosPlay = button;
+    button->stackUnder(w.controls().shmeio);
+    w.controls().xronosPlay = button;
     return *new WavefrontPlayer(w, *button);
 }
 
