@@ -125,8 +125,7 @@ private slots:
 
     void onlyRaysThatLeaveAreContinued() {
         Kovril& w = scene::form();
-        const harness::Controls ui = harness::controls(w);
-        scene::form().placeSource({-30, 60});
+        w.placeSource({-30, 60});
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
@@ -158,8 +157,7 @@ private slots:
 
     void theAxialRayRunsAlongTheAxis() {
         Kovril& w = scene::form();
-        const harness::Controls ui = harness::controls(w);
-        scene::form().placeSource({-200, 0});
+        w.placeSource({-200, 0});
         runBeam(2);
         QCOMPARE(geometry::beamEndX[1], geometry::halfWidth);
         QVERIFY(std::abs(geometry::beamEndY[1]) < 1e-3);
