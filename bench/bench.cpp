@@ -136,9 +136,10 @@ void measureHandlers(Kovril& w) {
     w.arithmosaktinon->setValue(std::int16_t(10));
     measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*w.kyklos, {-200, 80}, {-250, -60}));
     measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*w.shmeio, {-12, 30}, {-12, -30}));
-    const geometry::Point target = geometry::rearSurfacePoint(30);
+    const geometry::Point target = geometry::Lens::standard().rearSurfacePoint(30);
     measure(QStringLiteral("findLensEntry"), 200, [&] {
-        geometry::findLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), target.x, target.y);
+        geometry::findLensEntry(geometry::Lens::standard(), w.kyklos->centreX(),
+                                w.kyklos->centreY(), target.x, target.y);
     });
 }
 
@@ -181,7 +182,8 @@ void measureTimeProfile(Kovril& w) {
     surface::Surface plot(QSize(560, 330), 1, 96, Qt::white);
     const geometry::Source source{w.kyklos->centreX(), w.kyklos->centreY()};
     measure(QStringLiteral("time profile"), 200, [&] {
-        const geometry::TimeProfile profile = geometry::timeProfile(source, 30, 400);
+        const geometry::TimeProfile profile =
+            geometry::timeProfile(geometry::Lens::standard(), source, 30, 400);
         profile::drawTimeProfile(plot, profile, {profile.minimum, true, false});
     });
 }
@@ -267,9 +269,10 @@ void measureAnimation(Kovril& w) {
 void reportEvaluations(const Kovril& w) {
     std::vector<int> counts;
     for (int v = -99; v <= 99; ++v) {
-        const geometry::Point t = geometry::rearSurfacePoint(v);
-        counts.push_back(geometry::searchLensEntry(w.kyklos->centreX(), w.kyklos->centreY(), t.x,
-                                                   t.y, geometry::StepTest::Single)
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(v);
+        counts.push_back(geometry::searchLensEntry(geometry::Lens::standard(), w.kyklos->centreX(),
+                                                   w.kyklos->centreY(), t.x, t.y,
+                                                   geometry::StepTest::Single)
                              .evaluations);
     }
     std::sort(counts.begin(), counts.end());

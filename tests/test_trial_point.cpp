@@ -23,7 +23,7 @@ double labelNumber(const QLabel* label, const QString& prefix) {
 // The travel time through the blue point as the marker stands, air at 2 and lens at 1.
 double timeThroughBluePoint() {
     const Kovril& w = scene::form();
-    const geometry::Point t = geometry::rearSurfacePoint(w.thesiy->Value());
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(w.thesiy->Value());
     const double sx = w.kyklos->centreX();
     const double sy = w.kyklos->centreY();
     const double px = w.shmeio->centreX();
@@ -79,7 +79,7 @@ private slots:
         QVERIFY(calls.front().kind == DrawCall::Kind::Clear);
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis and the two segments
-        const geometry::Point t = geometry::rearSurfacePoint(thesiy);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(thesiy);
         QCOMPARE(lines[1].x1, double(w.kyklos->centreX()));
         QCOMPARE(lines[1].y1, double(w.kyklos->centreY()));
         QCOMPARE(lines[1].x2, double(w.shmeio->centreX()));

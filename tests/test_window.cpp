@@ -236,9 +236,11 @@ private slots:
 
         harness::drag(centreOf(*w.kyklos), {-200, 40});
         QCOMPARE(clicks, 0);
-        const geometry::Point t = geometry::pointBehindRearSurface(w.thesiy->Value());
-        const double time = geometry::pathTime(w.kyklos->centreX(), w.kyklos->centreY(),
-                                               w.shmeio->centreX(), w.shmeio->centreY(), t.x, t.y);
+        const geometry::Point t =
+            geometry::Lens::standard().pointBehindRearSurface(w.thesiy->Value());
+        const double time =
+            geometry::pathTime(geometry::Lens::standard(), w.kyklos->centreX(), w.kyklos->centreY(),
+                               w.shmeio->centreX(), w.shmeio->centreY(), t.x, t.y);
         QCOMPARE(w.Label2->text(), QStringLiteral("χρόνος = ") + surface::Format(time, "0.00"));
     }
 

@@ -9,11 +9,11 @@
 
 namespace beam {
 
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
-               geometry::RaySpacing spacing) {
+void traceBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source, int n,
+               bool exitDots, geometry::RaySpacing spacing) {
     geometry::recreateRayArrays(n);
     for (int i = 0; i <= n; ++i) {
-        const geometry::LensEntry entry = geometry::traceRay(source, i, n, spacing);
+        const geometry::LensEntry entry = geometry::traceRay(lens, source, i, n, spacing);
         if (!entry.found)
             surface::MsgBox(geometry::Message::NotFound);
         const double exitX = geometry::beamExitX[i];
@@ -28,8 +28,9 @@ void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDot
     }
 }
 
-void drawBeam(surface::Surface& s, geometry::Source source, std::int16_t n) {
-    traceBeam(s, source, n, true);
+void drawBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+              std::int16_t n) {
+    traceBeam(s, lens, source, n, true);
 }
 
 } // namespace beam

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/beam_trace.h"
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
 
@@ -13,10 +14,11 @@ namespace beam {
 // rear surface into the shared beam arrays (re-created with indices 0..n) and draws each
 // ray; with exitDots, a thick dot where it leaves the lens first, on pen width 1. A search
 // that gives up says so, and its ray is drawn to the origin.
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
-               geometry::RaySpacing spacing = geometry::RaySpacing::Beam);
+void traceBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source, int n,
+               bool exitDots, geometry::RaySpacing spacing = geometry::RaySpacing::Beam);
 
 // The window's beam: the rays with their exit dots. Leaves DrawWidth 1.
-void drawBeam(surface::Surface& s, geometry::Source source, std::int16_t n);
+void drawBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+              std::int16_t n);
 
 } // namespace beam

@@ -11,7 +11,7 @@
 
 namespace beam {
 
-void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
+void drawHuygensCircles(surface::Surface& s, const geometry::Lens& lens, std::int16_t n) {
     const int last = std::min<int>(n, int(geometry::beamTime.size()) - 1);
     const float maxTime = geometry::latestArrival(last);
 
@@ -19,8 +19,8 @@ void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
     for (int i = 0; i <= last; ++i) {
         const double x = geometry::beamExitX[i];
         const double y = geometry::beamExitY[i];
-        const double radius = geometry::speedAir * ((maxTime + 0.7) - geometry::beamTime[i]);
-        if (geometry::leavesLens(i)) {
+        const double radius = lens.speedAir() * ((maxTime + 0.7) - geometry::beamTime[i]);
+        if (geometry::leavesLens(lens, i)) {
             s.Circle(x, y, radius);
         } else {
             s.DrawWidth = surface::inks::totalReflection.width;
@@ -30,11 +30,12 @@ void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
     }
 }
 
-void drawBeamWithWavelets(surface::Surface& s, geometry::Source source, std::int16_t n) {
+void drawBeamWithWavelets(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                          std::int16_t n) {
     s.DrawWidth = 1;
-    drawBeam(s, source, n);
+    drawBeam(s, lens, source, n);
     s.DrawWidth = 1;
-    drawHuygensCircles(s, n);
+    drawHuygensCircles(s, lens, n);
 }
 
 } // namespace beam

@@ -25,20 +25,20 @@ void recreateBeamArrays(int n) {
     beamOut.assign(rays, RayOut{});
 }
 
-double rayAngle(int i, int n, RaySpacing spacing) {
-    const double rim = std::atan(double(lensHalfHeight) / curveCentreX);
+double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing) {
+    const double rim = std::atan(double(lens.halfHeight()) / lens.curveCentreX());
     const double step = 2 * rim / (n + 2);
     if (spacing == RaySpacing::TimeStepped)
         return -rim + step + i * step;
     return -rim + step * (i + 1);
 }
 
-LensEntry traceRay(Source source, int i, int n, RaySpacing spacing) {
-    const double angle = rayAngle(i, n, spacing);
-    beamExitX[i] = curveRadius * std::cos(angle) - curveCentreX;
-    beamExitY[i] = curveRadius * std::sin(angle);
+LensEntry traceRay(const Lens& lens, Source source, int i, int n, RaySpacing spacing) {
+    const double angle = rayAngle(lens, i, n, spacing);
+    beamExitX[i] = lens.curveRadius() * std::cos(angle) - lens.curveCentreX();
+    beamExitY[i] = lens.curveRadius() * std::sin(angle);
 
-    const LensEntry entry = findLensEntry(source.x, source.y, beamExitX[i], beamExitY[i]);
+    const LensEntry entry = findLensEntry(lens, source.x, source.y, beamExitX[i], beamExitY[i]);
     beamEntryX[i] = entry.x;
     beamEntryY[i] = entry.y;
     beamTime[i] = entry.time;

@@ -23,11 +23,12 @@ enum class RaySpacing {
 
 // The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
 // beam of n + 1 rays; the rims themselves carry no ray.
-double rayAngle(int i, int n, RaySpacing spacing = RaySpacing::Beam);
+double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing = RaySpacing::Beam);
 
 // Traces ray i of a beam of n + 1 rays from the source into the beam arrays: its exit
 // point and its least-time entry point and time, which it returns.
-LensEntry traceRay(Source source, int i, int n, RaySpacing spacing = RaySpacing::Beam);
+LensEntry traceRay(const Lens& lens, Source source, int i, int n,
+                   RaySpacing spacing = RaySpacing::Beam);
 
 // The latest time at which a ray of the last beam reaches the rear surface, and at least 0.
 float latestArrival(int n);

@@ -8,13 +8,13 @@
 
 namespace geometry {
 
-double exitAngle(int i) {
+double exitAngle(const Lens& lens, int i) {
     return signedAngle(beamExitX[i] - beamEntryX[i], beamExitY[i] - beamEntryY[i],
-                       beamExitX[i] + curveCentreX, beamExitY[i]);
+                       beamExitX[i] + lens.curveCentreX(), beamExitY[i]);
 }
 
-bool leavesLens(int i) {
-    return !(std::abs(exitAngle(i)) > criticalAngle());
+bool leavesLens(const Lens& lens, int i) {
+    return !(std::abs(exitAngle(lens, i)) > criticalAngle(lens));
 }
 
 } // namespace geometry

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
+
 #include <vector>
 
 // The numbers every construction shares: the lens, the two speeds, the frame of the
@@ -16,23 +18,22 @@ struct RayOut {
     float time = 0;
 };
 
-// 4·atn(1) as a 32-bit float. Written by setUpLens; rewritten with the same value by arcSin,
+// 4·atn(1) as a 32-bit float. Written by shareLens; rewritten with the same value by arcSin,
 // the continuations beyond the lens and the exit refraction.
 extern float pi;
-extern float curveCentreX; // distance of each centre of curvature from the lens centre; setUpLens
-extern float curveRadius;  // radius of curvature of both surfaces; setUpLens
-// y of the upper rim; the rims are (0, ±lensHalfHeight). Written by setUpLens; rewritten with
-// the same value by every least-time search.
-extern float lensHalfHeight;
-extern float leftArcStart; // start angle of the front-surface arc; startUp
-// The other arc angles. Written by startUp; rewritten with the same values by printing.
+// A copy of the numbers of the lens the window shows, written by shareLens only. The
+// constructions read their lens from the value they are given, not from here.
+extern float curveCentreX;   // distance of each centre of curvature from the lens centre
+extern float curveRadius;    // radius of curvature of both surfaces
+extern float lensHalfHeight; // y of the upper rim; the rims are (0, ±lensHalfHeight)
+extern float leftArcStart;   // the arcs of the front and the rear surface
 extern float leftArcEnd;
 extern float rightArcStart;
 extern float rightArcEnd;
-extern float speedAir;  // speed of light outside the lens; setUpLens
-extern float speedLens; // speed of light inside the lens; setUpLens
-// Measured index of the last continuation of a ray. Written by setUpLens, the single-ray
-// continuation and the beam-ray continuation (on the window and on the page).
+extern float speedAir;  // speed of light outside the lens
+extern float speedLens; // speed of light inside the lens
+// Measured index of the last continuation of a ray. Written by shareLens (the lens's
+// index), the single-ray continuation and the beam-ray continuation (window and page).
 extern float sineRatio;
 // Proportions of the surface set up last, as fractions of its width plus height. Written by
 // startUp, redrawScene and printing.
@@ -43,8 +44,9 @@ extern float heightFrac;
 extern float halfWidth;
 extern float halfHeight;
 
-// Gives the lens, the speeds, pi and the measured index their start values; startUp calls it.
-void setUpLens();
+// Copies the lens into the numbers above, sets pi and starts the measured index at the lens's
+// index; start-up calls it.
+void shareLens(const Lens& lens);
 
 // One entry per ray of the last beam, indexed 0..n. The five below are re-created by every
 // beam trace (the window's beam, the time-stepped beam and the printed beam).

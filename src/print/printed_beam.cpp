@@ -12,16 +12,16 @@
 
 namespace print {
 
-void printBeyondLens(surface::Surface& page, geometry::Source source, int n,
-                     std::int16_t timeValue) {
+void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometry::Source source,
+                     int n, std::int16_t timeValue) {
     for (int i = 0; i <= n; ++i) {
-        if (!geometry::leavesLens(i))
+        if (!geometry::leavesLens(lens, i))
             continue;
         // At exactly the critical angle the continuation finds total reflection and prints
         // nothing; such a ray keeps an all-zero beamOut rather than the rayOut an earlier
         // ray left, so that no wavelet follows another ray's direction.
         const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-            page, source, geometry::beamExitX[i], geometry::beamExitY[i],
+            page, lens, source, geometry::beamExitX[i], geometry::beamExitY[i],
             continuation::BeamRayTarget::Page);
         if (ray.drawn)
             geometry::beamOut[i] = geometry::rayOut;
@@ -29,16 +29,16 @@ void printBeyondLens(surface::Surface& page, geometry::Source source, int n,
 
     const float maxTime = geometry::latestArrival(n);
     const float t = float(timeValue + double(maxTime));
-    timestep::drawWavefronts(page, t, n);
+    timestep::drawWavefronts(page, lens, t, n);
 }
 
-void printBeam(surface::Surface& page, surface::Surface& window, geometry::Source source, int n,
-               std::int16_t timeValue) {
+void printBeam(surface::Surface& page, surface::Surface& window, const geometry::Lens& lens,
+               geometry::Source source, int n, std::int16_t timeValue) {
     geometry::recreateRayArrays(n);
     geometry::beamOut.assign(std::size_t(std::max(0, n + 1)), geometry::RayOut{});
-    beam::traceBeam(page, source, n, false);
+    beam::traceBeam(page, lens, source, n, false);
     window.FillStyle = surface::FillMode::Transparent;
-    printBeyondLens(page, source, n, timeValue);
+    printBeyondLens(page, lens, source, n, timeValue);
     window.FillStyle = surface::FillMode::Solid;
 }
 

@@ -76,7 +76,7 @@ void Kovril::Command1_Click() {
     if (!recordDrawing(scene::Action::Kind::Command1))
         return;
     const optics::LeastTimePath path =
-        optics::drawLeastTimePath(surface(), source(), thesiy->Value());
+        optics::drawLeastTimePath(surface(), lens(), source(), thesiy->Value());
     if (path.bluePoint) {
         shmeio->moveCentreTo(path.bluePoint->x, path.bluePoint->y);
         blueOnSurface_ = true;
@@ -86,20 +86,19 @@ void Kovril::Command1_Click() {
 
 void Kovril::shmeio_thesi_Change() {
     const double v = shmeio_thesi->Value();
-    if (std::abs(v) > std::sqrt(double(geometry::curveRadius) * geometry::curveRadius -
-                                double(geometry::curveCentreX) * geometry::curveCentreX))
+    if (std::abs(v) > lens().rimHeight())
         return; // beyond the rims the last trial stays as it is
 
     record(scene::Action::Kind::TrialPoint);
     Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
-    const geometry::Point onLens = geometry::frontSurfacePoint(v);
+    const geometry::Point onLens = lens().frontSurfacePoint(v);
     shmeio->moveCentreTo(onLens.x, onLens.y);
     blueOnSurface_ = true;
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
-    const surface::LabelTexts labels =
-        optics::drawTrialPath(surface(), centreOf(*kyklos), centreOf(*shmeio), thesiy->Value());
+    const surface::LabelTexts labels = optics::drawTrialPath(surface(), lens(), centreOf(*kyklos),
+                                                             centreOf(*shmeio), thesiy->Value());
     QFont font = Label3->font();
     font.setPointSizeF(12);
     Label3->setFont(font);
@@ -157,31 +156,31 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
         blueOnSurface_ = false;
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, thesiy->Value()));
+    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, thesiy->Value()));
 }
 
 void Kovril::Command2_Click() {
     if (!recordDrawing(scene::Action::Kind::Command2))
         return;
-    beam::drawBeam(surface(), source(), arithmosaktinon->Value());
+    beam::drawBeam(surface(), lens(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command3_Click() {
     if (!recordDrawing(scene::Action::Kind::Command3))
         return;
-    beam::drawBeamWithWavelets(surface(), source(), arithmosaktinon->Value());
+    beam::drawBeamWithWavelets(surface(), lens(), source(), arithmosaktinon->Value());
 }
 
 void Kovril::Command4_Click() {
     if (!recordDrawing(scene::Action::Kind::Command4))
         return;
-    applyLabels(continuation::continueRay(surface(), source(), thesiy->Value()));
+    applyLabels(continuation::continueRay(surface(), lens(), source(), thesiy->Value()));
 }
 
 void Kovril::Command5_Click() {
     if (!recordDrawing(scene::Action::Kind::Command5))
         return;
-    applyLabels(timestep::timeSteppedBeam(surface(), source(), arithmosaktinon->Value(),
+    applyLabels(timestep::timeSteppedBeam(surface(), lens(), source(), arithmosaktinon->Value(),
                                           xronosmetato->Value()));
 }
 
@@ -189,7 +188,7 @@ void Kovril::xronosmetato_Change() {
     record(scene::Action::Kind::Time);
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(),
+    timestep::drawSteppedWavefront(surface(), lens(), source(), arithmosaktinon->Value(),
                                    xronosmetato->Value());
     applyLabels(labels);
 }
@@ -198,13 +197,13 @@ void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
     const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), arithmosaktinon->Value(), time);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), arithmosaktinon->Value(), time);
     applyLabels(labels);
 }
 
 void Kovril::Command6_Click() {
     showTime();
-    if (!print::printPicture(surface(),
+    if (!print::printPicture(surface(), lens(),
                              print::PageInputs{source(), thesiy->Value(), arithmosaktinon->Value(),
                                                xronosmetato->Value()}))
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "scene/action_log.h"
 #include "scene/scene_file.h"
@@ -49,6 +50,8 @@ public:
     void setMousePointer(int pointer);
     // The source: the centre of kyklos, as every construction reads it.
     geometry::Source source() const;
+    // The lens the window shows, as every construction is given it.
+    const geometry::Lens& lens() const { return lens_; }
     // Gives the labels the texts a drawing procedure left for them.
     void applyLabels(const surface::LabelTexts& labels);
     // Label1 … Label7 by their numbers; index 0 is unused, as in LabelTexts.
@@ -192,6 +195,7 @@ private:
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
     void drawDrop(geometry::Point source, geometry::Point bluePoint);
 
+    geometry::Lens lens_ = geometry::Lens::standard();
     std::unique_ptr<surface::Surface> surface_;
     surface::Surface* active_ = nullptr;
     QTimer relayoutTimer_;

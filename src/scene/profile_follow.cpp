@@ -29,5 +29,5 @@ void Kovril::profileFollows() {
         {kyklos->centreX(), kyklos->centreY()}, double(thesiy->Value()), {}};
     if (blueOnSurface_)
         inputs.bluePoint = geometry::Point{shmeio->centreX(), shmeio->centreY()};
-    timeProfile->follow(inputs);
+    timeProfile->follow(lens(), inputs);
 }

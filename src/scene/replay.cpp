@@ -187,7 +187,7 @@ scene::SceneDocument Kovril::startDefaults() const {
     const QPointF sourcePixel(3066 * dpi / 1440, 4386 * dpi / 1440);
     const QPointF source = surface_->fromPaint(sourcePixel);
     d.source = {source.x(), source.y()};
-    d.bluePoint = geometry::frontSurfacePoint(0);
+    d.bluePoint = lens().frontSurfacePoint(0);
     scene::StartState& start = d.log.start;
     start.fillStyle = surface::FillMode::Solid;
     start.fillColor = QColor(150, 150, 80);
@@ -200,7 +200,7 @@ scene::SceneDocument Kovril::startDefaults() const {
                     QCoreApplication::translate("Window", "Χρονος=5"),
                     QCoreApplication::translate("Window", "ψ blue = 0")};
     start.label3Points = 13.5;
-    start.sineRatio = 2;
+    start.sineRatio = lens().index();
     return d;
 }
 

@@ -27,19 +27,14 @@ void startUp(const StartOptions& options) {
     else
         w.showMaximized();
 
-    geometry::setUpLens();
-    const float pi = geometry::pi;
-    geometry::leftArcStart = float(pi - geometry::rimAngle());
-    geometry::leftArcEnd = float(geometry::rimAngle() + pi);
-    geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
-    geometry::rightArcEnd = float(geometry::rimAngle());
+    geometry::shareLens(w.lens());
     scene::frameWindow(w);
     w.Label7->setText(QCoreApplication::translate("Window", "ψ blue = ") +
                       surface::Format(w.shmeio_thesi->Value(), "0"));
     w.Label1->setText(QCoreApplication::translate("Window", "ψ= ") +
                       QString::number(w.thesiy->Value()));
 
-    const geometry::Point frontVertex = geometry::frontSurfacePoint(0);
+    const geometry::Point frontVertex = w.lens().frontSurfacePoint(0);
     w.shmeio->setGeometryInFrame(float(frontVertex.x - w.shmeio->Width() / 2.0),
                                  float(w.shmeio->Height() / 2.0), w.shmeio->Width(),
                                  w.shmeio->Height());

@@ -34,7 +34,8 @@ struct Inputs {
     float sourceX = 0, sourceY = 0;
     int rays = 0;
     int yellowPoint = 0;
-    float lens[12] = {};
+    geometry::Lens lens = geometry::Lens::standard();
+    float frame[3] = {};
     float origin[2] = {};
 
     bool operator==(const Inputs&) const = default;
@@ -62,11 +63,10 @@ Inputs inputsOf(Kovril& w) {
     in.recorded = surface::Surface::recording();
     in.rays = w.arithmosaktinon->Value();
     in.yellowPoint = w.thesiy->Value();
-    using namespace geometry;
-    const float lens[] = {pi,           curveCentreX, curveRadius,   lensHalfHeight,
-                          leftArcStart, leftArcEnd,   rightArcStart, rightArcEnd,
-                          speedAir,     speedLens,    halfWidth,     halfHeight};
-    std::copy(std::begin(lens), std::end(lens), in.lens);
+    in.lens = w.lens();
+    in.frame[0] = geometry::pi;
+    in.frame[1] = geometry::halfWidth;
+    in.frame[2] = geometry::halfHeight;
     in.origin[0] = originPxX;
     in.origin[1] = originPxY;
     return in;
@@ -101,7 +101,8 @@ bool& enabled() {
 surface::LabelTexts drawAfresh(Kovril& w) {
     w.surface().Cls();
     redrawScene(w);
-    return timestep::traceSteppedBeam(w.surface(), w.source(), w.arithmosaktinon->Value());
+    return timestep::traceSteppedBeam(w.surface(), w.lens(), w.source(),
+                                      w.arithmosaktinon->Value());
 }
 
 Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {

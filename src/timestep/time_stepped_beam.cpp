@@ -15,17 +15,18 @@ namespace timestep {
 
 namespace {
 
-surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, int n) {
+surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens,
+                                 geometry::Source source, int n) {
     surface::LabelTexts labels;
     for (int i = 0; i <= n; ++i) {
-        if (!geometry::leavesLens(i))
+        if (!geometry::leavesLens(lens, i))
             continue;
         const double exitX = geometry::beamExitX[i];
         const double exitY = geometry::beamExitY[i];
         const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-            s, source, exitX, exitY, continuation::BeamRayTarget::Window);
+            s, lens, source, exitX, exitY, continuation::BeamRayTarget::Window);
         labels.merge(ray.labels);
-        pragmatik::drawExitRefraction(s, exitX, exitY, geometry::beamEntryX[i],
+        pragmatik::drawExitRefraction(s, lens, exitX, exitY, geometry::beamEntryX[i],
                                       geometry::beamEntryY[i]);
         // A ray the continuation did not draw keeps an empty end and an all-zero beamOut,
         // so that nothing is drawn along a direction another ray left behind.
@@ -43,26 +44,28 @@ surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, i
 
 } // namespace
 
-surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n) {
+surface::LabelTexts traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                                     geometry::Source source, int n) {
     geometry::recreateBeamArrays(n);
-    beam::traceBeam(s, source, n, false, geometry::RaySpacing::TimeStepped);
+    beam::traceBeam(s, lens, source, n, false, geometry::RaySpacing::TimeStepped);
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
-    return continueRays(s, source, n);
+    return continueRays(s, lens, source, n);
 }
 
-void drawSteppedWavefront(surface::Surface& s, geometry::Source source, int n, double timeValue) {
+void drawSteppedWavefront(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                          int n, double timeValue) {
     const float maxTime = geometry::latestArrival(n);
     const float t = float(timeValue + double(maxTime));
-    drawWavefronts(s, t, n);
-    drawLensConstructions(s, source);
+    drawWavefronts(s, lens, t, n);
+    drawLensConstructions(s, lens, source);
     s.FillStyle = surface::FillMode::Solid;
 }
 
-surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
-                                    std::int16_t timeValue) {
-    const surface::LabelTexts labels = traceSteppedBeam(s, source, n);
-    drawSteppedWavefront(s, source, n, timeValue);
+surface::LabelTexts timeSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                                    geometry::Source source, int n, std::int16_t timeValue) {
+    const surface::LabelTexts labels = traceSteppedBeam(s, lens, source, n);
+    drawSteppedWavefront(s, lens, source, n, timeValue);
     return labels;
 }
 

@@ -23,7 +23,7 @@ bool wasContinued(const geometry::RayOut& out) {
 
 } // namespace
 
-void drawWavefronts(surface::Surface& s, float T, int n) {
+void drawWavefronts(surface::Surface& s, const geometry::Lens& lens, float T, int n) {
     const float maxTime = geometry::latestArrival(n);
 
     std::vector<double> radius(std::size_t(n) + 1);
@@ -31,15 +31,15 @@ void drawWavefronts(surface::Surface& s, float T, int n) {
     s.FillStyle = surface::FillMode::Transparent;
     for (int i = 0; i <= n; ++i) {
         const double lag = (double(maxTime) + 1.5) - geometry::beamTime[i];
-        radius[i] = geometry::speedAir * lag;
-        if (!geometry::leavesLens(i))
+        radius[i] = lens.speedAir() * lag;
+        if (!geometry::leavesLens(lens, i))
             continue;
         leaves[i] = true;
         surface::guardedCircle(s, float(geometry::beamExitX[i]), float(geometry::beamExitY[i]),
                                float(radius[i]), s.ForeColor);
     }
 
-    const double grown = geometry::speedAir * (double(T) - (double(maxTime) + 0.7));
+    const double grown = lens.speedAir() * (double(T) - (double(maxTime) + 0.7));
     for (int i = 0; i <= n; ++i) {
         if (!leaves[i] || !wasContinued(geometry::beamOut[i]))
             continue;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "surface/surface.h"
 
 namespace timestep {
@@ -12,6 +13,6 @@ namespace timestep {
 // at the source). Unfilled, in the foreground colour; leaves the surface's fill
 // transparent. A ray at the critical angle keeps its wavelet; a ray whose beamOut is
 // still all zeros was not continued and gets no second circle.
-void drawWavefronts(surface::Surface& s, float T, int n);
+void drawWavefronts(surface::Surface& s, const geometry::Lens& lens, float T, int n);
 
 } // namespace timestep
