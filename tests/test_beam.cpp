@@ -267,7 +267,8 @@ private slots:
             double candidate = std::sqrt(3.0);
             for (int k = 0; k < 50 && exitX == 0; ++k) {
                 setOneRay(candidate, -1);
-                if (std::abs(geometry::exitAngle(geometry::Lens::standard(), 0)) ==
+                if (std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                                 geometry::sharedBeam().rays[0])) ==
                     geometry::criticalAngle(geometry::Lens::standard()))
                     exitX = candidate;
                 candidate = std::nextafter(candidate, 2.0);
@@ -276,7 +277,8 @@ private slots:
         }
         setOneRay(exitX, -1);
         harness::clearRecord();
-        beam::drawHuygensCircles(scene::form().surface(), geometry::Lens::standard(), 0);
+        beam::drawHuygensCircles(scene::form().surface(), geometry::Lens::standard(),
+                                 geometry::sharedBeam(), 0);
         const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(circles.size(), std::size_t(leaves ? 1 : 0));

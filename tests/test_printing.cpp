@@ -366,7 +366,8 @@ private slots:
         print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), w.source(), 0,
                          w.xronosmetato->Value());
         QCOMPARE(geometry::beamExitX[0], 15.0);
-        QCOMPARE(geometry::leavesLens(geometry::Lens::standard(), 0), leaves);
+        QCOMPARE(geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[0]),
+                 leaves);
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
@@ -410,7 +411,8 @@ private slots:
         int leaving = 0;
         float maxTime = 0;
         for (int i = 0; i <= n; ++i) {
-            leaving += geometry::leavesLens(geometry::Lens::standard(), i);
+            leaving +=
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i]);
             maxTime = std::max(maxTime, geometry::beamTime[i]);
         }
         QVERIFY(leaving > 1 && leaving < n + 1);
@@ -457,15 +459,16 @@ private slots:
         beamEntryY = {entry.y, entryY};
         beamTime = {entry.time, entry.time - 3};
         beamOut.assign(2, {});
-        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(), 1)),
+        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                              geometry::sharedBeam().rays[1])),
                  geometry::criticalAngle(geometry::Lens::standard()));
-        QVERIFY(geometry::leavesLens(geometry::Lens::standard(), 0) &&
-                geometry::leavesLens(geometry::Lens::standard(), 1));
+        QVERIFY(geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[0]) &&
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[1]));
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeyondLens(*page.page, geometry::Lens::standard(), w.source(), 1,
-                               w.xronosmetato->Value());
+        print::printBeyondLens(*page.page, geometry::Lens::standard(), w.source(),
+                               geometry::sharedBeam(), w.xronosmetato->Value());
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))

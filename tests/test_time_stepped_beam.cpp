@@ -126,7 +126,7 @@ private slots:
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
-            if (!geometry::leavesLens(geometry::Lens::standard(), i)) {
+            if (!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i])) {
                 QCOMPARE(geometry::beamEndX[i], 0.0f);
                 QCOMPARE(geometry::beamEndY[i], 0.0f);
                 QCOMPARE(geometry::beamOut[i].x, 0.0f);
@@ -197,7 +197,8 @@ private slots:
         QVERIFY(fill < firstRed);
         int leaving = 0;
         for (int i = 0; i <= w.arithmosaktinon->Value(); ++i)
-            leaving += geometry::leavesLens(geometry::Lens::standard(), i);
+            leaving +=
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i]);
         QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
     }
 

@@ -104,14 +104,15 @@ private slots:
                 maxTime = geometry::beamTime[i];
                 slowest = i;
             }
-        QVERIFY(geometry::leavesLens(geometry::Lens::standard(), slowest));
+        QVERIFY(
+            geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[slowest]));
 
         const float grown = float(2.0 * (t - 0.7));
         int leaving = 0;
         for (int i = 0; i <= n; ++i) {
             const std::vector<DrawCall> wavelets =
                 circlesAt(geometry::beamExitX[i], geometry::beamExitY[i]);
-            if (!geometry::leavesLens(geometry::Lens::standard(), i)) {
+            if (!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i])) {
                 QVERIFY(wavelets.empty());
                 continue;
             }
@@ -147,11 +148,13 @@ private slots:
             {10, -40, -10, -40, 105, {10, -30, 2}}, // continued straight upwards
             {10, 40, -10, 40, 105, {10, 30, 2}},    // continued straight downwards
         });
-        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(), 1)),
+        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                              geometry::sharedBeam().rays[1])),
                  geometry::criticalAngle(geometry::Lens::standard()));
-        QVERIFY(!geometry::leavesLens(geometry::Lens::standard(), 2));
+        QVERIFY(!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[2]));
         harness::clearRecord();
-        timestep::drawWavefronts(w.surface(), geometry::Lens::standard(), 120 + 30, 4);
+        timestep::drawWavefronts(w.surface(), geometry::Lens::standard(), geometry::sharedBeam(),
+                                 120 + 30);
 
         const double grown = geometry::speedAir * (30 - 0.7);
         const std::vector<DrawCall> axial = circlesAt(15, 0);

@@ -48,25 +48,27 @@ extern float halfHeight;
 // index; start-up calls it.
 void shareLens(const Lens& lens);
 
-// One entry per ray of the last beam, indexed 0..n. The five below are re-created by every
-// beam trace (the window's beam, the time-stepped beam and the printed beam).
+// One entry per ray of the last beam, indexed 0..n, written by shareBeam only from the beam
+// value a procedure traced. The five below come from every beam (the window's beam, the
+// time-stepped beam and the printed beam).
 extern std::vector<double> beamExitX; // exit point on the rear surface
 extern std::vector<double> beamExitY;
 extern std::vector<float> beamEntryX; // least-time entry point on the front surface
 extern std::vector<float> beamEntryY;
 extern std::vector<float> beamTime; // least travel time source -> entry -> exit
-// End of each ray's continuation beyond the lens; re-created and written by the
-// time-stepped beam.
+// End of each ray's continuation beyond the lens; from the time-stepped beam.
 extern std::vector<float> beamEndX;
 extern std::vector<float> beamEndY;
-// A copy of rayOut after each ray's continuation; written by the time-stepped beam and the
-// printed beam.
+// A copy of rayOut after each ray's continuation; from the time-stepped beam and the printed
+// beam.
 extern std::vector<RayOut> beamOut;
 
-// End of the outgoing ray the window's beam-ray continuation drew last; written by it only.
+// End of the outgoing ray the window's beam-ray continuation drew last; written by it, and
+// put back by shareBeam when a kept beam is drawn again.
 extern float rayEndX;
 extern float rayEndY;
-// Wavefront point and time the beam-ray continuation (window or page) left last.
+// Wavefront point and time the beam-ray continuation (window or page) left last; put back
+// like rayEndX.
 extern RayOut rayOut;
 
 } // namespace geometry

@@ -186,19 +186,19 @@ void Kovril::Command5_Click() {
 
 void Kovril::xronosmetato_Change() {
     record(scene::Action::Kind::Time);
-    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), arithmosaktinon->Value(),
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam,
                                    xronosmetato->Value());
-    applyLabels(labels);
+    applyLabels(stepped.labels);
 }
 
 void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
-    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), arithmosaktinon->Value(), time);
-    applyLabels(labels);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time);
+    applyLabels(stepped.labels);
 }
 
 void Kovril::Command6_Click() {

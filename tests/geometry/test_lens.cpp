@@ -113,16 +113,14 @@ void beamMeetsItsLens() {
     geometry::shareLens(geometry::Lens::standard());
     const double centre = c.radius - c.thickness / 2;
     constexpr int n = 12;
-    geometry::recreateRayArrays(n);
     for (int i = 0; i <= n; ++i) {
-        const geometry::LensEntry entry = geometry::traceRay(lens, {-300, 20}, i, n);
-        check(entry.found, "the search finds the entry point", c.name);
-        near(std::hypot(geometry::beamExitX[i] + centre, geometry::beamExitY[i]), c.radius, 1e-4,
+        const geometry::BeamRay ray = geometry::traceRay(lens, {-300, 20}, i, n);
+        check(ray.found, "the search finds the entry point", c.name);
+        near(std::hypot(ray.exitX + centre, ray.exitY), c.radius, 1e-4,
              "exit point on the rear circle", c.name);
-        near(std::hypot(geometry::beamEntryX[i] - centre, geometry::beamEntryY[i]), c.radius, 1e-4,
+        near(std::hypot(ray.entryX - centre, ray.entryY), c.radius, 1e-4,
              "entry point on the front circle", c.name);
-        check(std::abs(geometry::beamExitY[i]) < lens.halfHeight(), "exit point inside the rims",
-              c.name);
+        check(std::abs(ray.exitY) < lens.halfHeight(), "exit point inside the rims", c.name);
     }
 }
 
