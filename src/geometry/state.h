@@ -33,7 +33,8 @@ extern float rightArcEnd;
 extern float speedAir;  // speed of light outside the lens
 extern float speedLens; // speed of light inside the lens
 // Measured index of the last continuation of a ray. Written by shareLens (the lens's
-// index), the single-ray continuation and the beam-ray continuation (window and page).
+// index), the single-ray continuation and the beam-ray continuation (window and page); put
+// back by shareBeam and by a replayed scene.
 extern float sineRatio;
 // Proportions of the surface set up last, as fractions of its width plus height. Written by
 // startUp, redrawScene and printing.
