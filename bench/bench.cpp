@@ -138,9 +138,10 @@ void measureHandlers(Kovril& w) {
     ui.arithmosaktinon->setValue(std::int16_t(10));
     measure(QStringLiteral("drag of kyklos"), 30, dragBetween(*ui.kyklos, {-200, 80}, {-250, -60}));
     measure(QStringLiteral("drag of shmeio"), 30, dragBetween(*ui.shmeio, {-12, 30}, {-12, -30}));
-    const geometry::Point target = geometry::rearSurfacePoint(30);
+    const geometry::Point target = geometry::Lens::standard().rearSurfacePoint(30);
     measure(QStringLiteral("findLensEntry"), 200, [&] {
-        geometry::findLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), target.x, target.y);
+        geometry::findLensEntry(geometry::Lens::standard(), ui.kyklos->centreX(),
+                                ui.kyklos->centreY(), target.x, target.y);
     });
 }
 
@@ -185,7 +186,8 @@ void measureTimeProfile(Kovril& w) {
     surface::Surface plot(QSize(560, 330), 1, 96, Qt::white);
     const geometry::Source source{ui.kyklos->centreX(), ui.kyklos->centreY()};
     measure(QStringLiteral("time profile"), 200, [&] {
-        const geometry::TimeProfile profile = geometry::timeProfile(source, 30, 400);
+        const geometry::TimeProfile profile =
+            geometry::timeProfile(geometry::Lens::standard(), source, 30, 400);
         profile::drawTimeProfile(plot, profile, {profile.minimum, true, false});
     });
 }
@@ -273,9 +275,10 @@ void reportEvaluations(const Kovril& w) {
     const harness::Controls ui = harness::controls(w);
     std::vector<int> counts;
     for (int v = -99; v <= 99; ++v) {
-        const geometry::Point t = geometry::rearSurfacePoint(v);
-        counts.push_back(geometry::searchLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), t.x,
-                                                   t.y, geometry::StepTest::Single)
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(v);
+        counts.push_back(geometry::searchLensEntry(geometry::Lens::standard(), ui.kyklos->centreX(),
+                                                   ui.kyklos->centreY(), t.x, t.y,
+                                                   geometry::StepTest::Single)
                              .evaluations);
     }
     std::sort(counts.begin(), counts.end());

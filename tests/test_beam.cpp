@@ -63,8 +63,8 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
-        beam::drawBeam(scene::form().surface(), {sx, sy}, 10);
-        beam::drawBeam(scene::form().surface(), {sx, sy}, 0);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 10);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 0);
         QCOMPARE(geometry::beamExitX.size(), std::size_t(1));
         QCOMPARE(geometry::beamTime.size(), std::size_t(1));
         QCOMPARE(geometry::beamExitX[0], 15.0);
@@ -93,7 +93,7 @@ private slots:
 
     void twoRaysAtAThirdOfTheRimAngle() {
         Kovril& w = scene::form();
-        beam::drawBeam(w.surface(), w.source(), 1);
+        beam::drawBeam(w.surface(), geometry::Lens::standard(), w.source(), 1);
         QCOMPARE(geometry::beamExitY.size(), std::size_t(2));
         for (int i = 0; i < 2; ++i) {
             const double polar = std::atan2(geometry::beamExitY[i], geometry::beamExitX[i] + 165);
@@ -136,11 +136,13 @@ private slots:
         const harness::Controls ui = harness::controls(w);
         placeSource(sourceX, sourceY);
         const double sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
-        beam::drawBeam(scene::form().surface(), {float(sx), float(sy)}, 12);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {float(sx), float(sy)},
+                       12);
         for (int i = 0; i <= 12; ++i) {
             const double ex = geometry::beamEntryX[i], ey = geometry::beamEntryY[i];
             const double tx = geometry::beamExitX[i], ty = geometry::beamExitY[i];
-            const double time = geometry::pathTime(sx, sy, ex, ey, tx, ty);
+            const double time =
+                geometry::pathTime(geometry::Lens::standard(), sx, sy, ex, ey, tx, ty);
             QVERIFY2(std::abs(time - geometry::beamTime[i]) < 1e-4,
                      qPrintable(QStringLiteral("ray %1").arg(i)));
             // No nearby point of the front surface is faster.
@@ -148,7 +150,8 @@ private slots:
             for (double dt : {-1e-3, 1e-3}) {
                 const double ox = 165 - 180 * std::cos(theta + dt);
                 const double oy = 180 * std::sin(theta + dt);
-                QVERIFY(geometry::pathTime(sx, sy, ox, oy, tx, ty) > time);
+                QVERIFY(geometry::pathTime(geometry::Lens::standard(), sx, sy, ox, oy, tx, ty) >
+                        time);
             }
         }
     }
@@ -166,7 +169,7 @@ private slots:
         });
         geometry::pi = std::numeric_limits<float>::quiet_NaN();
         const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
-        beam::drawBeam(scene::form().surface(), {sx, sy}, 4);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 4);
 
         QCOMPARE(shown, QStringList{QStringLiteral("δε βρέθηκε")});
         QCOMPARE(geometry::beamEntryX[0], 0.0f);
@@ -271,7 +274,9 @@ private slots:
             double candidate = std::sqrt(3.0);
             for (int k = 0; k < 50 && exitX == 0; ++k) {
                 setOneRay(candidate, -1);
-                if (std::abs(geometry::exitAngle(0)) == geometry::criticalAngle())
+                if (std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                                 geometry::sharedBeam().rays[0])) ==
+                    geometry::criticalAngle(geometry::Lens::standard()))
                     exitX = candidate;
                 candidate = std::nextafter(candidate, 2.0);
             }
@@ -279,7 +284,8 @@ private slots:
         }
         setOneRay(exitX, -1);
         harness::clearRecord();
-        beam::drawHuygensCircles(scene::form().surface(), 0);
+        beam::drawHuygensCircles(scene::form().surface(), geometry::Lens::standard(),
+                                 geometry::sharedBeam(), 0);
         const std::vector<DrawCall> circles = harness::drawnOfKind(DrawCall::Kind::Circle);
         const std::vector<DrawCall> dots = harness::drawnOfKind(DrawCall::Kind::Dot);
         QCOMPARE(circles.size(), std::size_t(leaves ? 1 : 0));

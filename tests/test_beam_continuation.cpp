@@ -23,8 +23,9 @@ namespace {
 // The window's continuation of one beam ray, with its texts shown as the beam shows them.
 bool continueOnWindow(double px, double py) {
     Kovril& w = scene::form();
-    const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-        w.surface(), w.source(), px, py, continuation::BeamRayTarget::Window);
+    const continuation::ContinuedBeamRay ray =
+        continuation::continueBeamRay(w.surface(), geometry::Lens::standard(), w.source(), px, py,
+                                      continuation::BeamRayTarget::Window);
     w.applyLabels(ray.labels);
     return ray.drawn;
 }
@@ -58,9 +59,9 @@ private slots:
         QFETCH(double, height);
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
-        const geometry::Point p = geometry::rearSurfacePoint(height);
-        const geometry::BeamRayConstruction ray =
-            geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(height);
+        const geometry::BeamRayConstruction ray = geometry::constructBeamRay(
+            geometry::Lens::standard(), scene::form().source(), p.x, p.y, float(1e-12));
         QVERIFY(!ray.totalReflection);
         QVERIFY(ray.leaves);
         // The 32-bit index never equals 2 exactly here: all five passes run.
@@ -97,9 +98,9 @@ private slots:
 
     void thePrintedToleranceStopsAtTheFirstAgreement() {
         for (double height : {-60.0, 0.0, 20.0, 60.0}) {
-            const geometry::Point p = geometry::rearSurfacePoint(height);
-            const geometry::BeamRayConstruction ray =
-                geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(0.001));
+            const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(height);
+            const geometry::BeamRayConstruction ray = geometry::constructBeamRay(
+                geometry::Lens::standard(), scene::form().source(), p.x, p.y, float(0.001));
             QVERIFY(ray.leaves);
             QVERIFY(ray.passes < 5);
             QVERIFY(float(std::abs(ray.sineRatio - 2.0)) <= float(0.001));
@@ -112,9 +113,9 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         scene::form().placeSource({-30, 60});
-        const geometry::Point p = geometry::rearSurfacePoint(20);
-        const geometry::BeamRayConstruction ray =
-            geometry::constructBeamRay(scene::form().source(), p.x, p.y, float(1e-12));
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(20);
+        const geometry::BeamRayConstruction ray = geometry::constructBeamRay(
+            geometry::Lens::standard(), scene::form().source(), p.x, p.y, float(1e-12));
         QVERIFY(ray.totalReflection);
         QVERIFY(!ray.leaves);
         QCOMPARE(ray.passes, 1);
@@ -144,8 +145,8 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         scene::form().placeSource({-200, 0});
-        const geometry::BeamRayConstruction ray =
-            geometry::constructBeamRay(scene::form().source(), 15, 0, float(1e-12));
+        const geometry::BeamRayConstruction ray = geometry::constructBeamRay(
+            geometry::Lens::standard(), scene::form().source(), 15, 0, float(1e-12));
         QCOMPARE(ray.passes, 5);
         QVERIFY(std::abs(ray.incidence) < 0.001);
         QVERIFY(ray.leaves);

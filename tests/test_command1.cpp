@@ -105,7 +105,7 @@ private slots:
 
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3));
-        const geometry::Point t = geometry::rearSurfacePoint(30);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(30);
         const DrawCall& toLens = lines[0];
         const DrawCall& inLens = lines[1];
         const DrawCall& normal = lines[2];
@@ -156,7 +156,7 @@ private slots:
         harness::setScroll(*ui.thesiy, v == 0 ? 1 : 0);
         harness::setScroll(*ui.thesiy, v);
         clickCommand1();
-        const geometry::Point t = geometry::rearSurfacePoint(v);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(v);
         const double sx = ui.kyklos->centreX();
         const double sy = ui.kyklos->centreY();
         const double px = ui.shmeio->centreX();
@@ -229,9 +229,9 @@ private slots:
     }
 
     void failedSearchGivesZeros() {
-        const geometry::Point t = geometry::rearSurfacePoint(30);
-        const geometry::LensSearch s =
-            geometry::searchLensEntry(-200, 0, t.x, t.y, geometry::StepTest::Single, 40);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(30);
+        const geometry::LensSearch s = geometry::searchLensEntry(
+            geometry::Lens::standard(), -200, 0, t.x, t.y, geometry::StepTest::Single, 40);
         QVERIFY(!s.found);
         QCOMPARE(s.x, 0.0);
         QCOMPARE(s.y, 0.0);
@@ -262,15 +262,16 @@ private slots:
         const harness::Controls ui = harness::controls(w);
         placeSource(-200, 0);
         harness::setScroll(*ui.thesiy, 30);
-        const geometry::Point t = geometry::rearSurfacePoint(30);
-        const geometry::LensEntry entry =
-            geometry::findLensEntry(ui.kyklos->centreX(), ui.kyklos->centreY(), t.x, t.y);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(30);
+        const geometry::LensEntry entry = geometry::findLensEntry(
+            geometry::Lens::standard(), ui.kyklos->centreX(), ui.kyklos->centreY(), t.x, t.y);
         harness::clearRecord();
         clickCommand1();
         const DrawCall toLens = harness::drawnOfKind(DrawCall::Kind::Line).at(0);
         QCOMPARE(entry.x, float(toLens.x2));
         QCOMPARE(entry.y, float(toLens.y2));
-        QCOMPARE(entry.time, float(geometry::pathTime(-200, 0, toLens.x2, toLens.y2, t.x, t.y)));
+        QCOMPARE(entry.time, float(geometry::pathTime(geometry::Lens::standard(), -200, 0,
+                                                      toLens.x2, toLens.y2, t.x, t.y)));
         QVERIFY(harness::messages().isEmpty());
     }
 };

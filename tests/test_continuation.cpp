@@ -62,7 +62,7 @@ QString inDegrees(double angle) {
 // lens along the rear surface's normal: the normal line meets the front surface at A,
 // and the ray in air reaches A refracted by the law of sines with index 2.
 QPointF sourceForNormalExit(int v) {
-    const geometry::Point p = geometry::rearSurfacePoint(v);
+    const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(v);
     const double length = std::hypot(p.x + 165, p.y);
     const double ux = (p.x + 165) / length, uy = p.y / length; // the ray inside the lens
     // A = P - t·u on the front circle (centre (165, 0), radius 180), the root near the lens.
@@ -127,7 +127,7 @@ private slots:
             drawnBeforeMessage = harness::drawn().size();
         });
         continueFrom(sourceX, sourceY, v);
-        const geometry::Point p = geometry::rearSurfacePoint(v);
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(v);
         const Drawing d = whatWasDrawn();
 
         QCOMPARE(int(d.magentaLines.size()), 2 * passes);
@@ -211,7 +211,7 @@ private slots:
         const Drawing d = whatWasDrawn();
         QCOMPARE(d.blackLines.size(), std::size_t(1));
         const DrawCall& ray = d.blackLines[0];
-        const geometry::Point p = geometry::rearSurfacePoint(-70);
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(-70);
         QCOMPARE(ray.x1, p.x);
         QCOMPARE(ray.y1, p.y);
         QCOMPARE(ray.y2, 10.0 * geometry::halfHeight);
@@ -225,7 +225,7 @@ private slots:
         continueFrom(-400, -150, -60);
         const Drawing d = whatWasDrawn();
         QCOMPARE(ui.Label1->text(), QStringLiteral("ολική ανάκλαση     ορική = 30.00"));
-        const geometry::Point p = geometry::rearSurfacePoint(-60);
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(-60);
         const DrawCall& inside = d.magentaLines.back();
         const double incidence = angleToNormal(inside.x2 - inside.x1, inside.y2 - inside.y1, p);
         QVERIFY(std::abs(incidence) > std::numbers::pi / 6);
@@ -274,7 +274,7 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         continueFrom(source.x(), source.y(), v);
-        const geometry::Point p = geometry::rearSurfacePoint(v);
+        const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(v);
         const Drawing d = whatWasDrawn();
         QCOMPARE(d.magentaLines.size(), std::size_t(6));
         const DrawCall& inside = d.magentaLines.back();

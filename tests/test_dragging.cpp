@@ -114,7 +114,7 @@ private slots:
         QVERIFY(harness::drawn().front().kind == DrawCall::Kind::Clear);
         const QPointF s = source ? at : still;
         const QPointF p = source ? still : at;
-        const geometry::Point t = geometry::pointBehindRearSurface(thesiy);
+        const geometry::Point t = geometry::Lens::standard().pointBehindRearSurface(thesiy);
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis, then source -> P -> T
         QVERIFY(closeTo({lines[1].x1, lines[1].y1}, s));
@@ -211,7 +211,8 @@ private slots:
         QVERIFY2(closeTo(centre, edge),
                  qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
         QVERIFY(w.input().dragged() == scene::Marker::None);
-        const geometry::Point t = geometry::pointBehindRearSurface(ui.thesiy->Value());
+        const geometry::Point t =
+            geometry::Lens::standard().pointBehindRearSurface(ui.thesiy->Value());
         const bool source = name == QLatin1String("kyklos");
         const QPointF other = centreOf(source ? *ui.shmeio : *ui.kyklos);
         const double time = source ? travelTime(edge, other, t) : travelTime(other, edge, t);

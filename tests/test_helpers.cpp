@@ -13,7 +13,7 @@ const double pi32 = 3.1415927410125732; // 4·atn(1) as a 32-bit float
 
 double call(const QString& procedure, const QList<double>& a) {
     if (procedure == QLatin1String("pathTime"))
-        return geometry::pathTime(a[0], a[1], a[2], a[3], a[4], a[5]);
+        return geometry::pathTime(geometry::Lens::standard(), a[0], a[1], a[2], a[3], a[4], a[5]);
     if (procedure == QLatin1String("signedAngle"))
         return geometry::signedAngle(a[0], a[1], a[2], a[3]);
     if (procedure == QLatin1String("arcSin"))
@@ -26,11 +26,7 @@ double call(const QString& procedure, const QList<double>& a) {
 class HelpersTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        geometry::speedAir = 2;
-        geometry::speedLens = 1;
-        geometry::pi = float(pi32);
-    }
+    void init() { geometry::pi = float(pi32); }
 
     // tolerance 0: the result must be exactly the expected double.
     void edgeCases_data() {
@@ -79,11 +75,12 @@ private slots:
                      qPrintable(QString::number(result, 'g', 17)));
     }
 
-    void pathTimeReadsTheSpeedsOnEveryCall() {
-        QCOMPARE(geometry::pathTime(0, 0, 3, 4, 3, 5), 3.5);
-        geometry::speedAir = 5;
-        geometry::speedLens = 0.5f;
-        QCOMPARE(geometry::pathTime(0, 0, 3, 4, 3, 5), 3.0);
+    void pathTimeReadsTheSpeedsOfItsLens() {
+        QCOMPARE(geometry::pathTime(geometry::Lens::standard(), 0, 0, 3, 4, 3, 5), 3.5);
+        geometry::LensGiven faster;
+        faster.speedOutside = 5;
+        faster.speedInside = 0.5f;
+        QCOMPARE(geometry::pathTime(geometry::Lens(faster), 0, 0, 3, 4, 3, 5), 3.0);
     }
 
     void arcSinRefreshesPiOnlyWithinRange() {

@@ -43,7 +43,7 @@ private slots:
     void init() { harness::startProgram(); }
 
     void cardinalPointsOfTheStartUpLens() {
-        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(geometry::Lens::standard());
         QCOMPARE(p.thickness, 30.0);
         QCOMPARE(p.v1, -15.0);
         QCOMPARE(p.v2, 15.0);
@@ -57,11 +57,12 @@ private slots:
     }
 
     void imagesOfASourceAboveTheAxis() {
-        const geometry::ThinLensImage thin = geometry::thinLensImage(180, -200, 50);
+        const geometry::ThinLensImage thin =
+            geometry::thinLensImage(geometry::Lens::standard(), -200, 50);
         QCOMPARE(thin.fThin, 90.0f);
         QVERIFY(near(thin.x, 163.6364, 5e-5));
         QVERIFY(near(thin.y, -40.9091, 5e-5));
-        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(geometry::Lens::standard());
         const geometry::ThickLensImage thick = geometry::thickLensImage(p, -200, 50);
         QVERIFY(near(thick.x, 190.2527, 5e-5));
         QVERIFY(near(thick.y, -47.4725, 5e-5));
@@ -86,7 +87,8 @@ private slots:
         QCOMPARE(ui.kyklos->centreY(), float(ys));
         w.surface().FontSize = 8;
         harness::clearRecord();
-        timestep::drawLensConstructions(scene::form().surface(), scene::form().source());
+        timestep::drawLensConstructions(scene::form().surface(), geometry::Lens::standard(),
+                                        scene::form().source());
 
         const std::vector<DrawCall> image = dots(blue);
         QCOMPARE(image.size(), std::size_t(1));
@@ -98,7 +100,7 @@ private slots:
         QCOMPARE(thinFoci[0].x1, 90.0);
         QCOMPARE(thinFoci[1].x1, -90.0);
 
-        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(geometry::Lens::standard());
         const std::vector<DrawCall> foci = dots(red);
         QCOMPARE(foci.size(), std::size_t(2));
         QCOMPARE(foci[0].x1, p.f1);
@@ -149,7 +151,8 @@ private slots:
         const float entryX = float(exitX - 25 * std::cos(0.2 + incidence));
         const float entryY = float(exitY - 25 * std::sin(0.2 + incidence));
         harness::clearRecord();
-        pragmatik::drawExitRefraction(scene::form().surface(), exitX, exitY, entryX, entryY);
+        pragmatik::drawExitRefraction(scene::form().surface(), geometry::Lens::standard(), exitX,
+                                      exitY, entryX, entryY);
         QCOMPARE(harness::drawn().size(), std::size_t(refracted ? 1 : 0));
         if (!refracted)
             return;

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(ui.Label1->text(), label);
         const surface::DrawCall* marker = lastMarker();
         QVERIFY(marker);
-        const geometry::Point m = geometry::rearSurfacePoint(value);
+        const geometry::Point m = geometry::Lens::standard().rearSurfacePoint(value);
         QCOMPARE(marker->x1, m.x);
         QCOMPARE(marker->y1, m.y);
         QCOMPARE(marker->drawWidth, 2);
@@ -62,10 +62,10 @@ private slots:
     }
 
     void markerOnTheAxisSitsOnTheRearVertex() {
-        const geometry::Point m = geometry::rearSurfacePoint(0);
+        const geometry::Point m = geometry::Lens::standard().rearSurfacePoint(0);
         QCOMPARE(m.x, 15.0);
         QCOMPARE(m.y, 0.0);
-        const geometry::Point top = geometry::rearSurfacePoint(99);
+        const geometry::Point top = geometry::Lens::standard().rearSurfacePoint(99);
         QVERIFY(top.y > geometry::lensHalfHeight); // above the upper rim, outside the lens
     }
 

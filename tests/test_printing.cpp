@@ -326,14 +326,15 @@ private slots:
         const float x0 = ui.kyklos->centreX();
         const float y0 = ui.kyklos->centreY();
         const int n = 12;
-        beam::drawBeam(w.surface(), {x0, y0}, n);
+        beam::drawBeam(w.surface(), geometry::Lens::standard(), {x0, y0}, n);
         const std::vector<double> exitY = geometry::beamExitY;
         const std::vector<float> entryX = geometry::beamEntryX, time = geometry::beamTime;
         geometry::beamEndX.assign(200, 7);
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeam(*page.page, w.surface(), {x0, y0}, n, ui.xronosmetato->Value());
+        print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), {x0, y0}, n,
+                         ui.xronosmetato->Value());
         QCOMPARE(geometry::beamExitY, exitY);
         QCOMPARE(geometry::beamEntryX, entryX);
         QCOMPARE(geometry::beamTime, time);
@@ -368,9 +369,11 @@ private slots:
         scene::form().placeSource({sourceX, sourceY});
         ImagePage page;
         harness::clearRecord();
-        print::printBeam(*page.page, w.surface(), w.source(), 0, ui.xronosmetato->Value());
+        print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), w.source(), 0,
+                         ui.xronosmetato->Value());
         QCOMPARE(geometry::beamExitX[0], 15.0);
-        QCOMPARE(geometry::leavesLens(0), leaves);
+        QCOMPARE(geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[0]),
+                 leaves);
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))
@@ -408,13 +411,15 @@ private slots:
             harness::setScroll(*ui.xronosmetato, times[k]);
             ImagePage page;
             harness::clearRecord();
-            print::printBeam(*page.page, w.surface(), w.source(), n, ui.xronosmetato->Value());
+            print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), w.source(), n,
+                             ui.xronosmetato->Value());
             circles[k] = harness::drawnOfKind(DrawCall::Kind::Circle);
         }
         int leaving = 0;
         float maxTime = 0;
         for (int i = 0; i <= n; ++i) {
-            leaving += geometry::leavesLens(i);
+            leaving +=
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i]);
             maxTime = std::max(maxTime, geometry::beamTime[i]);
         }
         QVERIFY(leaving > 1 && leaving < n + 1);
@@ -438,9 +443,10 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         scene::form().placeSource({-30, 100});
-        const geometry::Point leaving = geometry::rearSurfacePoint(-30);
-        const geometry::LensEntry entry = geometry::findLensEntry(
-            ui.kyklos->centreX(), ui.kyklos->centreY(), leaving.x, leaving.y);
+        const geometry::Point leaving = geometry::Lens::standard().rearSurfacePoint(-30);
+        const geometry::LensEntry entry =
+            geometry::findLensEntry(geometry::Lens::standard(), ui.kyklos->centreX(),
+                                    ui.kyklos->centreY(), leaving.x, leaving.y);
         // From the source the ray at the rear vertex is beyond the critical angle; in the
         // arrays it meets the surface at exactly that angle, from an entry 30° off the axis.
         const float entryX = float(15 - 20 * std::cos(M_PI / 6));
@@ -449,9 +455,10 @@ private slots:
         for (int k = 0; k < 200; ++k) {
             const double angle = std::abs(geometry::signedAngle(
                 vertexX - entryX, -entryY, vertexX + geometry::curveCentreX, 0));
-            if (angle == geometry::criticalAngle())
+            if (angle == geometry::criticalAngle(geometry::Lens::standard()))
                 break;
-            vertexX = std::nextafter(vertexX, angle > geometry::criticalAngle() ? 100.0 : 0.0);
+            vertexX = std::nextafter(
+                vertexX, angle > geometry::criticalAngle(geometry::Lens::standard()) ? 100.0 : 0.0);
         }
         using namespace geometry;
         beamExitX = {leaving.x, vertexX};
@@ -460,12 +467,16 @@ private slots:
         beamEntryY = {entry.y, entryY};
         beamTime = {entry.time, entry.time - 3};
         beamOut.assign(2, {});
-        QCOMPARE(std::abs(geometry::exitAngle(1)), geometry::criticalAngle());
-        QVERIFY(geometry::leavesLens(0) && geometry::leavesLens(1));
+        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                              geometry::sharedBeam().rays[1])),
+                 geometry::criticalAngle(geometry::Lens::standard()));
+        QVERIFY(geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[0]) &&
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[1]));
 
         ImagePage page;
         harness::clearRecord();
-        print::printBeyondLens(*page.page, w.source(), 1, ui.xronosmetato->Value());
+        print::printBeyondLens(*page.page, geometry::Lens::standard(), w.source(),
+                               geometry::sharedBeam(), ui.xronosmetato->Value());
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))

@@ -85,11 +85,7 @@ class RobustGeometryTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        geometry::speedAir = 2;
-        geometry::speedLens = 1;
-        geometry::curveCentreX = 165;
-        geometry::curveRadius = 180;
-        geometry::pi = float(4 * std::atan(1.0));
+        geometry::shareLens(geometry::Lens::standard());
         geometry::halfWidth = 300;
         geometry::halfHeight = 200;
     }
@@ -140,7 +136,8 @@ private slots:
             double v[6];
             for (double& x : v)
                 x = extreme ? anyExtreme() : ordinary();
-            const double t = geometry::pathTime(v[0], v[1], v[2], v[3], v[4], v[5]);
+            const double t =
+                geometry::pathTime(geometry::Lens::standard(), v[0], v[1], v[2], v[3], v[4], v[5]);
             const auto args = {v[0], v[1], v[2], v[3], v[4], v[5]};
             if (anyNaN(args)) {
                 QVERIFY(std::isnan(t));
@@ -156,7 +153,7 @@ private slots:
         }
         for (double x : extremes) {
             if (std::isfinite(x))
-                QCOMPARE(geometry::pathTime(x, -x, x, -x, x, -x), 0.0);
+                QCOMPARE(geometry::pathTime(geometry::Lens::standard(), x, -x, x, -x, x, -x), 0.0);
         }
     }
 
@@ -252,8 +249,8 @@ private slots:
                     for (double ty :
                          {0.0, 30.0, -1e300, limits::infinity(), limits::quiet_NaN(), tx}) {
                         for (auto test : {geometry::StepTest::Double, geometry::StepTest::Single}) {
-                            const geometry::LensSearch s =
-                                geometry::searchLensEntry(sx, sy, tx, ty, test);
+                            const geometry::LensSearch s = geometry::searchLensEntry(
+                                geometry::Lens::standard(), sx, sy, tx, ty, test);
                             ++searches;
                             const auto args = {double(sx), double(sy), tx, ty};
                             QVERIFY2(s.evaluations >= 1 &&
@@ -270,8 +267,8 @@ private slots:
                     }
         QVERIFY(searches > 10000);
         // A limit of a few rounds is met: the walk gives up with zeros.
-        const geometry::LensSearch cut =
-            geometry::searchLensEntry(-200, 0, 15, 0, geometry::StepTest::Double, 5);
+        const geometry::LensSearch cut = geometry::searchLensEntry(
+            geometry::Lens::standard(), -200, 0, 15, 0, geometry::StepTest::Double, 5);
         QVERIFY(!cut.found);
         QCOMPARE(cut.evaluations, 5);
         QVERIFY(cut.x == 0 && cut.y == 0 && cut.time == 0);

@@ -13,11 +13,7 @@ namespace {
 
 // The start-up lens and speeds, without a window.
 void startUpLens() {
-    geometry::curveCentreX = 165;
-    geometry::curveRadius = 180;
-    geometry::speedAir = 2;
-    geometry::speedLens = 1;
-    geometry::pi = float(4 * std::atan(1.0));
+    geometry::shareLens(geometry::Lens::standard());
 }
 
 // The rear-surface point at height v.
@@ -43,16 +39,17 @@ private slots:
         QFETCH(int, test);
         double tx, ty;
         rearPoint(30, tx, ty);
-        const geometry::LensSearch s =
-            geometry::searchLensEntry(-200, 0, tx, ty, geometry::StepTest(test));
+        const geometry::LensSearch s = geometry::searchLensEntry(
+            geometry::Lens::standard(), -200, 0, tx, ty, geometry::StepTest(test));
         QVERIFY(s.found);
         QVERIFY2(std::abs(s.x - -12.454) < 1e-3, qPrintable(QString::number(s.x, 'g', 10)));
         QVERIFY2(std::abs(s.y - 30.166) < 1e-3, qPrintable(QString::number(s.y, 'g', 10)));
         QVERIFY(std::abs(s.time - 119.92) < 5e-3);
         QCOMPARE(s.evaluations, 76);
         QCOMPARE(s.reversals, 19);
-        QCOMPARE(s.time, geometry::pathTime(-200, 0, s.x, s.y, tx, ty));
-        QCOMPARE(geometry::lensHalfHeight, float(std::sqrt(180.0 * 180 - 165.0 * 165)));
+        QCOMPARE(s.time, geometry::pathTime(geometry::Lens::standard(), -200, 0, s.x, s.y, tx, ty));
+        QCOMPARE(geometry::Lens::standard().halfHeight(),
+                 float(std::sqrt(180.0 * 180 - 165.0 * 165)));
     }
 
     // Off the axis the least-time point obeys the law of refraction with index 2, and every
@@ -64,7 +61,8 @@ private slots:
                     double tx, ty;
                     rearPoint(v, tx, ty);
                     const geometry::LensSearch s = geometry::searchLensEntry(
-                        float(sourceX), float(sourceY), tx, ty, geometry::StepTest::Single);
+                        geometry::Lens::standard(), float(sourceX), float(sourceY), tx, ty,
+                        geometry::StepTest::Single);
                     const QByteArray where = QByteArray::number(sourceX) + ',' +
                                              QByteArray::number(sourceY) + " v " +
                                              QByteArray::number(v);
@@ -85,7 +83,8 @@ private slots:
                     for (double d : {-1e-4, 1e-4}) {
                         const double nx = 165 - 180 * std::cos(theta + d);
                         const double ny = 180 * std::sin(theta + d);
-                        QVERIFY2(geometry::pathTime(sourceX, sourceY, nx, ny, tx, ty) > s.time,
+                        QVERIFY2(geometry::pathTime(geometry::Lens::standard(), sourceX, sourceY,
+                                                    nx, ny, tx, ty) > s.time,
                                  where);
                     }
                 }
@@ -98,15 +97,15 @@ private slots:
         rearPoint(-99, tx, ty);
         const float sourceX = -50;
         const float sourceY = -300;
-        const geometry::LensSearch s =
-            geometry::searchLensEntry(sourceX, sourceY, tx, ty, geometry::StepTest::Single);
+        const geometry::LensSearch s = geometry::searchLensEntry(
+            geometry::Lens::standard(), sourceX, sourceY, tx, ty, geometry::StepTest::Single);
         QVERIFY(s.found);
         QVERIFY(s.y < -geometry::lensHalfHeight - 10);
         const double firstStep = 2 * double(geometry::pi) / 180;
         const double theta0 = -std::atan(double(geometry::lensHalfHeight) / 165);
         auto timeAt = [&](double theta) {
-            return geometry::pathTime(sourceX, sourceY, 165 - 180 * std::cos(theta),
-                                      180 * std::sin(theta), tx, ty);
+            return geometry::pathTime(geometry::Lens::standard(), sourceX, sourceY,
+                                      165 - 180 * std::cos(theta), 180 * std::sin(theta), tx, ty);
         };
         QVERIFY(timeAt(theta0 + firstStep) > timeAt(theta0));
         // The best point lies well below the rim.
@@ -126,8 +125,8 @@ private slots:
         QFETCH(bool, found);
         double tx, ty;
         rearPoint(30, tx, ty);
-        const geometry::LensSearch s =
-            geometry::searchLensEntry(-200, 0, tx, ty, geometry::StepTest::Double, limit);
+        const geometry::LensSearch s = geometry::searchLensEntry(
+            geometry::Lens::standard(), -200, 0, tx, ty, geometry::StepTest::Double, limit);
         QCOMPARE(s.found, found);
         QCOMPARE(s.evaluations, std::min(limit, 76)); // the first and one per round after it
         if (!found) {

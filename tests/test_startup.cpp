@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(ui.shmeio->centreX(), -15.0f);
         QCOMPARE(ui.shmeio->centreY(), 0.0f);
         // The yellow marker stands just behind the rear vertex, at (16.8, 0).
-        const geometry::Point marker = geometry::pointBehindRearSurface(0);
+        const geometry::Point marker = geometry::Lens::standard().pointBehindRearSurface(0);
         QVERIFY(std::abs(marker.x - 16.8) < 1e-4);
         QCOMPARE(colourAt(16.8, 0.3), yellow);
         QVERIFY(blackBetween(14.5, 16.8, 0.5));

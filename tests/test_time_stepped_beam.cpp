@@ -129,7 +129,7 @@ private slots:
         runBeam(10);
         int leaving = 0;
         for (int i = 0; i <= 10; ++i) {
-            if (!geometry::leavesLens(i)) {
+            if (!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i])) {
                 QCOMPARE(geometry::beamEndX[i], 0.0f);
                 QCOMPARE(geometry::beamEndY[i], 0.0f);
                 QCOMPARE(geometry::beamOut[i].x, 0.0f);
@@ -202,7 +202,8 @@ private slots:
         QVERIFY(fill < firstRed);
         int leaving = 0;
         for (int i = 0; i <= ui.arithmosaktinon->Value(); ++i)
-            leaving += geometry::leavesLens(i);
+            leaving +=
+                geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i]);
         QCOMPARE(count(DrawCall::Kind::Line, red, 2), std::size_t(leaving));
     }
 
@@ -233,7 +234,8 @@ private slots:
             // Exactly: QCOMPARE would forgive the last bit.
             QVERIFY2(geometry::beamExitX[i] == exitX && geometry::beamExitY[i] == exitY,
                      qPrintable(QString::number(i)));
-            const geometry::LensEntry e = geometry::findLensEntry(x, y, exitX, exitY);
+            const geometry::LensEntry e =
+                geometry::findLensEntry(geometry::Lens::standard(), x, y, exitX, exitY);
             QVERIFY2(geometry::beamEntryX[i] == e.x && geometry::beamEntryY[i] == e.y,
                      qPrintable(QString::number(i)));
         }
@@ -242,7 +244,7 @@ private slots:
     // Sources that leave parts of the constructions undefined: everything else is drawn and
     // nothing drawn is non-finite or outside the box.
     void guardedSourcePositions_data() {
-        const geometry::CardinalPoints p = geometry::cardinalPoints(180, 165);
+        const geometry::CardinalPoints p = geometry::cardinalPoints(geometry::Lens::standard());
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("y");
         QTest::addColumn<bool>("thinImage");

@@ -25,7 +25,7 @@ double labelNumber(const QLabel* label, const QString& prefix) {
 double timeThroughBluePoint() {
     const Kovril& w = scene::form();
     const harness::Controls ui = harness::controls(w);
-    const geometry::Point t = geometry::rearSurfacePoint(ui.thesiy->Value());
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(ui.thesiy->Value());
     const double sx = ui.kyklos->centreX();
     const double sy = ui.kyklos->centreY();
     const double px = ui.shmeio->centreX();
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(calls.front().kind == DrawCall::Kind::Clear);
         const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
         QCOMPARE(lines.size(), std::size_t(3)); // the axis and the two segments
-        const geometry::Point t = geometry::rearSurfacePoint(thesiy);
+        const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(thesiy);
         QCOMPARE(lines[1].x1, double(ui.kyklos->centreX()));
         QCOMPARE(lines[1].y1, double(ui.kyklos->centreY()));
         QCOMPARE(lines[1].x2, double(ui.shmeio->centreX()));

@@ -70,9 +70,10 @@ double criticalExitX() {
     for (int k = 0; k < 64; ++k) {
         const double below = std::nextafter(x, 0.0);
         const double angle = geometry::signedAngle(x, -1, x + geometry::curveCentreX, 0);
-        if (angle == geometry::criticalAngle())
+        if (angle == geometry::criticalAngle(geometry::Lens::standard()))
             return x;
-        x = angle > geometry::criticalAngle() ? std::nextafter(x, 10.0) : below;
+        x = angle > geometry::criticalAngle(geometry::Lens::standard()) ? std::nextafter(x, 10.0)
+                                                                        : below;
     }
     return 0;
 }
@@ -105,14 +106,15 @@ private slots:
                 maxTime = geometry::beamTime[i];
                 slowest = i;
             }
-        QVERIFY(geometry::leavesLens(slowest));
+        QVERIFY(
+            geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[slowest]));
 
         const float grown = float(2.0 * (t - 0.7));
         int leaving = 0;
         for (int i = 0; i <= n; ++i) {
             const std::vector<DrawCall> wavelets =
                 circlesAt(geometry::beamExitX[i], geometry::beamExitY[i]);
-            if (!geometry::leavesLens(i)) {
+            if (!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[i])) {
                 QVERIFY(wavelets.empty());
                 continue;
             }
@@ -148,10 +150,13 @@ private slots:
             {10, -40, -10, -40, 105, {10, -30, 2}}, // continued straight upwards
             {10, 40, -10, 40, 105, {10, 30, 2}},    // continued straight downwards
         });
-        QCOMPARE(std::abs(geometry::exitAngle(1)), geometry::criticalAngle());
-        QVERIFY(!geometry::leavesLens(2));
+        QCOMPARE(std::abs(geometry::exitAngle(geometry::Lens::standard(),
+                                              geometry::sharedBeam().rays[1])),
+                 geometry::criticalAngle(geometry::Lens::standard()));
+        QVERIFY(!geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[2]));
         harness::clearRecord();
-        timestep::drawWavefronts(w.surface(), 120 + 30, 4);
+        timestep::drawWavefronts(w.surface(), geometry::Lens::standard(), geometry::sharedBeam(),
+                                 120 + 30);
 
         const double grown = geometry::speedAir * (30 - 0.7);
         const std::vector<DrawCall> axial = circlesAt(15, 0);

@@ -246,10 +246,11 @@ private slots:
 
         harness::drag(centreOf(*ui.kyklos), {-200, 40});
         QCOMPARE(clicks, 0);
-        const geometry::Point t = geometry::pointBehindRearSurface(ui.thesiy->Value());
-        const double time =
-            geometry::pathTime(ui.kyklos->centreX(), ui.kyklos->centreY(), ui.shmeio->centreX(),
-                               ui.shmeio->centreY(), t.x, t.y);
+        const geometry::Point t =
+            geometry::Lens::standard().pointBehindRearSurface(ui.thesiy->Value());
+        const double time = geometry::pathTime(geometry::Lens::standard(), ui.kyklos->centreX(),
+                                               ui.kyklos->centreY(), ui.shmeio->centreX(),
+                                               ui.shmeio->centreY(), t.x, t.y);
         QCOMPARE(ui.Label2->text(), QStringLiteral("χρόνος = ") + surface::Format(time, "0.00"));
     }
 

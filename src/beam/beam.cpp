@@ -2,34 +2,39 @@
 #include "beam/beam.h"
 
 #include "geometry/beam_trace.h"
-#include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
 #include "surface/picture_inks.h"
 
 namespace beam {
 
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
-               geometry::RaySpacing spacing) {
-    geometry::recreateRayArrays(n);
+geometry::Beam traceBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                         int n, bool exitDots, geometry::RaySpacing spacing) {
+    geometry::Beam beam = geometry::startBeam(n, geometry::BeamReach::ThroughLens);
     for (int i = 0; i <= n; ++i) {
-        const geometry::LensEntry entry = geometry::traceRay(source, i, n, spacing);
-        if (!entry.found)
+        const geometry::BeamRay& ray = beam.rays[std::size_t(i)] =
+            geometry::traceRay(lens, source, i, n, spacing);
+        if (!ray.found)
             surface::MsgBox(geometry::Message::NotFound);
-        const double exitX = geometry::beamExitX[i];
-        const double exitY = geometry::beamExitY[i];
+        const double exitX = ray.exitX;
+        const double exitY = ray.exitY;
         if (exitDots) {
             s.DrawWidth = surface::inks::exitDots.width;
             s.PSet(exitX, exitY);
             s.DrawWidth = 1;
         }
-        surface::guardedLine(s, source.x, source.y, entry.x, entry.y, s.ForeColor);
-        surface::guardedLine(s, entry.x, entry.y, exitX, exitY, s.ForeColor);
+        surface::guardedLine(s, source.x, source.y, ray.entryX, ray.entryY, s.ForeColor);
+        surface::guardedLine(s, ray.entryX, ray.entryY, exitX, exitY, s.ForeColor);
     }
+    beam.left = geometry::continuationLeft();
+    return beam;
 }
 
-void drawBeam(surface::Surface& s, geometry::Source source, std::int16_t n) {
-    traceBeam(s, source, n, true);
+geometry::Beam drawBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                        std::int16_t n) {
+    const geometry::Beam beam = traceBeam(s, lens, source, n, true);
+    geometry::shareBeam(beam);
+    return beam;
 }
 
 } // namespace beam

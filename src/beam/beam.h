@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/beam.h"
 #include "geometry/beam_trace.h"
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
 
@@ -10,13 +12,15 @@
 namespace beam {
 
 // Traces the n + 1 least-time rays of a beam from the source to evenly spaced points of the
-// rear surface into the shared beam arrays (re-created with indices 0..n) and draws each
-// ray; with exitDots, a thick dot where it leaves the lens first, on pen width 1. A search
-// that gives up says so, and its ray is drawn to the origin.
-void traceBeam(surface::Surface& s, geometry::Source source, int n, bool exitDots,
-               geometry::RaySpacing spacing = geometry::RaySpacing::Beam);
+// rear surface and draws each ray; with exitDots, a thick dot where it leaves the lens first, on
+// pen width 1. A search that gives up says so, and its ray is drawn to the origin.
+geometry::Beam traceBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                         int n, bool exitDots,
+                         geometry::RaySpacing spacing = geometry::RaySpacing::Beam);
 
-// The window's beam: the rays with their exit dots. Leaves DrawWidth 1.
-void drawBeam(surface::Surface& s, geometry::Source source, std::int16_t n);
+// The window's beam: the rays with their exit dots, shared for the drawings that follow.
+// Leaves DrawWidth 1.
+geometry::Beam drawBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                        std::int16_t n);
 
 } // namespace beam

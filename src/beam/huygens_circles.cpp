@@ -4,23 +4,24 @@
 #include "beam/beam.h"
 #include "geometry/beam_trace.h"
 #include "geometry/exit_angle.h"
-#include "geometry/state.h"
 #include "surface/picture_inks.h"
 
 #include <algorithm>
 
 namespace beam {
 
-void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
-    const int last = std::min<int>(n, int(geometry::beamTime.size()) - 1);
-    const float maxTime = geometry::latestArrival(last);
+void drawHuygensCircles(surface::Surface& s, const geometry::Lens& lens, const geometry::Beam& beam,
+                        std::int16_t n) {
+    geometry::Beam drawn = beam;
+    drawn.rays.resize(std::min(std::size_t(std::max(0, n + 1)), beam.rays.size()));
+    const float maxTime = geometry::latestArrival(drawn);
 
     s.FillStyle = surface::FillMode::Transparent;
-    for (int i = 0; i <= last; ++i) {
-        const double x = geometry::beamExitX[i];
-        const double y = geometry::beamExitY[i];
-        const double radius = geometry::speedAir * ((maxTime + 0.7) - geometry::beamTime[i]);
-        if (geometry::leavesLens(i)) {
+    for (const geometry::BeamRay& ray : drawn.rays) {
+        const double x = ray.exitX;
+        const double y = ray.exitY;
+        const double radius = lens.speedAir() * ((maxTime + 0.7) - ray.time);
+        if (geometry::leavesLens(lens, ray)) {
             s.Circle(x, y, radius);
         } else {
             s.DrawWidth = surface::inks::totalReflection.width;
@@ -30,11 +31,12 @@ void drawHuygensCircles(surface::Surface& s, std::int16_t n) {
     }
 }
 
-void drawBeamWithWavelets(surface::Surface& s, geometry::Source source, std::int16_t n) {
+void drawBeamWithWavelets(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                          std::int16_t n) {
     s.DrawWidth = 1;
-    drawBeam(s, source, n);
+    const geometry::Beam beam = drawBeam(s, lens, source, n);
     s.DrawWidth = 1;
-    drawHuygensCircles(s, n);
+    drawHuygensCircles(s, lens, beam, n);
 }
 
 } // namespace beam

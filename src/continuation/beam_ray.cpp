@@ -11,11 +11,12 @@
 
 namespace continuation {
 
-ContinuedBeamRay continueBeamRay(surface::Surface& s, geometry::Source source, double px, double py,
+ContinuedBeamRay continueBeamRay(surface::Surface& s, const geometry::Lens& lens,
+                                 geometry::Source source, double px, double py,
                                  BeamRayTarget target) {
     const bool window = target == BeamRayTarget::Window;
     const geometry::BeamRayConstruction ray =
-        geometry::constructBeamRay(source, px, py, window ? float(1e-12) : float(0.001));
+        geometry::constructBeamRay(lens, source, px, py, window ? float(1e-12) : float(0.001));
     for (int i = 0; i < ray.failedSearches; ++i)
         surface::MsgBox(geometry::Message::NotFound);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -22,7 +23,8 @@ struct ContinuedBeamRay {
 // Continues one beam ray beyond the lens from its exit point P = (px, py): a red line from
 // P to the edge of the window's area, with the wavefront point and the time left over in
 // rayOut.
-ContinuedBeamRay continueBeamRay(surface::Surface& s, geometry::Source source, double px, double py,
+ContinuedBeamRay continueBeamRay(surface::Surface& s, const geometry::Lens& lens,
+                                 geometry::Source source, double px, double py,
                                  BeamRayTarget target);
 
 } // namespace continuation

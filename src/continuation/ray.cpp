@@ -33,25 +33,26 @@ void drawConstruction(surface::Surface& s, const geometry::HuygensPass& pass,
 }
 
 // The rear surface's normal at P, dashed from its centre of curvature on to x = 400.
-void drawNormal(surface::Surface& s, double px, double py) {
-    const double d = geometry::curveCentreX;
+void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, double py) {
+    const double d = lens.curveCentreX();
     s.DrawStyle = surface::inks::rearNormal.style;
     s.Line(-d, 0, 400, py + (400 - px) * py / (px + d));
     s.DrawStyle = surface::PenStyle::Solid;
 }
 
 // Along the normal the ray leaves without turning: on along A -> P, which may be steep.
-void drawUndeviatedRay(surface::Surface& s, const geometry::HuygensPass& pass) {
+void drawUndeviatedRay(surface::Surface& s, const geometry::Lens& lens,
+                       const geometry::HuygensPass& pass) {
     const double run = pass.px - pass.a.x;
     if (run == 0)
         return;
     surface::guardedLine(s, pass.px, pass.py, pass.px + rayReach,
                          pass.py + rayReach * (pass.py - pass.a.y) / run, s.ForeColor);
-    drawNormal(s, pass.px, pass.py);
+    drawNormal(s, lens, pass.px, pass.py);
 }
 
-surface::LabelTexts drawRay(surface::Surface& s, const geometry::RayContinuation& ray,
-                            geometry::Source source) {
+surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
+                            const geometry::RayContinuation& ray, geometry::Source source) {
     using End = geometry::RayContinuation::End;
     surface::LabelTexts labels;
     for (const geometry::HuygensPass& pass : ray.passes) {
@@ -69,7 +70,7 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::RayContinuation
         labels.set(3, incidenceCaption(ray.incidence));
         break;
     case End::Undeviated:
-        drawUndeviatedRay(s, last);
+        drawUndeviatedRay(s, lens, last);
         break;
     case End::Outgoing:
         if (ray.aimsAboveAxis())
@@ -77,7 +78,7 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::RayContinuation
         // A ray leaving almost along the surface climbs steeply within its 50 units.
         surface::guardedLine(s, last.px, last.py, ray.qx, ray.qy, s.ForeColor);
         labels.set(4, indexCaption(ray.sineRatio, "0.00"));
-        drawNormal(s, last.px, last.py);
+        drawNormal(s, lens, last.px, last.py);
         break;
     case End::NoDirection:
     case End::WrongSide:
@@ -89,13 +90,14 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::RayContinuation
 
 } // namespace
 
-surface::LabelTexts continueRay(surface::Surface& s, geometry::Source source, std::int16_t v) {
-    const geometry::Point p = geometry::rearSurfacePoint(v);
-    const geometry::RayContinuation ray = geometry::continueRayConstruction(source, p.x, p.y);
+surface::LabelTexts continueRay(surface::Surface& s, const geometry::Lens& lens,
+                                geometry::Source source, std::int16_t v) {
+    const geometry::Point p = lens.rearSurfacePoint(v);
+    const geometry::RayContinuation ray = geometry::continueRayConstruction(lens, source, p.x, p.y);
     if (ray.indexMeasured)
         geometry::sineRatio = ray.sineRatio;
     s.FillStyle = surface::FillMode::Transparent;
-    const surface::LabelTexts labels = drawRay(s, ray, source);
+    const surface::LabelTexts labels = drawRay(s, lens, ray, source);
     s.FillStyle = surface::FillMode::Solid;
     return labels;
 }

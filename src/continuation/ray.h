@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -15,6 +16,7 @@ namespace continuation {
 // ray with the normal where the measured index agreed with the speeds, or the undeviated
 // ray along the normal. Total internal reflection and the angles go to the labels. The
 // wavelets are outlines; leaves FillStyle solid.
-surface::LabelTexts continueRay(surface::Surface& s, geometry::Source source, std::int16_t v);
+surface::LabelTexts continueRay(surface::Surface& s, const geometry::Lens& lens,
+                                geometry::Source source, std::int16_t v);
 
 } // namespace continuation

@@ -3,7 +3,6 @@
 
 #include "geometry/helpers.h"
 #include "geometry/huygens.h"
-#include "geometry/state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,11 +24,11 @@ struct WavefrontPoint {
 // Where the wavelet around P touches the outgoing wavefront: along the ray refracted by
 // the law of sines. Just under the critical angle the three wavelets nearly touch and
 // need not cross at all.
-WavefrontPoint refractedWavefrontPoint(const HuygensPass& pass) {
-    const double incidence = incidenceAngle(pass);
-    const double refraction =
-        std::asin(std::clamp(std::sin(incidence) * double(speedAir) / speedLens, -1.0, 1.0));
-    const double normal = std::atan2(pass.py, pass.px + curveCentreX);
+WavefrontPoint refractedWavefrontPoint(const Lens& lens, const HuygensPass& pass) {
+    const double incidence = incidenceAngle(lens, pass);
+    const double refraction = std::asin(
+        std::clamp(std::sin(incidence) * double(lens.speedAir()) / lens.speedLens(), -1.0, 1.0));
+    const double normal = std::atan2(pass.py, pass.px + lens.curveCentreX());
     const double direction = normal - refraction;
     return {true, pass.px + pass.rA * std::cos(direction),
             float(pass.py + pass.rA * std::sin(direction))};
@@ -38,10 +37,10 @@ WavefrontPoint refractedWavefrontPoint(const HuygensPass& pass) {
 // M, a point of the outgoing wavefront ahead of P: the midpoint of the outer crossings
 // of the wavelet around P with those around its neighbours. When only one of these pairs
 // crosses, the wavelets around the two neighbours still meet on the wavefront.
-WavefrontPoint wavefrontPoint(const HuygensPass& pass) {
-    const double ox = -double(curveCentreX);
+WavefrontPoint wavefrontPoint(const Lens& lens, const HuygensPass& pass) {
+    const double ox = -double(lens.curveCentreX());
     if (!pass.plusPair.found && !pass.minusPair.found)
-        return refractedWavefrontPoint(pass);
+        return refractedWavefrontPoint(lens, pass);
     if (pass.plusPair.found && pass.minusPair.found) {
         const Crossing w1 = fartherCrossing(pass.plusPair, ox, 0);
         const Crossing w2 = fartherCrossing(pass.minusPair, ox, 0);
@@ -55,18 +54,19 @@ WavefrontPoint wavefrontPoint(const HuygensPass& pass) {
     return {true, m.x, m.y};
 }
 
-bool agrees(float sineRatio, float tolerance) {
-    const double speedRatio = double(speedAir) / speedLens;
+bool agrees(const Lens& lens, float sineRatio, float tolerance) {
+    const double speedRatio = double(lens.speedAir()) / lens.speedLens();
     return float(std::abs(std::abs(double(sineRatio)) - speedRatio)) <= tolerance;
 }
 
 } // namespace
 
-BeamRayConstruction constructBeamRay(Source source, double px, double py, float tolerance) {
+BeamRayConstruction constructBeamRay(const Lens& lens, Source source, double px, double py,
+                                     float tolerance) {
     refreshPi();
-    const double d = curveCentreX;
+    const double d = lens.curveCentreX();
     BeamRayConstruction result;
-    result.critical = criticalAngle();
+    result.critical = criticalAngle(lens);
     double step = 0.1;
     bool agreed = false;
     HuygensPass pass;
@@ -75,16 +75,16 @@ BeamRayConstruction constructBeamRay(Source source, double px, double py, float 
             step /= std::sqrt(double(number));
         // The path to P is the same in every pass; a failed search is tried again, so that
         // each pass reports it.
-        pass = pass.a.found ? huygensPass(source, px, py, step, pass.a)
-                            : huygensPass(source, px, py, step);
+        pass = pass.a.found ? huygensPass(lens, source, px, py, step, pass.a)
+                            : huygensPass(lens, source, px, py, step);
         result.failedSearches += failedSearches(pass);
         result.passes = number;
-        result.incidence = incidenceAngle(pass);
+        result.incidence = incidenceAngle(lens, pass);
         if (std::abs(result.incidence) >= result.critical) {
             result.totalReflection = true;
             return result;
         }
-        const WavefrontPoint m = wavefrontPoint(pass);
+        const WavefrontPoint m = wavefrontPoint(lens, pass);
         if (!m.found)
             return result;
         result.mx = m.x;
@@ -96,7 +96,7 @@ BeamRayConstruction constructBeamRay(Source source, double px, double py, float 
         if (std::sin(result.incidence) != 0) {
             result.sineRatio = float(std::sin(result.refraction) / std::sin(result.incidence));
             result.indexMeasured = true;
-            agreed = agrees(result.sineRatio, tolerance);
+            agreed = agrees(lens, result.sineRatio, tolerance);
         }
     }
 

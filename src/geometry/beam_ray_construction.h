@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 
 // Huygens's construction for one ray of a beam beyond the lens, as numbers only: the
@@ -32,6 +33,7 @@ struct BeamRayConstruction {
 // (just under the critical angle) takes M along the ray refracted by the law of sines.
 // A direction that cannot be computed leaves the ray without an outgoing part.
 // Refreshes pi first.
-BeamRayConstruction constructBeamRay(Source source, double px, double py, float tolerance);
+BeamRayConstruction constructBeamRay(const Lens& lens, Source source, double px, double py,
+                                     float tolerance);
 
 } // namespace geometry

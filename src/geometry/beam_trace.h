@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/beam.h"
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "geometry/search.h"
 
-// The rays of a beam through the lens, kept in the shared beam arrays.
+// The rays of a beam through the lens.
 namespace geometry {
-
-// Re-creates the arrays of a beam's exit points, entry points and times with indices 0..n,
-// so that nothing of an earlier beam is left in them.
-void recreateRayArrays(int n);
-// The same for all eight beam arrays, the continuations' ends and copies included.
-void recreateBeamArrays(int n);
 
 // How a beam counts off its rays' angles. Both cut the rim-to-rim arc into n + 2 equal
 // angles, but the time-stepped beam adds one step per ray, which rounds differently in the
@@ -23,13 +19,11 @@ enum class RaySpacing {
 
 // The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
 // beam of n + 1 rays; the rims themselves carry no ray.
-double rayAngle(int i, int n, RaySpacing spacing = RaySpacing::Beam);
+double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing = RaySpacing::Beam);
 
-// Traces ray i of a beam of n + 1 rays from the source into the beam arrays: its exit
-// point and its least-time entry point and time, which it returns.
-LensEntry traceRay(Source source, int i, int n, RaySpacing spacing = RaySpacing::Beam);
-
-// The latest time at which a ray of the last beam reaches the rear surface, and at least 0.
-float latestArrival(int n);
+// Traces ray i of a beam of n + 1 rays from the source: its exit point and its least-time
+// entry point and time.
+BeamRay traceRay(const Lens& lens, Source source, int i, int n,
+                 RaySpacing spacing = RaySpacing::Beam);
 
 } // namespace geometry

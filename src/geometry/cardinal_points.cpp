@@ -2,19 +2,15 @@
 #include "geometry/cardinal_points.h"
 
 #include "geometry/helpers.h"
-#include "geometry/state.h"
 
 #include <cmath>
 
 namespace geometry {
 
-namespace {
-
-constexpr double index = 2;
-
-} // namespace
-
-CardinalPoints cardinalPoints(double radius, double centreX) {
+CardinalPoints cardinalPoints(const Lens& lens) {
+    const double radius = lens.curveRadius();
+    const double centreX = lens.curveCentreX();
+    const double index = lens.index();
     CardinalPoints p;
     const double r1 = radius;
     const double r2 = radius;
@@ -45,22 +41,23 @@ ThickLensImage thickLensImage(const CardinalPoints& p, double xs, double ys) {
     return image;
 }
 
-ThinLensImage thinLensImage(double radius, double xs, double ys) {
+ThinLensImage thinLensImage(const Lens& lens, double xs, double ys) {
     ThinLensImage image;
-    image.fThin = float(radius / 2);
+    image.fThin = float(double(lens.curveRadius()) / (2 * (double(lens.index()) - 1)));
     image.x = 1 / (1 / xs + 1 / double(image.fThin));
     image.y = ys * image.x / xs;
     return image;
 }
 
-std::optional<double> exitRefraction(double exitX, double exitY, double entryX, double entryY) {
+std::optional<double> exitRefraction(const Lens& lens, double exitX, double exitY, double entryX,
+                                     double entryY) {
     refreshPi();
-    const double d = curveCentreX;
+    const double d = lens.curveCentreX();
     const double normal = std::atan(exitY / (exitX + d));
     const double theta = signedAngle(exitX - entryX, exitY - entryY, exitX + d, exitY);
-    if (std::abs(std::sin(theta)) * speedAir / speedLens >= 1)
+    if (std::abs(std::sin(theta)) * lens.speedAir() / lens.speedLens() >= 1)
         return std::nullopt;
-    return normal - arcSin(std::sin(theta) * speedAir / speedLens);
+    return normal - arcSin(std::sin(theta) * lens.speedAir() / lens.speedLens());
 }
 
 } // namespace geometry

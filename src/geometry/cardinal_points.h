@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
+
 #include <optional>
 
 // The thin and the thick lens as textbooks construct them, and Snell's law where a beam ray
 // leaves the rear surface.
 namespace geometry {
 
-// The cardinal points of the symmetric biconvex lens at index 2, as x on the axis.
+// The cardinal points of the symmetric biconvex lens, as x on the axis.
 struct CardinalPoints {
     double thickness = 0;
     double v1 = 0, v2 = 0; // front and rear vertices
@@ -17,7 +19,7 @@ struct CardinalPoints {
     double f1 = 0, f2 = 0; // focal points
 };
 
-CardinalPoints cardinalPoints(double radius, double centreX);
+CardinalPoints cardinalPoints(const Lens& lens);
 
 // The construction rays from a source at (xs, ys): the slopes of the ray through F1, of
 // the parallel ray leaving through F2 and of the ray aimed at N1, the height yA at which
@@ -34,15 +36,16 @@ ThickLensImage thickLensImage(const CardinalPoints& points, double xs, double ys
 // The thin-lens image of a source at (xs, ys): v = 1 / (1/xs + 1/fThin) and the height by
 // the magnification v / xs. Not finite for a source at x = 0 or at x = -fThin.
 struct ThinLensImage {
-    float fThin = 0; // R / 2: the lensmaker's focal length at index 2
+    float fThin = 0; // R / (2 (n - 1)): the lensmaker's focal length
     double x = 0;
     double y = 0;
 };
 
-ThinLensImage thinLensImage(double radius, double xs, double ys);
+ThinLensImage thinLensImage(const Lens& lens, double xs, double ys);
 
 // The direction, by Snell's law, of the ray leaving the rear surface at the exit point
 // that came from the entry point; none beyond the critical angle. Refreshes pi.
-std::optional<double> exitRefraction(double exitX, double exitY, double entryX, double entryY);
+std::optional<double> exitRefraction(const Lens& lens, double exitX, double exitY, double entryX,
+                                     double entryY);
 
 } // namespace geometry

@@ -2,19 +2,18 @@
 #include "geometry/exit_angle.h"
 
 #include "geometry/helpers.h"
-#include "geometry/state.h"
 
 #include <cmath>
 
 namespace geometry {
 
-double exitAngle(int i) {
-    return signedAngle(beamExitX[i] - beamEntryX[i], beamExitY[i] - beamEntryY[i],
-                       beamExitX[i] + curveCentreX, beamExitY[i]);
+double exitAngle(const Lens& lens, const BeamRay& ray) {
+    return signedAngle(ray.exitX - ray.entryX, ray.exitY - ray.entryY,
+                       ray.exitX + lens.curveCentreX(), ray.exitY);
 }
 
-bool leavesLens(int i) {
-    return !(std::abs(exitAngle(i)) > criticalAngle());
+bool leavesLens(const Lens& lens, const BeamRay& ray) {
+    return !(std::abs(exitAngle(lens, ray)) > criticalAngle(lens));
 }
 
 } // namespace geometry

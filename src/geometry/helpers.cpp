@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/helpers.h"
 
+#include "geometry/lens.h"
 #include "geometry/state.h"
 
 #include <cmath>
 
 namespace geometry {
 
-double pathTime(double x1, double y1, double x2, double y2, double x3, double y3) {
+double pathTime(const Lens& lens, double x1, double y1, double x2, double y2, double x3,
+                double y3) {
     const double inAir = std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1));
     const double inLens = std::sqrt((x3 - x2) * (x3 - x2) + (y3 - y2) * (y3 - y2));
-    return inAir / speedAir + inLens / speedLens;
+    return inAir / lens.speedAir() + inLens / lens.speedLens();
 }
 
 double pointDistance(double x1, double y1, double x2, double y2) {
@@ -38,8 +40,8 @@ double arcSin(double x) {
     return 0;
 }
 
-double criticalAngle() {
-    return arcSin(float(double(speedLens) / speedAir));
+double criticalAngle(const Lens& lens) {
+    return arcSin(float(double(lens.speedLens()) / lens.speedAir()));
 }
 
 void refreshPi() {

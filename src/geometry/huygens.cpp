@@ -8,14 +8,15 @@
 
 namespace geometry {
 
-HuygensPass huygensPass(Source source, double px, double py, double stepDegrees) {
-    return huygensPass(source, px, py, stepDegrees, findLensEntry(source.x, source.y, px, py));
+HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees) {
+    return huygensPass(lens, source, px, py, stepDegrees,
+                       findLensEntry(lens, source.x, source.y, px, py));
 }
 
-HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
+HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees,
                         const LensEntry& a) {
-    const double d = curveCentreX;
-    const double r = curveRadius;
+    const double d = lens.curveCentreX();
+    const double r = lens.curveRadius();
     HuygensPass pass;
     pass.px = px;
     pass.py = py;
@@ -28,8 +29,8 @@ HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
     pass.minusY = r * std::sin(minus);
 
     pass.a = a;
-    pass.b = findLensEntry(source.x, source.y, pass.plusX, pass.plusY);
-    pass.c = findLensEntry(source.x, source.y, pass.minusX, pass.minusY);
+    pass.b = findLensEntry(lens, source.x, source.y, pass.plusX, pass.plusY);
+    pass.c = findLensEntry(lens, source.x, source.y, pass.minusX, pass.minusY);
 
     // When tB exceeds tA, tC is not looked at.
     float reference = pass.a.time;
@@ -39,9 +40,9 @@ HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
         reference = pass.c.time;
     pass.commonTime = float(double(reference) + 2);
 
-    pass.rA = (double(pass.commonTime) - pass.a.time) * speedAir;
-    pass.rB = (double(pass.commonTime) - pass.b.time) * speedAir;
-    pass.rC = (double(pass.commonTime) - pass.c.time) * speedAir;
+    pass.rA = (double(pass.commonTime) - pass.a.time) * lens.speedAir();
+    pass.rB = (double(pass.commonTime) - pass.b.time) * lens.speedAir();
+    pass.rC = (double(pass.commonTime) - pass.c.time) * lens.speedAir();
 
     pass.plusPair = circleCrossing(px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
     pass.minusPair = circleCrossing(px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
@@ -58,8 +59,9 @@ Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY) {
     return {pair.x2, pair.y2};
 }
 
-double incidenceAngle(const HuygensPass& pass) {
-    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, pass.px + curveCentreX, pass.py);
+double incidenceAngle(const Lens& lens, const HuygensPass& pass) {
+    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, pass.px + lens.curveCentreX(),
+                       pass.py);
 }
 
 } // namespace geometry

@@ -28,9 +28,9 @@ struct Crossing {
 };
 
 // One pass of the construction with the neighbours stepDegrees away from P.
-HuygensPass huygensPass(Source source, double px, double py, double stepDegrees);
+HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees);
 // The same with the least-time entry for P already known (it does not change with the step).
-HuygensPass huygensPass(Source source, double px, double py, double stepDegrees,
+HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees,
                         const LensEntry& a);
 
 // How many of the pass's three searches failed: each is told to the student once.
@@ -40,6 +40,6 @@ int failedSearches(const HuygensPass& pass);
 Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY);
 
 // The signed angle from the ray inside the lens (A -> P) to the outward normal at P.
-double incidenceAngle(const HuygensPass& pass);
+double incidenceAngle(const Lens& lens, const HuygensPass& pass);
 
 } // namespace geometry

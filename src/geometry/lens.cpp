@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "geometry/lens.h"
 
-#include "geometry/state.h"
-
 #include <cmath>
 
 namespace geometry {
@@ -28,8 +26,9 @@ Lens::Lens(const LensGiven& given) : given_(given) {
     curveCentreX_ = float(given.frontRadius - given.thickness / 2);
     const double c = curveCentreX_;
     const double r = curveRadius_;
-    halfHeight_ = float(std::sqrt(r * r - c * c));
-    rimAngle_ = std::atan(std::sqrt(r * r - c * c) / c);
+    rimHeight_ = std::sqrt(r * r - c * c);
+    halfHeight_ = float(rimHeight_);
+    rimAngle_ = std::atan(rimHeight_ / c);
     leftArcStart_ = float(singlePi - rimAngle_);
     leftArcEnd_ = float(rimAngle_ + singlePi);
     rightArcStart_ = float(2 * singlePi - rimAngle_);
@@ -50,27 +49,6 @@ Point Lens::pointBehindRearSurface(double v) const {
 Point Lens::frontSurfacePoint(double v) const {
     const double r = curveRadius_;
     return {curveCentreX_ - std::sqrt(r * r - v * v), v};
-}
-
-double rimAngle() {
-    const double c = curveCentreX;
-    const double r = curveRadius;
-    return std::atan(std::sqrt(r * r - c * c) / c);
-}
-
-Point rearSurfacePoint(double v) {
-    const double phi = heightAngle(curveRadius, v);
-    return {curveRadius * std::cos(phi) - curveCentreX, curveRadius * std::sin(phi)};
-}
-
-Point pointBehindRearSurface(double v) {
-    const double phi = heightAngle(curveRadius, v);
-    return {1.01 * curveRadius * std::cos(phi) - curveCentreX, curveRadius * std::sin(phi)};
-}
-
-Point frontSurfacePoint(double v) {
-    const double r = curveRadius;
-    return {curveCentreX - std::sqrt(r * r - v * v), v};
 }
 
 } // namespace geometry

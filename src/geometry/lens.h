@@ -36,6 +36,8 @@ public:
     float curveRadius() const { return curveRadius_; }
     // y of the upper rim; the rims are (0, ±halfHeight).
     float halfHeight() const { return halfHeight_; }
+    // The same height in double precision, as the rim dots and the trial point's limit use it.
+    double rimHeight() const { return rimHeight_; }
     // The polar angle of the upper rim about either centre of curvature, in double precision.
     double rimAngle() const { return rimAngle_; }
     // The arcs of the two faces, as the lens is drawn: the front from leftArcStart to
@@ -63,6 +65,7 @@ private:
     float curveCentreX_ = 0;
     float curveRadius_ = 0;
     float halfHeight_ = 0;
+    double rimHeight_ = 0;
     double rimAngle_ = 0;
     float leftArcStart_ = 0;
     float leftArcEnd_ = 0;
@@ -70,12 +73,5 @@ private:
     float rightArcEnd_ = 0;
     float index_ = 0;
 };
-
-// The same points for the lens the module-level numbers describe; kept until every caller
-// takes its lens as an argument.
-double rimAngle();
-Point rearSurfacePoint(double v);
-Point pointBehindRearSurface(double v);
-Point frontSurfacePoint(double v);
 
 } // namespace geometry

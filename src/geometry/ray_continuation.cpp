@@ -2,7 +2,6 @@
 #include "geometry/ray_continuation.h"
 
 #include "geometry/helpers.h"
-#include "geometry/state.h"
 
 #include <cmath>
 
@@ -17,15 +16,15 @@ constexpr double normalIncidence = 0.001; // radians
 
 } // namespace
 
-RayContinuation continueRayConstruction(Source source, double px, double py) {
+RayContinuation continueRayConstruction(const Lens& lens, Source source, double px, double py) {
     using End = RayContinuation::End;
     RayContinuation ray;
     refreshPi();
-    const double d = curveCentreX;
+    const double d = lens.curveCentreX();
     double step = firstStepDegrees;
     int passNumber = 1;
     while (passNumber <= passLimit) {
-        const HuygensPass& pass = ray.passes.emplace_back(huygensPass(source, px, py, step));
+        const HuygensPass& pass = ray.passes.emplace_back(huygensPass(lens, source, px, py, step));
 
         // The wavefront runs through the crossings on the far side from the source.
         const Crossing w1 = fartherCrossing(pass.plusPair, source.x, source.y);
@@ -33,8 +32,8 @@ RayContinuation continueRayConstruction(Source source, double px, double py) {
         const double mx = (double(w1.x) + w2.x) / 2;
         const double my = (double(w1.y) + w2.y) / 2;
 
-        ray.incidence = incidenceAngle(pass);
-        ray.critical = criticalAngle();
+        ray.incidence = incidenceAngle(lens, pass);
+        ray.critical = criticalAngle(lens);
         if (std::abs(ray.incidence) > ray.critical) {
             ray.end = End::TotalReflection;
             return ray;
@@ -56,7 +55,7 @@ RayContinuation continueRayConstruction(Source source, double px, double py) {
         ray.sineRatio = float(std::sin(ray.refraction) / std::sin(ray.incidence));
         ray.indexMeasured = true;
         const float mismatch =
-            float(std::abs(std::abs(ray.sineRatio) - double(speedAir) / speedLens));
+            float(std::abs(std::abs(ray.sineRatio) - double(lens.speedAir()) / lens.speedLens()));
         if (mismatch <= float(0.001)) {
             ray.end = ray.sineRatio < 0 ? End::WrongSide : End::Outgoing;
             return ray;

@@ -39,6 +39,6 @@ struct RayContinuation {
 // passes with the neighbours 0.1 degrees away, then closer by the square root of the pass
 // number, three at most, until the measured index agrees with speedAir / speedLens within
 // 0.001. Refreshes pi.
-RayContinuation continueRayConstruction(Source source, double px, double py);
+RayContinuation continueRayConstruction(const Lens& lens, Source source, double px, double py);
 
 } // namespace geometry

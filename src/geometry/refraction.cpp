@@ -2,13 +2,13 @@
 #include "geometry/refraction.h"
 
 #include "geometry/helpers.h"
-#include "geometry/state.h"
+#include "geometry/lens.h"
 
 namespace geometry {
 
-Refraction refractionAt(double sourceX, double sourceY, double px, double py, double tx,
-                        double ty) {
-    const double normalX = curveCentreX - px;
+Refraction refractionAt(const Lens& lens, double sourceX, double sourceY, double px, double py,
+                        double tx, double ty) {
+    const double normalX = lens.curveCentreX() - px;
     const double normalY = -py;
     return {signedAngle(px - sourceX, py - sourceY, normalX, normalY),
             signedAngle(tx - px, ty - py, normalX, normalY)};

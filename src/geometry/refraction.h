@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
+
 namespace geometry {
 
 // The angles of a path source -> P -> T at a point P of the front surface, in radians,
@@ -10,6 +12,7 @@ struct Refraction {
     double refraction = 0;
 };
 
-Refraction refractionAt(double sourceX, double sourceY, double px, double py, double tx, double ty);
+Refraction refractionAt(const Lens& lens, double sourceX, double sourceY, double px, double py,
+                        double tx, double ty);
 
 } // namespace geometry

@@ -21,23 +21,22 @@ bool stepIsSmallEnough(float step, StepTest test) {
     return double(std::abs(step)) < 1e-7;
 }
 
-LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest test, int roundLimit,
-                std::vector<SearchStep>* steps) {
-    const double c = curveCentreX;
-    const double r = curveRadius;
-    lensHalfHeight = float(std::sqrt(r * r - c * c));
+LensSearch walk(const Lens& lens, float sourceX, float sourceY, double tx, double ty, StepTest test,
+                int roundLimit, std::vector<SearchStep>* steps) {
+    const double c = lens.curveCentreX();
+    const double r = lens.curveRadius();
 
     auto evaluate = [&](double theta, LensSearch& at) {
         at.x = c - r * std::cos(theta);
         at.y = r * std::sin(theta);
-        at.time = pathTime(sourceX, sourceY, at.x, at.y, tx, ty);
+        at.time = pathTime(lens, sourceX, sourceY, at.x, at.y, tx, ty);
         ++at.evaluations;
         if (steps)
             steps->push_back({at.x, at.y, at.time});
     };
 
     LensSearch search;
-    double theta = -std::atan(double(lensHalfHeight) / c);
+    double theta = -std::atan(double(lens.halfHeight()) / c);
     float step = float(2 * double(pi) / 180);
     evaluate(theta, search);
     double previousTime = search.time;
@@ -69,22 +68,22 @@ LensSearch walk(float sourceX, float sourceY, double tx, double ty, StepTest tes
 
 } // namespace
 
-LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
-                           int roundLimit) {
-    const LensSearch search = walk(sourceX, sourceY, tx, ty, test, roundLimit, nullptr);
+LensSearch searchLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty,
+                           StepTest test, int roundLimit) {
+    const LensSearch search = walk(lens, sourceX, sourceY, tx, ty, test, roundLimit, nullptr);
     if (observer())
         observer()(search);
     return search;
 }
 
-LensSearch traceLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
-                          std::vector<SearchStep>& steps) {
+LensSearch traceLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty,
+                          StepTest test, std::vector<SearchStep>& steps) {
     steps.clear();
-    return walk(sourceX, sourceY, tx, ty, test, searchRoundLimit, &steps);
+    return walk(lens, sourceX, sourceY, tx, ty, test, searchRoundLimit, &steps);
 }
 
-LensEntry findLensEntry(float sourceX, float sourceY, double tx, double ty) {
-    const LensSearch search = searchLensEntry(sourceX, sourceY, tx, ty, StepTest::Double);
+LensEntry findLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty) {
+    const LensSearch search = searchLensEntry(lens, sourceX, sourceY, tx, ty, StepTest::Double);
     return {float(search.x), float(search.y), float(search.time), search.found};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
+
 #include <functional>
 #include <vector>
 
@@ -36,9 +38,9 @@ struct LensEntry {
 // Finds the point P of the front-surface circle through which light from the source S
 // reaches T in the least time. It starts at the lower rim and walks upwards along the
 // circle, turning back with half the step whenever the time stops falling, until the
-// step is below 1e-7 rad, or gives up after roundLimit rounds. Refreshes lensHalfHeight.
-LensSearch searchLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
-                           int roundLimit = searchRoundLimit);
+// step is below 1e-7 rad, or gives up after roundLimit rounds.
+LensSearch searchLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty,
+                           StepTest test, int roundLimit = searchRoundLimit);
 
 // One point the search evaluated: where on the front surface, and its travel time.
 struct SearchStep {
@@ -50,12 +52,12 @@ struct SearchStep {
 // The same search, also listing every point it evaluated, in order, so that its steps,
 // reversals and halvings can be shown. It is a replay for display, not a construction:
 // the observer is not told.
-LensSearch traceLensEntry(float sourceX, float sourceY, double tx, double ty, StepTest test,
-                          std::vector<SearchStep>& steps);
+LensSearch traceLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty,
+                          StepTest test, std::vector<SearchStep>& steps);
 
 // The least-time point for light from the source S to (tx, ty), the step compared as a
 // double.
-LensEntry findLensEntry(float sourceX, float sourceY, double tx, double ty);
+LensEntry findLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty);
 
 // Hands every search's outcome, found or not, to an observer as it ends, so that tests can
 // see what each construction cost; an empty function stops it. Nothing else observes.

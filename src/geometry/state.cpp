@@ -30,14 +30,18 @@ std::vector<float> beamEndX;
 std::vector<float> beamEndY;
 std::vector<RayOut> beamOut;
 
-void setUpLens() {
-    speedLens = 1.0f;
-    speedAir = 2.0f;
-    sineRatio = 2.0f;
-    curveCentreX = 165;
-    curveRadius = 180;
-    lensHalfHeight = float(std::sqrt(180.0 * 180.0 - 165.0 * 165.0));
+void shareLens(const Lens& lens) {
+    speedLens = lens.speedLens();
+    speedAir = lens.speedAir();
+    sineRatio = lens.index();
+    curveCentreX = lens.curveCentreX();
+    curveRadius = lens.curveRadius();
+    lensHalfHeight = lens.halfHeight();
     pi = float(4 * std::atan(1.0));
+    leftArcStart = lens.leftArcStart();
+    leftArcEnd = lens.leftArcEnd();
+    rightArcStart = lens.rightArcStart();
+    rightArcEnd = lens.rightArcEnd();
 }
 
 float rayEndX = 0;

@@ -3,20 +3,18 @@
 
 #include "geometry/helpers.h"
 #include "geometry/lens.h"
-#include "geometry/state.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace geometry {
 
-TimeProfile timeProfile(Source source, double v, int sampleCount) {
-    const Point target = rearSurfacePoint(v);
+TimeProfile timeProfile(const Lens& lens, Source source, double v, int sampleCount) {
+    const Point target = lens.rearSurfacePoint(v);
     TimeProfile profile;
-    // The search refreshes lensHalfHeight; read the rim after it.
-    const LensSearch search =
-        traceLensEntry(source.x, source.y, target.x, target.y, StepTest::Single, profile.steps);
-    profile.rim = lensHalfHeight;
+    const LensSearch search = traceLensEntry(lens, source.x, source.y, target.x, target.y,
+                                             StepTest::Single, profile.steps);
+    profile.rim = lens.halfHeight();
     profile.low = -profile.rim;
     profile.high = profile.rim;
     if (search.found) {
@@ -31,16 +29,17 @@ TimeProfile timeProfile(Source source, double v, int sampleCount) {
         const double y = i == count - 1
                              ? profile.high
                              : profile.low + (profile.high - profile.low) * i / (count - 1);
-        const Point p = frontSurfacePoint(y);
-        profile.samples.push_back({y, pathTime(source.x, source.y, p.x, p.y, target.x, target.y)});
+        const Point p = lens.frontSurfacePoint(y);
+        profile.samples.push_back(
+            {y, pathTime(lens, source.x, source.y, p.x, p.y, target.x, target.y)});
     }
     return profile;
 }
 
-ProfileSample trialSample(Point source, Point bluePoint, double v) {
-    const Point target = rearSurfacePoint(v);
+ProfileSample trialSample(const Lens& lens, Point source, Point bluePoint, double v) {
+    const Point target = lens.rearSurfacePoint(v);
     return {bluePoint.y,
-            pathTime(source.x, source.y, bluePoint.x, bluePoint.y, target.x, target.y)};
+            pathTime(lens, source.x, source.y, bluePoint.x, bluePoint.y, target.x, target.y)};
 }
 
 } // namespace geometry

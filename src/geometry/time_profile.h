@@ -28,10 +28,10 @@ struct TimeProfile {
 
 // The profile for the source and the yellow point at height v of the rear surface, with
 // sampleCount >= 2 samples.
-TimeProfile timeProfile(Source source, double v, int sampleCount);
+TimeProfile timeProfile(const Lens& lens, Source source, double v, int sampleCount);
 
 // The travel time of the trial path through the blue point at its place on the front
 // surface, as the window reports it for a trial move.
-ProfileSample trialSample(Point source, Point bluePoint, double v);
+ProfileSample trialSample(const Lens& lens, Point source, Point bluePoint, double v);
 
 } // namespace geometry

@@ -4,7 +4,6 @@
 #include "geometry/lens.h"
 #include "geometry/refraction.h"
 #include "geometry/search.h"
-#include "geometry/state.h"
 #include "optics/captions.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
@@ -19,8 +18,9 @@ namespace {
 
 // The normal at P, dotted, from the centre of curvature through P on to the x halfway
 // between P and the source.
-void drawNormal(surface::Surface& s, double px, double py, double sourceX) {
-    const double c = geometry::curveCentreX;
+void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, double py,
+                double sourceX) {
+    const double c = lens.curveCentreX();
     if (px - c == 0)
         return; // a vertical normal has no slope to carry it on by
     const double halfway = (sourceX - px) / 2;
@@ -31,10 +31,11 @@ void drawNormal(surface::Surface& s, double px, double py, double sourceX) {
 
 } // namespace
 
-LeastTimePath drawLeastTimePath(surface::Surface& s, geometry::Source source, std::int16_t v) {
-    const geometry::Point target = geometry::rearSurfacePoint(v);
+LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
+                                geometry::Source source, std::int16_t v) {
+    const geometry::Point target = lens.rearSurfacePoint(v);
     const geometry::LensSearch entry = geometry::searchLensEntry(
-        source.x, source.y, target.x, target.y, geometry::StepTest::Single);
+        lens, source.x, source.y, target.x, target.y, geometry::StepTest::Single);
     LeastTimePath path;
     if (!entry.found) {
         surface::MsgBox(geometry::Message::NotFound);
@@ -46,14 +47,14 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, geometry::Source source, st
     path.bluePoint = geometry::Point{entry.x, entry.y};
 
     const geometry::Refraction angles =
-        geometry::refractionAt(source.x, source.y, entry.x, entry.y, target.x, target.y);
+        geometry::refractionAt(lens, source.x, source.y, entry.x, entry.y, target.x, target.y);
     path.labels.set(3, anglesCaption(angles));
     if (std::sin(angles.refraction) != 0) {
         path.labels.set(4, indexCaption(angles));
         path.labels.set(7, QCoreApplication::translate("Captions", "ψ blue = ") +
                                surface::Format(entry.y, "0.0"));
     }
-    drawNormal(s, entry.x, entry.y, source.x);
+    drawNormal(s, lens, entry.x, entry.y, source.x);
     path.labels.set(2, timeCaption(entry.time));
     return path;
 }

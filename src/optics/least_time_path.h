@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -20,6 +21,7 @@ struct LeastTimePath {
 // the rear surface and draws source -> P -> T with the dotted normal at P. Angles, index,
 // the blue point's height and the time go to the labels. A search that gives up says so
 // and draws nothing.
-LeastTimePath drawLeastTimePath(surface::Surface& s, geometry::Source source, std::int16_t v);
+LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
+                                geometry::Source source, std::int16_t v);
 
 } // namespace optics

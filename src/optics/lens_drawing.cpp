@@ -2,7 +2,6 @@
 #include "optics/lens_drawing.h"
 
 #include "geometry/lens.h"
-#include "geometry/state.h"
 #include "surface/picture_inks.h"
 
 #include <cmath>
@@ -12,17 +11,17 @@ namespace optics {
 
 namespace {
 
-void drawMarker(surface::Surface& s, const LensDrawing& lens) {
+void drawMarker(surface::Surface& s, const LensDrawing& drawing) {
     s.FillColor = surface::inks::yellowPoint.color;
-    s.DrawWidth = lens.markerWidth;
-    s.Circle(lens.marker.x, lens.marker.y, 1.5, surface::inks::lensOutline.color);
+    s.DrawWidth = drawing.markerWidth;
+    s.Circle(drawing.marker.x, drawing.marker.y, 1.5, surface::inks::lensOutline.color);
 }
 
 // The lens's outline: the front arc from the upper rim down, then the rear arc back up.
-QPolygonF lensOutline() {
-    const double c = geometry::curveCentreX;
-    const double r = geometry::curveRadius;
-    const double theta = geometry::rimAngle();
+QPolygonF lensOutline(const geometry::Lens& lens) {
+    const double c = lens.curveCentreX();
+    const double r = lens.curveRadius();
+    const double theta = lens.rimAngle();
     constexpr int steps = 180;
     QPolygonF outline;
     for (int i = 0; i <= steps; ++i) {
@@ -38,38 +37,38 @@ QPolygonF lensOutline() {
 
 } // namespace
 
-void drawLens(surface::Surface& s, const LensDrawing& lens) {
-    const double c = geometry::curveCentreX;
-    const double r = geometry::curveRadius;
-    if (lens.rimDotsAt) {
+void drawLens(surface::Surface& s, const geometry::Lens& lens, const LensDrawing& drawing) {
+    const double c = lens.curveCentreX();
+    const double r = lens.curveRadius();
+    if (drawing.rimDotsAt) {
         s.DrawWidth = surface::inks::rimDots.width;
-        s.PSet(0, *lens.rimDotsAt);
-        s.PSet(0, -*lens.rimDotsAt);
+        s.PSet(0, *drawing.rimDotsAt);
+        s.PSet(0, -*drawing.rimDotsAt);
         s.DrawWidth = 1;
     }
-    s.Line(-lens.axisHalfLength, 0, lens.axisHalfLength, 0, surface::inks::axis.color);
+    s.Line(-drawing.axisHalfLength, 0, drawing.axisHalfLength, 0, surface::inks::axis.color);
     s.Circle(-c, 0, 2);
     s.Circle(c, 0, 2);
-    if (!lens.markerOverArcs)
-        drawMarker(s, lens);
-    s.Arc(c, 0, r, geometry::leftArcStart, geometry::leftArcEnd, s.ForeColor);
-    s.Arc(-c, 0, r, geometry::rightArcStart, geometry::rightArcEnd, s.ForeColor);
-    if (lens.markerOverArcs)
-        drawMarker(s, lens);
+    if (!drawing.markerOverArcs)
+        drawMarker(s, drawing);
+    s.Arc(c, 0, r, lens.leftArcStart(), lens.leftArcEnd(), s.ForeColor);
+    s.Arc(-c, 0, r, lens.rightArcStart(), lens.rightArcEnd(), s.ForeColor);
+    if (drawing.markerOverArcs)
+        drawMarker(s, drawing);
     s.DrawWidth = 1;
     s.FillColor = surface::inks::lensFill.color;
-    if (!lens.fillSeed)
+    if (!drawing.fillSeed)
         return;
     s.FillStyle = surface::FillMode::Solid;
     if (s.hasImage()) {
         // The outline is closed and pure black, so the fill stays inside the lens.
-        s.FloodFill(lens.fillSeed->x(), lens.fillSeed->y(), surface::inks::lensOutline.color);
+        s.FloodFill(drawing.fillSeed->x(), drawing.fillSeed->y(), surface::inks::lensOutline.color);
     } else {
         // Vectors have no pixels to flood: the lens is filled as a shape, and its outline
         // drawn again over the fill.
-        s.FillPolygon(lensOutline(), surface::inks::lensFill.color);
-        s.Arc(c, 0, r, geometry::leftArcStart, geometry::leftArcEnd, s.ForeColor);
-        s.Arc(-c, 0, r, geometry::rightArcStart, geometry::rightArcEnd, s.ForeColor);
+        s.FillPolygon(lensOutline(lens), surface::inks::lensFill.color);
+        s.Arc(c, 0, r, lens.leftArcStart(), lens.leftArcEnd(), s.ForeColor);
+        s.Arc(-c, 0, r, lens.rightArcStart(), lens.rightArcEnd(), s.ForeColor);
     }
     s.Refresh();
 }

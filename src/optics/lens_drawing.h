@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
 
@@ -25,6 +26,6 @@ struct LensDrawing {
 // dots, the yellow marker, the two black arcs of the outline from the shared arc angles and,
 // on the window, fills the lens up to its outline and shows the picture. Leaves DrawWidth 1
 // and the lens colour as FillColor; the fill leaves FillStyle solid.
-void drawLens(surface::Surface& s, const LensDrawing& lens);
+void drawLens(surface::Surface& s, const geometry::Lens& lens, const LensDrawing& drawing);
 
 } // namespace optics

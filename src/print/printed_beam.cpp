@@ -3,42 +3,39 @@
 
 #include "beam/beam.h"
 #include "continuation/beam_ray.h"
-#include "geometry/beam_trace.h"
 #include "geometry/exit_angle.h"
 #include "geometry/state.h"
 #include "timestep/wavefronts.h"
 
-#include <algorithm>
-
 namespace print {
 
-void printBeyondLens(surface::Surface& page, geometry::Source source, int n,
-                     std::int16_t timeValue) {
-    for (int i = 0; i <= n; ++i) {
-        if (!geometry::leavesLens(i))
+void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometry::Source source,
+                     geometry::Beam beam, std::int16_t timeValue) {
+    beam.reach = geometry::BeamReach::ContinuedOnPage;
+    for (geometry::BeamRay& ray : beam.rays) {
+        if (!geometry::leavesLens(lens, ray))
             continue;
         // At exactly the critical angle the continuation finds total reflection and prints
-        // nothing; such a ray keeps an all-zero beamOut rather than the rayOut an earlier
+        // nothing; such a ray keeps an all-zero record rather than the rayOut an earlier
         // ray left, so that no wavelet follows another ray's direction.
-        const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-            page, source, geometry::beamExitX[i], geometry::beamExitY[i],
-            continuation::BeamRayTarget::Page);
-        if (ray.drawn)
-            geometry::beamOut[i] = geometry::rayOut;
+        const continuation::ContinuedBeamRay continued = continuation::continueBeamRay(
+            page, lens, source, ray.exitX, ray.exitY, continuation::BeamRayTarget::Page);
+        if (continued.drawn)
+            ray.out = geometry::rayOut;
     }
+    beam.left = geometry::continuationLeft();
+    geometry::shareBeam(beam);
 
-    const float maxTime = geometry::latestArrival(n);
+    const float maxTime = geometry::latestArrival(beam);
     const float t = float(timeValue + double(maxTime));
-    timestep::drawWavefronts(page, t, n);
+    timestep::drawWavefronts(page, lens, beam, t);
 }
 
-void printBeam(surface::Surface& page, surface::Surface& window, geometry::Source source, int n,
-               std::int16_t timeValue) {
-    geometry::recreateRayArrays(n);
-    geometry::beamOut.assign(std::size_t(std::max(0, n + 1)), geometry::RayOut{});
-    beam::traceBeam(page, source, n, false);
+void printBeam(surface::Surface& page, surface::Surface& window, const geometry::Lens& lens,
+               geometry::Source source, int n, std::int16_t timeValue) {
+    const geometry::Beam beam = beam::traceBeam(page, lens, source, n, false);
     window.FillStyle = surface::FillMode::Transparent;
-    printBeyondLens(page, source, n, timeValue);
+    printBeyondLens(page, lens, source, beam, timeValue);
     window.FillStyle = surface::FillMode::Solid;
 }
 

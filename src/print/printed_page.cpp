@@ -13,7 +13,7 @@ namespace {
 
 // The wavelength scales above the lens: ten wavelengths in air against twenty in the
 // lens over the same span.
-void drawWavelengthScales(surface::Surface& page) {
+void drawWavelengthScales(surface::Surface& page, const geometry::Lens& lens) {
     page.Line(-180, -180, 20, -180);
     page.Line(-180, -160, 20, -160);
     page.CurrentX = 20;
@@ -25,18 +25,18 @@ void drawWavelengthScales(surface::Surface& page) {
     page.CurrentY = -140;
     page.Print(QStringLiteral("WAVELENGTHS IN LENS"));
     for (int i = 0; i <= 10; ++i) {
-        const double x = -180 + 10.0 * i * geometry::speedAir;
+        const double x = -180 + 10.0 * i * lens.speedAir();
         page.Line(x, -180, x, -160);
     }
     for (int i = 0; i <= 20; ++i) {
-        const double x = -180 + 10.0 * i * geometry::speedLens;
+        const double x = -180 + 10.0 * i * lens.speedLens();
         page.Line(x, -150, x, -130);
     }
 }
 
 } // namespace
 
-bool printPicture(surface::Surface& window, const PageInputs& inputs) {
+bool printPicture(surface::Surface& window, const geometry::Lens& lens, const PageInputs& inputs) {
     PageJob job;
     surface::Surface* page = job.page();
     if (!page)
@@ -49,16 +49,13 @@ bool printPicture(surface::Surface& window, const PageInputs& inputs) {
     page->Scale(500.0 * geometry::widthFrac, -500.0 * geometry::heightFrac,
                 -500.0 * geometry::widthFrac, 500.0 * geometry::heightFrac);
 
-    geometry::leftArcEnd = float(geometry::rimAngle() + geometry::pi);
-    geometry::rightArcStart = float(2 * geometry::pi - geometry::rimAngle());
-    geometry::rightArcEnd = float(geometry::rimAngle());
-    optics::LensDrawing lens;
-    lens.axisHalfLength = 500.0 * geometry::widthFrac;
-    lens.marker = geometry::pointBehindRearSurface(inputs.v);
-    optics::drawLens(*page, lens);
+    optics::LensDrawing drawing;
+    drawing.axisHalfLength = 500.0 * geometry::widthFrac;
+    drawing.marker = lens.pointBehindRearSurface(inputs.v);
+    optics::drawLens(*page, lens, drawing);
 
-    printBeam(*page, window, inputs.source, inputs.n, inputs.timeValue);
-    drawWavelengthScales(*page);
+    printBeam(*page, window, lens, inputs.source, inputs.n, inputs.timeValue);
+    drawWavelengthScales(*page, lens);
     job.finish();
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
 
@@ -21,6 +22,6 @@ struct PageInputs {
 // scales, on the default printer or else into a new PDF in the documents folder. The
 // window's fill style is touched as the printed beam says; the shared proportions are left
 // as the page's. Whether a page was printed.
-bool printPicture(surface::Surface& window, const PageInputs& inputs);
+bool printPicture(surface::Surface& window, const geometry::Lens& lens, const PageInputs& inputs);
 
 } // namespace print

@@ -77,7 +77,7 @@ void Kovril::Command1_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command1))
         return;
     const optics::LeastTimePath path =
-        optics::drawLeastTimePath(surface(), source(), state_.thesiy);
+        optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy);
     if (path.bluePoint) {
         placeBluePoint(*path.bluePoint);
         state_.blueOnSurface = true;
@@ -87,19 +87,18 @@ void Kovril::Command1_Click() {
 
 void Kovril::shmeio_thesi_Change() {
     const double v = state_.shmeio_thesi;
-    if (std::abs(v) > std::sqrt(double(geometry::curveRadius) * geometry::curveRadius -
-                                double(geometry::curveCentreX) * geometry::curveCentreX))
+    if (std::abs(v) > lens().rimHeight())
         return; // beyond the rims the last trial stays as it is
 
     record(geometry::Action::Kind::TrialPoint);
     showLabel(7, QCoreApplication::translate("Window", "ψ blue = ") + surface::Format(v, "0"));
-    placeBluePoint(geometry::frontSurfacePoint(v));
+    placeBluePoint(lens().frontSurfacePoint(v));
     state_.blueOnSurface = true;
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
     const surface::LabelTexts labels =
-        optics::drawTrialPath(surface(), state_.source, state_.bluePoint, state_.thesiy);
+        optics::drawTrialPath(surface(), lens(), state_.source, state_.bluePoint, state_.thesiy);
     showLabel3Points(12);
     applyLabels(labels);
 }
@@ -147,54 +146,53 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
         state_.blueOnSurface = false;
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), source, bluePoint, state_.thesiy));
+    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, state_.thesiy));
 }
 
 void Kovril::Command2_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command2))
         return;
-    beam::drawBeam(surface(), source(), state_.arithmosaktinon);
+    beam::drawBeam(surface(), lens(), source(), state_.arithmosaktinon);
 }
 
 void Kovril::Command3_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command3))
         return;
-    beam::drawBeamWithWavelets(surface(), source(), state_.arithmosaktinon);
+    beam::drawBeamWithWavelets(surface(), lens(), source(), state_.arithmosaktinon);
 }
 
 void Kovril::Command4_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command4))
         return;
-    applyLabels(continuation::continueRay(surface(), source(), state_.thesiy));
+    applyLabels(continuation::continueRay(surface(), lens(), source(), state_.thesiy));
 }
 
 void Kovril::Command5_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command5))
         return;
-    applyLabels(timestep::timeSteppedBeam(surface(), source(), state_.arithmosaktinon,
+    applyLabels(timestep::timeSteppedBeam(surface(), lens(), source(), state_.arithmosaktinon,
                                           state_.xronosmetato));
 }
 
 void Kovril::xronosmetato_Change() {
     record(geometry::Action::Kind::Time);
-    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), state_.arithmosaktinon,
-                                   state_.xronosmetato);
-    applyLabels(labels);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, state_.xronosmetato);
+    applyLabels(stepped.labels);
 }
 
 void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
-    const surface::LabelTexts labels = scene::drawSceneAndSteppedBeam(*this);
+    const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), source(), state_.arithmosaktinon, time);
-    applyLabels(labels);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time);
+    applyLabels(stepped.labels);
 }
 
 void Kovril::Command6_Click() {
     showTime();
-    if (!print::printPicture(surface(),
+    if (!print::printPicture(surface(), lens(),
                              print::PageInputs{source(), state_.thesiy, state_.arithmosaktinon,
                                                state_.xronosmetato}))
         return;

@@ -95,6 +95,8 @@ public:
 
     // The scene the window shows.
     const geometry::SceneState& state() const { return state_; }
+    // The lens the window shows, as every construction is given it.
+    const geometry::Lens& lens() const { return state_.lens; }
     // The source as every construction reads it.
     geometry::Source source() const { return geometry::sourceOf(state_); }
     // Gives the labels the texts a drawing procedure left for them.

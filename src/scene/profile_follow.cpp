@@ -28,5 +28,5 @@ void Kovril::profileFollows() {
     scene::ProfileInputs inputs{state_.source, double(state_.thesiy), {}};
     if (state_.blueOnSurface)
         inputs.bluePoint = state_.bluePoint;
-    timeProfile->follow(inputs);
+    timeProfile->follow(lens(), inputs);
 }

@@ -20,26 +20,26 @@ void redrawScene(Kovril& window) {
     geometry::widthFrac = float(w / (w + h));
     geometry::heightFrac = float(h / (w + h));
 
-    const double c = geometry::curveCentreX;
-    const double r = geometry::curveRadius;
-    optics::LensDrawing lens;
-    lens.axisHalfLength = 500.0 * geometry::widthFrac;
-    lens.rimDotsAt = std::sqrt(r * r - c * c);
-    lens.marker = geometry::rearSurfacePoint(window.state().thesiy);
-    lens.markerWidth = surface::inks::yellowPointRim.width;
-    lens.markerOverArcs = true;
-    lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
-    optics::drawLens(s, lens);
+    const geometry::Lens& lens = window.lens();
+    optics::LensDrawing drawing;
+    drawing.axisHalfLength = 500.0 * geometry::widthFrac;
+    drawing.rimDotsAt = lens.rimHeight();
+    drawing.marker = lens.rearSurfacePoint(window.state().thesiy);
+    drawing.markerWidth = surface::inks::yellowPointRim.width;
+    drawing.markerOverArcs = true;
+    drawing.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
+    optics::drawLens(s, lens, drawing);
 }
 
 void drawFirstPicture(Kovril& window) {
     surface::Surface& s = window.surface();
-    optics::LensDrawing lens;
-    lens.axisHalfLength = 500.0 * geometry::widthFrac;
-    lens.rimDotsAt = geometry::lensHalfHeight;
-    lens.marker = geometry::pointBehindRearSurface(window.state().thesiy);
-    lens.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
-    optics::drawLens(s, lens);
+    const geometry::Lens& lens = window.lens();
+    optics::LensDrawing drawing;
+    drawing.axisHalfLength = 500.0 * geometry::widthFrac;
+    drawing.rimDotsAt = lens.halfHeight();
+    drawing.marker = lens.pointBehindRearSurface(window.state().thesiy);
+    drawing.fillSeed = QPoint(surface::toInteger(originPxX), surface::toInteger(originPxY));
+    optics::drawLens(s, lens, drawing);
 }
 
 } // namespace scene

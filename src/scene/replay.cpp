@@ -175,7 +175,7 @@ geometry::SceneState Kovril::startDefaults() const {
     const QPointF sourcePixel(3066 * dpi / 1440, 4386 * dpi / 1440);
     const QPointF source = surface_->fromPaint(sourcePixel);
     d.source = {source.x(), source.y()};
-    d.bluePoint = geometry::frontSurfacePoint(0);
+    d.bluePoint = lens().frontSurfacePoint(0);
     geometry::StartState& start = d.log.start;
     start.drawing.fillStyle = surface::FillMode::Solid;
     start.drawing.fillColor = {150, 150, 80};
@@ -191,7 +191,7 @@ geometry::SceneState Kovril::startDefaults() const {
                     text("Χρονος=5"),
                     text("ψ blue = 0")};
     start.label3Points = 13.5;
-    start.sineRatio = 2;
+    start.sineRatio = lens().index();
     return d;
 }
 

@@ -241,7 +241,9 @@ void readLabels(Reader& r, const QJsonValue& value, StartState& start) {
     }
 }
 
-void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& actions) {
+// A printing without its index left the lens's own, as the defaults' start state holds it.
+void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& actions,
+                 float lensIndex) {
     if (!value.isArray()) {
         r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «actions» δεν είναι λίστα"));
         return;
@@ -271,7 +273,7 @@ void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& action
             r.point(object, QStringLiteral("blue"), action.bluePoint);
         }
         if (action.kind == Action::Kind::Print) {
-            double ratio = 2;
+            double ratio = lensIndex;
             r.real(object, QStringLiteral("sineRatio"), -1e6, 1e6, ratio);
             action.sineRatio = float(ratio);
         }
@@ -399,7 +401,8 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
     r.real(root, QStringLiteral("sineRatio"), -1e6, 1e6, ratio);
     d.log.start.sineRatio = float(ratio);
     if (root.contains(QLatin1String("actions")))
-        readActions(r, root.value(QLatin1String("actions")), d.log.actions);
+        readActions(r, root.value(QLatin1String("actions")), d.log.actions,
+                    defaults.log.start.sineRatio);
     if (r.problem)
         return *r.problem;
     if (replayCost(d.log, d.arithmosaktinon) > geometry::replayBudget)

@@ -27,18 +27,13 @@ void startUp(const StartOptions& options) {
     else
         w.showMaximized();
 
-    geometry::setUpLens();
-    const float pi = geometry::pi;
-    geometry::leftArcStart = float(pi - geometry::rimAngle());
-    geometry::leftArcEnd = float(geometry::rimAngle() + pi);
-    geometry::rightArcStart = float(2 * pi - geometry::rimAngle());
-    geometry::rightArcEnd = float(geometry::rimAngle());
+    geometry::shareLens(w.lens());
     scene::frameWindow(w);
     w.showLabel(7, QCoreApplication::translate("Window", "ψ blue = ") +
                        surface::Format(w.state().shmeio_thesi, "0"));
     w.showLabel(1,
                 QCoreApplication::translate("Window", "ψ= ") + QString::number(w.state().thesiy));
-    w.placeBluePoint(geometry::frontSurfacePoint(0));
+    w.placeBluePoint(w.lens().frontSurfacePoint(0));
 
     w.connectHandlers();
     w.showFirstPicture();

@@ -34,7 +34,8 @@ struct Inputs {
     float sourceX = 0, sourceY = 0;
     int rays = 0;
     int yellowPoint = 0;
-    float lens[12] = {};
+    geometry::Lens lens = geometry::Lens::standard();
+    float frame[3] = {};
     float origin[2] = {};
 
     bool operator==(const Inputs&) const = default;
@@ -62,11 +63,10 @@ Inputs inputsOf(Kovril& w) {
     in.recorded = surface::Surface::recording();
     in.rays = w.state().arithmosaktinon;
     in.yellowPoint = w.state().thesiy;
-    using namespace geometry;
-    const float lens[] = {pi,           curveCentreX, curveRadius,   lensHalfHeight,
-                          leftArcStart, leftArcEnd,   rightArcStart, rightArcEnd,
-                          speedAir,     speedLens,    halfWidth,     halfHeight};
-    std::copy(std::begin(lens), std::end(lens), in.lens);
+    in.lens = w.lens();
+    in.frame[0] = geometry::pi;
+    in.frame[1] = geometry::halfWidth;
+    in.frame[2] = geometry::halfHeight;
     in.origin[0] = originPxX;
     in.origin[1] = originPxY;
     return in;
@@ -77,14 +77,9 @@ struct Drawn {
     Inputs inputs;
     surface::SurfaceSnapshot picture;
     std::vector<surface::DrawCall> calls;
-    surface::LabelTexts labels;
+    timestep::SteppedBeam stepped;
     QStringList messages;
-    std::vector<double> exitX, exitY;
-    std::vector<float> entryX, entryY, time, endX, endY;
-    std::vector<geometry::RayOut> out;
-    float rayEndX = 0, rayEndY = 0;
-    geometry::RayOut rayOut;
-    float sineRatio = 0, widthFrac = 0, heightFrac = 0;
+    float widthFrac = 0, heightFrac = 0;
 };
 
 std::optional<Drawn>& kept() {
@@ -98,36 +93,23 @@ bool& enabled() {
 }
 
 // The scene cleared and redrawn, and the beam traced on it.
-surface::LabelTexts drawAfresh(Kovril& w) {
+timestep::SteppedBeam drawAfresh(Kovril& w) {
     w.surface().Cls();
     redrawScene(w);
-    return timestep::traceSteppedBeam(w.surface(), w.source(), w.state().arithmosaktinon);
+    return timestep::traceSteppedBeam(w.surface(), w.lens(), w.source(), w.state().arithmosaktinon);
 }
 
 Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {
     const surface::CallTranscript calls;
     const surface::MessageTranscript messages;
     Drawn d;
-    d.labels = drawAfresh(w);
+    d.stepped = drawAfresh(w);
     d.inputs = inputs;
     d.picture = w.surface().snapshot(std::move(reuse));
     d.calls = calls.calls();
     d.messages = messages.texts();
-    using namespace geometry;
-    d.exitX = beamExitX;
-    d.exitY = beamExitY;
-    d.entryX = beamEntryX;
-    d.entryY = beamEntryY;
-    d.time = beamTime;
-    d.endX = beamEndX;
-    d.endY = beamEndY;
-    d.out = beamOut;
-    d.rayEndX = rayEndX;
-    d.rayEndY = rayEndY;
-    d.rayOut = rayOut;
-    d.sineRatio = sineRatio;
-    d.widthFrac = widthFrac;
-    d.heightFrac = heightFrac;
+    d.widthFrac = geometry::widthFrac;
+    d.heightFrac = geometry::heightFrac;
     return d;
 }
 
@@ -136,45 +118,33 @@ void putBack(Kovril& w, const Drawn& d) {
     surface::Surface::reportAgain(d.calls);
     for (const QString& text : d.messages)
         surface::MsgBox(text);
-    using namespace geometry;
-    beamExitX = d.exitX;
-    beamExitY = d.exitY;
-    beamEntryX = d.entryX;
-    beamEntryY = d.entryY;
-    beamTime = d.time;
-    beamEndX = d.endX;
-    beamEndY = d.endY;
-    beamOut = d.out;
-    rayEndX = d.rayEndX;
-    rayEndY = d.rayEndY;
-    rayOut = d.rayOut;
-    sineRatio = d.sineRatio;
-    widthFrac = d.widthFrac;
-    heightFrac = d.heightFrac;
+    geometry::shareBeam(d.stepped.beam);
+    geometry::widthFrac = d.widthFrac;
+    geometry::heightFrac = d.heightFrac;
 }
 
 } // namespace
 
-surface::LabelTexts drawSceneAndSteppedBeam(Kovril& window) {
+timestep::SteppedBeam drawSceneAndSteppedBeam(Kovril& window) {
     // Only the window's own picture is kept; a page, an SVG or a PDF is drawn whole.
     if (!window.surface().hasImage())
         return drawAfresh(window);
     const Inputs inputs = inputsOf(window);
     if (enabled() && kept() && kept()->inputs == inputs) {
         putBack(window, *kept());
-        return kept()->labels;
+        return kept()->stepped;
     }
     // The memory of the picture kept before serves again: a new 4K picture costs thousands of
     // page faults.
     QImage reuse = kept() ? std::move(kept()->picture.picture) : QImage();
     kept().reset();
     Drawn drawn = draw(window, inputs, std::move(reuse));
-    const surface::LabelTexts labels = drawn.labels;
+    const timestep::SteppedBeam stepped = drawn.stepped;
     if (enabled())
         kept() = std::move(drawn);
     else
         kept().reset();
-    return labels;
+    return stepped;
 }
 
 void setSteppedBeamCacheEnabled(bool on) {

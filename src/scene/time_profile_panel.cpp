@@ -94,12 +94,12 @@ TimeProfilePanel::TimeProfilePanel(QWidget* parent) : QWidget(parent, Qt::Tool) 
     placeRemembered_ = restoreGeometry(QSettings().value(placeKey).toByteArray());
 }
 
-void TimeProfilePanel::follow(const ProfileInputs& inputs) {
+void TimeProfilePanel::follow(const geometry::Lens& lens, const ProfileInputs& inputs) {
     const geometry::Source source{float(inputs.source.x), float(inputs.source.y)};
-    profile_ = geometry::timeProfile(source, inputs.yellow, profileSamples);
+    profile_ = geometry::timeProfile(lens, source, inputs.yellow, profileSamples);
     trial_.reset();
     if (inputs.bluePoint)
-        trial_ = geometry::trialSample(inputs.source, *inputs.bluePoint, inputs.yellow);
+        trial_ = geometry::trialSample(lens, inputs.source, *inputs.bluePoint, inputs.yellow);
     refresh();
 }
 

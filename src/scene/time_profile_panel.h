@@ -51,7 +51,7 @@ class TimeProfilePanel : public QWidget {
 public:
     explicit TimeProfilePanel(QWidget* parent);
     // Computes and draws the profile for these inputs; the labels follow.
-    void follow(const ProfileInputs& inputs);
+    void follow(const geometry::Lens& lens, const ProfileInputs& inputs);
     // Prints the profile shown by the program's printing rules.
     void print();
 

@@ -2,18 +2,18 @@
 #include "timestep/lens_constructions.h"
 
 #include "geometry/cardinal_points.h"
-#include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/picture_inks.h"
 #include "timestep/pragmatik.h"
 
 namespace timestep {
 
-void drawLensConstructions(surface::Surface& s, geometry::Source source) {
+void drawLensConstructions(surface::Surface& s, const geometry::Lens& lens,
+                           geometry::Source source) {
     using surface::guardedLine;
     const double xs = source.x;
     const double ys = source.y;
-    const geometry::ThinLensImage image = geometry::thinLensImage(geometry::curveRadius, xs, ys);
+    const geometry::ThinLensImage image = geometry::thinLensImage(lens, xs, ys);
     const double f = image.fThin;
 
     using surface::inks::thinLensFoci;
@@ -33,7 +33,7 @@ void drawLensConstructions(surface::Surface& s, geometry::Source source) {
     guardedLine(s, f, 0, -2 * xs, (ys / f) * (f + 2 * xs), green);
     guardedLine(s, xs, ys, -3 * xs, -3 * ys, green);
 
-    pragmatik::drawCardinalPoints(s, xs, ys);
+    pragmatik::drawCardinalPoints(s, lens, xs, ys);
     s.DrawWidth = 1;
 }
 

@@ -2,7 +2,6 @@
 #include "timestep/pragmatik.h"
 
 #include "geometry/cardinal_points.h"
-#include "geometry/state.h"
 #include "surface/guarded.h"
 #include "surface/picture_inks.h"
 
@@ -10,9 +9,10 @@
 
 namespace pragmatik {
 
-void drawExitRefraction(surface::Surface& s, double exitX, double exitY, double entryX,
-                        double entryY) {
-    const std::optional<double> alpha = geometry::exitRefraction(exitX, exitY, entryX, entryY);
+void drawExitRefraction(surface::Surface& s, const geometry::Lens& lens, double exitX, double exitY,
+                        double entryX, double entryY) {
+    const std::optional<double> alpha =
+        geometry::exitRefraction(lens, exitX, exitY, entryX, entryY);
     if (!alpha)
         return;
     s.DrawStyle = surface::PenStyle::Solid;
@@ -22,11 +22,10 @@ void drawExitRefraction(surface::Surface& s, double exitX, double exitY, double 
     s.DrawStyle = surface::PenStyle::Solid;
 }
 
-void drawCardinalPoints(surface::Surface& s, double xs, double ys) {
+void drawCardinalPoints(surface::Surface& s, const geometry::Lens& lens, double xs, double ys) {
     using surface::guardedLine;
     using surface::guardedPSet;
-    const geometry::CardinalPoints p =
-        geometry::cardinalPoints(geometry::curveRadius, geometry::curveCentreX);
+    const geometry::CardinalPoints p = geometry::cardinalPoints(lens);
 
     s.DrawStyle = surface::inks::principalPlanes.style;
     s.DrawWidth = surface::inks::principalPlanes.width;

@@ -3,7 +3,6 @@
 
 #include "beam/beam.h"
 #include "continuation/beam_ray.h"
-#include "geometry/beam_trace.h"
 #include "geometry/exit_angle.h"
 #include "geometry/state.h"
 #include "surface/guarded.h"
@@ -15,27 +14,27 @@ namespace timestep {
 
 namespace {
 
-surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, int n) {
+surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens,
+                                 geometry::Source source, geometry::Beam& beam) {
     surface::LabelTexts labels;
-    for (int i = 0; i <= n; ++i) {
-        if (!geometry::leavesLens(i))
+    for (geometry::BeamRay& beamRay : beam.rays) {
+        if (!geometry::leavesLens(lens, beamRay))
             continue;
-        const double exitX = geometry::beamExitX[i];
-        const double exitY = geometry::beamExitY[i];
+        const double exitX = beamRay.exitX;
+        const double exitY = beamRay.exitY;
         const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-            s, source, exitX, exitY, continuation::BeamRayTarget::Window);
+            s, lens, source, exitX, exitY, continuation::BeamRayTarget::Window);
         labels.merge(ray.labels);
-        pragmatik::drawExitRefraction(s, exitX, exitY, geometry::beamEntryX[i],
-                                      geometry::beamEntryY[i]);
-        // A ray the continuation did not draw keeps an empty end and an all-zero beamOut,
+        pragmatik::drawExitRefraction(s, lens, exitX, exitY, beamRay.entryX, beamRay.entryY);
+        // A ray the continuation did not draw keeps an empty end and an all-zero record,
         // so that nothing is drawn along a direction another ray left behind.
         if (!ray.drawn)
             continue;
-        geometry::beamOut[i] = geometry::rayOut;
-        geometry::beamEndX[i] = geometry::rayEndX;
-        geometry::beamEndY[i] = geometry::rayEndY;
+        beamRay.out = geometry::rayOut;
+        beamRay.endX = geometry::rayEndX;
+        beamRay.endY = geometry::rayEndY;
         s.DrawWidth = 1;
-        surface::guardedPSet(s, geometry::beamEndX[i], geometry::beamEndY[i], s.ForeColor);
+        surface::guardedPSet(s, beamRay.endX, beamRay.endY, s.ForeColor);
         s.DrawWidth = 1;
     }
     return labels;
@@ -43,27 +42,33 @@ surface::LabelTexts continueRays(surface::Surface& s, geometry::Source source, i
 
 } // namespace
 
-surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n) {
-    geometry::recreateBeamArrays(n);
-    beam::traceBeam(s, source, n, false, geometry::RaySpacing::TimeStepped);
+SteppedBeam traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                             geometry::Source source, int n) {
+    SteppedBeam stepped;
+    stepped.beam = beam::traceBeam(s, lens, source, n, false, geometry::RaySpacing::TimeStepped);
+    stepped.beam.reach = geometry::BeamReach::ContinuedOnWindow;
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
-    return continueRays(s, source, n);
+    stepped.labels = continueRays(s, lens, source, stepped.beam);
+    stepped.beam.left = geometry::continuationLeft();
+    geometry::shareBeam(stepped.beam);
+    return stepped;
 }
 
-void drawSteppedWavefront(surface::Surface& s, geometry::Source source, int n, double timeValue) {
-    const float maxTime = geometry::latestArrival(n);
+void drawSteppedWavefront(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                          const geometry::Beam& beam, double timeValue) {
+    const float maxTime = geometry::latestArrival(beam);
     const float t = float(timeValue + double(maxTime));
-    drawWavefronts(s, t, n);
-    drawLensConstructions(s, source);
+    drawWavefronts(s, lens, beam, t);
+    drawLensConstructions(s, lens, source);
     s.FillStyle = surface::FillMode::Solid;
 }
 
-surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
-                                    std::int16_t timeValue) {
-    const surface::LabelTexts labels = traceSteppedBeam(s, source, n);
-    drawSteppedWavefront(s, source, n, timeValue);
-    return labels;
+surface::LabelTexts timeSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                                    geometry::Source source, int n, std::int16_t timeValue) {
+    const SteppedBeam stepped = traceSteppedBeam(s, lens, source, n);
+    drawSteppedWavefront(s, lens, source, stepped.beam, timeValue);
+    return stepped.labels;
 }
 
 } // namespace timestep

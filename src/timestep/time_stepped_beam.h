@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/beam.h"
+#include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
 #include "surface/surface.h"
@@ -11,17 +13,24 @@ namespace timestep {
 
 // Traces the n + 1 rays of a beam from the source through the lens, continues every
 // ray that can leave it, and draws the wavefront at the time value of the time bar with
-// the lens constructions. Re-creates all eight beam arrays. The labels show the last ray
+// the lens constructions. Shares the beam, all eight arrays. The labels show the last ray
 // continued.
-surface::LabelTexts timeSteppedBeam(surface::Surface& s, geometry::Source source, int n,
-                                    std::int16_t timeValue);
+surface::LabelTexts timeSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                                    geometry::Source source, int n, std::int16_t timeValue);
 
 // Its two halves. What does not depend on the time: the beam, the continuations and their
-// end dots, leaving the fill transparent; the labels show the last ray continued.
-surface::LabelTexts traceSteppedBeam(surface::Surface& s, geometry::Source source, int n);
-// What does, from the beam arrays the first half left: the wavefront at the time value, and
+// end dots, leaving the fill transparent; the beam is shared, and the labels show the last
+// ray continued.
+struct SteppedBeam {
+    surface::LabelTexts labels;
+    geometry::Beam beam;
+};
+SteppedBeam traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
+                             geometry::Source source, int n);
+// What does, from the beam the first half traced: the wavefront at the time value, and
 // the lens constructions drawn over it. A played wavefront passes times between the bar's
 // whole numbers.
-void drawSteppedWavefront(surface::Surface& s, geometry::Source source, int n, double timeValue);
+void drawSteppedWavefront(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
+                          const geometry::Beam& beam, double timeValue);
 
 } // namespace timestep

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timestep/wavefronts.h"
 
-#include "geometry/beam_trace.h"
 #include "geometry/exit_angle.h"
 #include "geometry/ray_direction.h"
-#include "geometry/state.h"
 #include "surface/guarded.h"
 
 #include <cmath>
@@ -23,33 +21,36 @@ bool wasContinued(const geometry::RayOut& out) {
 
 } // namespace
 
-void drawWavefronts(surface::Surface& s, float T, int n) {
-    const float maxTime = geometry::latestArrival(n);
+void drawWavefronts(surface::Surface& s, const geometry::Lens& lens, const geometry::Beam& beam,
+                    float T) {
+    const float maxTime = geometry::latestArrival(beam);
 
-    std::vector<double> radius(std::size_t(n) + 1);
-    std::vector<bool> leaves(std::size_t(n) + 1, false);
+    const std::size_t n = beam.rays.size();
+    std::vector<double> radius(n);
+    std::vector<bool> leaves(n, false);
     s.FillStyle = surface::FillMode::Transparent;
-    for (int i = 0; i <= n; ++i) {
-        const double lag = (double(maxTime) + 1.5) - geometry::beamTime[i];
-        radius[i] = geometry::speedAir * lag;
-        if (!geometry::leavesLens(i))
+    for (std::size_t i = 0; i < n; ++i) {
+        const geometry::BeamRay& ray = beam.rays[i];
+        const double lag = (double(maxTime) + 1.5) - ray.time;
+        radius[i] = lens.speedAir() * lag;
+        if (!geometry::leavesLens(lens, ray))
             continue;
         leaves[i] = true;
-        surface::guardedCircle(s, float(geometry::beamExitX[i]), float(geometry::beamExitY[i]),
-                               float(radius[i]), s.ForeColor);
+        surface::guardedCircle(s, float(ray.exitX), float(ray.exitY), float(radius[i]),
+                               s.ForeColor);
     }
 
-    const double grown = geometry::speedAir * (double(T) - (double(maxTime) + 0.7));
-    for (int i = 0; i <= n; ++i) {
-        if (!leaves[i] || !wasContinued(geometry::beamOut[i]))
+    const double grown = lens.speedAir() * (double(T) - (double(maxTime) + 0.7));
+    for (std::size_t i = 0; i < n; ++i) {
+        const geometry::BeamRay& ray = beam.rays[i];
+        if (!leaves[i] || !wasContinued(ray.out))
             continue;
         const std::optional<double> alpha =
-            geometry::outgoingDirection(geometry::beamExitX[i], geometry::beamExitY[i],
-                                        geometry::beamOut[i].x, geometry::beamOut[i].y);
+            geometry::outgoingDirection(ray.exitX, ray.exitY, ray.out.x, ray.out.y);
         if (!alpha)
             continue;
-        const double qx = geometry::beamExitX[i] + radius[i] * std::cos(*alpha);
-        const double qy = geometry::beamExitY[i] + radius[i] * std::sin(*alpha);
+        const double qx = ray.exitX + radius[i] * std::cos(*alpha);
+        const double qy = ray.exitY + radius[i] * std::sin(*alpha);
         surface::guardedCircle(s, float(qx), float(qy), float(grown), s.ForeColor);
     }
 }

@@ -34,9 +34,9 @@ void near(double actual, double expected, double tolerance, const char* what) {
 }
 
 void theWorkedExample() {
-    const geometry::Point t = geometry::rearSurfacePoint(30);
-    const geometry::LensSearch s =
-        geometry::searchLensEntry(-200, 0, t.x, t.y, geometry::StepTest::Single);
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(30);
+    const geometry::LensSearch s = geometry::searchLensEntry(geometry::Lens::standard(), -200, 0,
+                                                             t.x, t.y, geometry::StepTest::Single);
     check(s.found, "the worked example's search finds its point");
     near(s.x, -12.454, 5e-4, "P.x");
     near(s.y, 30.166, 5e-4, "P.y");
@@ -44,7 +44,8 @@ void theWorkedExample() {
     check(s.evaluations == 76, "76 evaluations");
     check(s.reversals == 19, "19 reversals");
 
-    const geometry::LensEntry entry = geometry::findLensEntry(-200, 0, t.x, t.y);
+    const geometry::LensEntry entry =
+        geometry::findLensEntry(geometry::Lens::standard(), -200, 0, t.x, t.y);
     check(entry.found && entry.x == float(s.x) && entry.y == float(s.y) &&
               entry.time == float(s.time),
           "findLensEntry gives the same point as 32-bit floats");
@@ -52,8 +53,9 @@ void theWorkedExample() {
 
 void oneBeamRay() {
     const geometry::Source source{-200, 50};
-    const geometry::Point p = geometry::rearSurfacePoint(30);
-    const geometry::BeamRayConstruction ray = geometry::constructBeamRay(source, p.x, p.y, 1e-12f);
+    const geometry::Point p = geometry::Lens::standard().rearSurfacePoint(30);
+    const geometry::BeamRayConstruction ray =
+        geometry::constructBeamRay(geometry::Lens::standard(), source, p.x, p.y, 1e-12f);
     check(!ray.totalReflection && ray.leaves, "the ray leaves the lens");
     check(ray.failedSearches == 0, "no search gives up");
     check(ray.passes == 5, "the tight tolerance runs all five passes");
@@ -87,9 +89,10 @@ void justUnderTheCriticalAngle() {
         const double px = geometry::curveRadius * std::cos(a) - geometry::curveCentreX;
         const double py = geometry::curveRadius * std::sin(a);
         const geometry::BeamRayConstruction ray =
-            geometry::constructBeamRay(k.source, px, py, 1e-12f);
+            geometry::constructBeamRay(geometry::Lens::standard(), k.source, px, py, 1e-12f);
         check(!ray.totalReflection && ray.leaves, "a ray under the critical angle leaves");
-        const geometry::LensEntry e = geometry::findLensEntry(k.source.x, k.source.y, px, py);
+        const geometry::LensEntry e =
+            geometry::findLensEntry(geometry::Lens::standard(), k.source.x, k.source.y, px, py);
         const double inside = std::hypot(px - e.x, py - e.y);
         const geometry::Point out =
             refracted({(px - e.x) / inside, (py - e.y) / inside}, {std::cos(a), std::sin(a)});
@@ -102,11 +105,11 @@ void justUnderTheCriticalAngle() {
 // The search's own outcome for the yellow point at height v, as the button runs it, and
 // what the observer was told of it.
 geometry::LensSearch buttonSearch(geometry::Source source, double v, int& observedEvaluations) {
-    const geometry::Point t = geometry::rearSurfacePoint(v);
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(v);
     geometry::setSearchObserver(
         [&](const geometry::LensSearch& s) { observedEvaluations = s.evaluations; });
-    const geometry::LensSearch s =
-        geometry::searchLensEntry(source.x, source.y, t.x, t.y, geometry::StepTest::Single);
+    const geometry::LensSearch s = geometry::searchLensEntry(
+        geometry::Lens::standard(), source.x, source.y, t.x, t.y, geometry::StepTest::Single);
     geometry::setSearchObserver({});
     return s;
 }
@@ -115,13 +118,14 @@ geometry::LensSearch buttonSearch(geometry::Source source, double v, int& observ
 // with half of it exactly when the time did not fall; each time is the path's own.
 bool stepsFollowTheWalk(const std::vector<geometry::SearchStep>& steps, geometry::Source source,
                         double v) {
-    const geometry::Point t = geometry::rearSurfacePoint(v);
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(v);
     const double c = geometry::curveCentreX;
     auto angle = [&](const geometry::SearchStep& s) { return std::atan2(s.y, c - s.x); };
     for (const geometry::SearchStep& s : steps)
-        if (std::abs(s.time - geometry::pathTime(source.x, source.y, s.x, s.y, t.x, t.y)) > 1e-9)
+        if (std::abs(s.time - geometry::pathTime(geometry::Lens::standard(), source.x, source.y,
+                                                 s.x, s.y, t.x, t.y)) > 1e-9)
             return false;
-    if (std::abs(angle(steps[0]) + geometry::rimAngle()) > 1e-6)
+    if (std::abs(angle(steps[0]) + geometry::Lens::standard().rimAngle()) > 1e-6)
         return false;
     for (std::size_t i = 2; i < steps.size(); ++i) {
         const double before = angle(steps[i - 1]) - angle(steps[i - 2]);
@@ -137,7 +141,8 @@ bool stepsFollowTheWalk(const std::vector<geometry::SearchStep>& steps, geometry
 void theProfile(geometry::Source source, double v, const char* what) {
     int observed = -1;
     const geometry::LensSearch s = buttonSearch(source, v, observed);
-    const geometry::TimeProfile profile = geometry::timeProfile(source, v, 400);
+    const geometry::TimeProfile profile =
+        geometry::timeProfile(geometry::Lens::standard(), source, v, 400);
     std::printf("%s\n", what);
     check(profile.samples.size() == 400, "400 samples");
     check(profile.minimum.has_value() == s.found, "a minimum exactly when the search finds one");
@@ -162,7 +167,8 @@ void theProfile(geometry::Source source, double v, const char* what) {
 
 void profiles() {
     theProfile({-200, 0}, 30, "worked example");
-    const geometry::TimeProfile worked = geometry::timeProfile({-200, 0}, 30, 400);
+    const geometry::TimeProfile worked =
+        geometry::timeProfile(geometry::Lens::standard(), {-200, 0}, 30, 400);
     check(worked.steps.size() == 76, "76 steps for the worked example");
     near(worked.minimum->y, 30.17, 5e-3, "worked example: minimum y");
     near(worked.minimum->time, 119.92, 5e-3, "worked example: minimum t");
@@ -179,16 +185,19 @@ void profiles() {
     for (const auto& pair : pairs)
         theProfile({pair.x, pair.y}, pair.v, "a source and a yellow point");
 
-    const geometry::TimeProfile beyond = geometry::timeProfile({-200, -60}, 90, 400);
+    const geometry::TimeProfile beyond =
+        geometry::timeProfile(geometry::Lens::standard(), {-200, -60}, 90, 400);
     near(beyond.minimum->y, 76.44, 5e-3, "a minimum beyond the upper rim");
     check(beyond.high == beyond.minimum->y && beyond.low == -beyond.rim,
           "the curve widens to the minimum beyond the rim");
 
-    const geometry::TimeProfile trialCase = geometry::timeProfile({-150, 40}, -50, 400);
+    const geometry::TimeProfile trialCase =
+        geometry::timeProfile(geometry::Lens::standard(), {-150, 40}, -50, 400);
     near(trialCase.minimum->y, -48.26, 5e-3, "trial example: minimum y");
     near(trialCase.minimum->time, 99.84, 5e-3, "trial example: minimum t");
     const geometry::ProfileSample trial =
-        geometry::trialSample({-150, 40}, geometry::frontSurfacePoint(15), -50);
+        geometry::trialSample(geometry::Lens::standard(), {-150, 40},
+                              geometry::Lens::standard().frontSurfacePoint(15), -50);
     near(trial.y, 15, 1e-12, "the blue point's height");
     near(trial.time, 137.67, 5e-3, "the blue point's time");
 }
@@ -196,9 +205,9 @@ void profiles() {
 // A tie turns the walk back, as a rise does. From this source the walk meets an exact tie; a
 // walk that went on through it takes one evaluation more and ends 2e-5 lower.
 void aTieTurnsTheWalkBack() {
-    const geometry::Point t = geometry::rearSurfacePoint(-93);
-    const geometry::LensSearch s =
-        geometry::searchLensEntry(-772.16351f, 0, t.x, t.y, geometry::StepTest::Single);
+    const geometry::Point t = geometry::Lens::standard().rearSurfacePoint(-93);
+    const geometry::LensSearch s = geometry::searchLensEntry(
+        geometry::Lens::standard(), -772.16351f, 0, t.x, t.y, geometry::StepTest::Single);
     check(s.found, "the search finds its point");
     check(s.evaluations == 61, "61 evaluations");
     near(s.y, -79.926561, 5e-7, "P.y after the tie");
@@ -219,7 +228,7 @@ void bothStepTestsAgree() {
 } // namespace
 
 int main() {
-    geometry::setUpLens();
+    geometry::shareLens(geometry::Lens::standard());
     theWorkedExample();
     oneBeamRay();
     justUnderTheCriticalAngle();
