@@ -182,7 +182,7 @@ private slots:
         QTest::newRow("another format")
             << QByteArray(R"({"format": "svg", "version": 1})") << "άλλη μορφή";
         QTest::newRow("a newer version")
-            << QByteArray(R"({"format": "kovril-scene", "version": 2})") << "νεότερο";
+            << QByteArray(R"({"format": "kovril-scene", "version": 3})") << "νεότερο";
         QTest::newRow("no format") << QByteArray(R"({"version": 1})") << "format";
         QTest::newRow("no version") << QByteArray(R"({"format": "kovril-scene"})") << "version";
         QTest::newRow("a mistyped field") << withField("thesiy", QStringLiteral("30")) << "thesiy";

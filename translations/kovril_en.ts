@@ -377,12 +377,16 @@
         <translation>On the source the arrow keys move it by one unit, with Shift by ten. On the bars: the arrows, Page Up and Page Down, Home and End.</translation>
     </message>
     <message>
-        <source>F1 αυτή η βοήθεια (Esc την κλείνει), F2 ο χρόνος διαδρομής, F11 πλήρης οθόνη, Ctrl+Q έξοδος.</source>
-        <translation>F1 this help (Esc closes it), F2 the travel time, F11 full screen, Ctrl+Q quit.</translation>
-    </message>
-    <message>
         <source>Μετακινήστε την πηγή ψηλά και κοντά στο φακό και πατήστε «Κύκλοι Huygens»: οι πάνω ακτίνες παγιδεύονται στο φακό (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.</source>
         <translation>Move the source up and close to the lens and press «Huygens circles»: the top rays are trapped in the lens (red dots) and get no circle.</translation>
+    </message>
+    <message>
+        <source>F3, «Φακός»: ο δείκτης (ή ένα υλικό), οι ακτίνες των δύο επιφανειών (θετική κυρτή, αρνητική κοίλη, 0 επίπεδη), το πάχος και το άνοιγμα· η εικόνα ξανασχεδιάζεται με το νέο φακό. «Ο αρχικός φακός» φέρνει πίσω το φακό της εκκίνησης.</source>
+        <translation>F3, «Lens»: the index (or a material), the radii of the two faces (positive convex, negative concave, 0 flat), the thickness and the aperture; the picture is drawn again with the new lens. «The start-up lens» brings back the lens the program starts with.</translation>
+    </message>
+    <message>
+        <source>F1 αυτή η βοήθεια (Esc την κλείνει), F2 ο χρόνος διαδρομής, F3 ο φακός, F11 πλήρης οθόνη, Ctrl+Q έξοδος.</source>
+        <translation>F1 this help (Esc closes it), F2 the travel time, F3 the lens, F11 full screen, Ctrl+Q quit.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +603,49 @@
     </message>
 </context>
 <context>
+    <name>Lens</name>
+    <message>
+        <source>νερό</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>στεφανύαλος</source>
+        <translation>crown glass</translation>
+    </message>
+    <message>
+        <source>πυριτύαλος</source>
+        <translation>flint glass</translation>
+    </message>
+    <message>
+        <source>διαμάντι</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>ο φακός του Kovril</source>
+        <translation>Kovril&apos;s own</translation>
+    </message>
+    <message>
+        <source>αμφίκυρτος</source>
+        <translation>biconvex</translation>
+    </message>
+    <message>
+        <source>επιπεδόκυρτος</source>
+        <translation>plano-convex</translation>
+    </message>
+    <message>
+        <source>κυρτόκοιλος μηνίσκος</source>
+        <translation>convex-concave meniscus</translation>
+    </message>
+    <message>
+        <source>αμφίκοιλος</source>
+        <translation>biconcave</translation>
+    </message>
+    <message>
+        <source>επιπεδόκοιλος</source>
+        <translation>plano-concave</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Μενού</source>
@@ -643,6 +690,10 @@
     <message>
         <source>Βοήθεια</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Φακός</source>
+        <translation>Lens</translation>
     </message>
 </context>
 <context>
@@ -889,6 +940,34 @@
         <source>%1: δεν είναι κείμενο</source>
         <translation>%1: not a text</translation>
     </message>
+    <message>
+        <source>ο δείκτης διάθλασης του φακού</source>
+        <translation>the refractive index of the lens</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της μπροστινής επιφάνειας του φακού</source>
+        <translation>the radius of the lens&apos;s front face</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της πίσω επιφάνειας του φακού</source>
+        <translation>the radius of the lens&apos;s rear face</translation>
+    </message>
+    <message>
+        <source>το πάχος του φακού</source>
+        <translation>the thickness of the lens</translation>
+    </message>
+    <message>
+        <source>το άνοιγμα του φακού</source>
+        <translation>the aperture of the lens</translation>
+    </message>
+    <message>
+        <source>το πεδίο «lens» δεν είναι αντικείμενο</source>
+        <translation>the field «lens» is not an object</translation>
+    </message>
+    <message>
+        <source>%1: δεν δίνει φακό, %2</source>
+        <translation>%1: gives no lens, %2</translation>
+    </message>
 </context>
 <context>
     <name>SceneFiles</name>
@@ -996,24 +1075,39 @@
         <translation>Continue the beam past the lens</translation>
     </message>
     <message>
-        <source>ψ= 0</source>
-        <translation>ψ= 0</translation>
-    </message>
-    <message>
-        <source>αριθμός σημείων =10</source>
-        <translation>number of points =10</translation>
-    </message>
-    <message>
-        <source>Χρονος=5</source>
-        <translation>Time=5</translation>
-    </message>
-    <message>
-        <source>ψ blue = 0</source>
-        <translation>ψ blue = 0</translation>
-    </message>
-    <message>
         <source>ψ= </source>
         <translation>ψ= </translation>
+    </message>
+</context>
+<context>
+    <name>scene</name>
+    <message>
+        <source>οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι θετικό</source>
+        <translation>the two faces cross on the axis: the thickness must be positive</translation>
+    </message>
+    <message>
+        <source>το άνοιγμα πρέπει να είναι θετικό</source>
+        <translation>the aperture must be positive</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα</source>
+        <translation>the radius of the front face is smaller than the aperture</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα</source>
+        <translation>the radius of the rear face is smaller than the aperture</translation>
+    </message>
+    <message>
+        <source>οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1</source>
+        <translation>the two faces cross before the rim, at height %1</translation>
+    </message>
+    <message>
+        <source>ο δείκτης πρέπει να είναι θετικός</source>
+        <translation>the index must be positive</translation>
+    </message>
+    <message>
+        <source>αυτή η έκδοση σχεδιάζει μόνο φακούς με δύο κυρτές επιφάνειες</source>
+        <translation>this version draws only lenses with two convex faces</translation>
     </message>
 </context>
 </TS>

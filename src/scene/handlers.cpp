@@ -34,6 +34,16 @@ void Kovril::Form_Load() {
     showTime();
 }
 
+void Kovril::lens_Change(const geometry::LensGiven& given) {
+    state_.lens = geometry::Lens(given);
+    geometry::shareLens(lens());
+    // Drawn again on this lens, the picture measures its index from the start.
+    state_.log.start.sineRatio = lens().index();
+    const surface::HeldMessages held;
+    drawLog();
+    profileFollows();
+}
+
 void Kovril::showTime() {
     showLabel(6, QCoreApplication::translate("Window", "Χρονος=") +
                      surface::Format(state_.xronosmetato, "0"));

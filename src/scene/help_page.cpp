@@ -130,6 +130,10 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
                                       "ποντίκι· η πηγή κινείται και με τα βέλη."),
             QT_TRANSLATE_NOOP("Help", "F2: ο χρόνος κάθε διαδρομής ως καμπύλη, με το "
                                       "ελάχιστο και το μπλε σημείο."),
+            QT_TRANSLATE_NOOP("Help", "F3, «Φακός»: ο δείκτης (ή ένα υλικό), οι ακτίνες των δύο "
+                                      "επιφανειών (θετική κυρτή, αρνητική κοίλη, 0 επίπεδη), το "
+                                      "πάχος και το άνοιγμα· η εικόνα ξανασχεδιάζεται με το νέο "
+                                      "φακό. «Ο αρχικός φακός» φέρνει πίσω το φακό της εκκίνησης."),
         });
 
     addSection(*layout, QT_TRANSLATE_NOOP("Help", "Τι γράφουν οι ετικέτες"),
@@ -177,7 +181,8 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
                                              "Shift κατά δέκα. Στις μπάρες: βέλη, Page Up και "
                                              "Page Down, Home και End."),
                    QT_TRANSLATE_NOOP("Help", "F1 αυτή η βοήθεια (Esc την κλείνει), F2 ο χρόνος "
-                                             "διαδρομής, F11 πλήρης οθόνη, Ctrl+Q έξοδος."),
+                                             "διαδρομής, F3 ο φακός, F11 πλήρης οθόνη, Ctrl+Q "
+                                             "έξοδος."),
                });
 
     layout->addWidget(paragraph(

@@ -20,6 +20,7 @@ class QPushButton;
 class QToolButton;
 namespace scene {
 class HelpPage;
+class LensPanel;
 class TimeProfilePanel;
 } // namespace scene
 
@@ -63,9 +64,11 @@ struct WindowControls {
     QAction* actionSavePicture;
     QAction* actionWhiteBackground;
     QAction* actionTimeProfile;
+    QAction* actionLens;
     QAction* actionHelp;
     scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
     scene::HelpPage* help = nullptr;                // created when first opened
+    scene::LensPanel* lensPanel = nullptr;          // created when first opened
 };
 
 } // namespace scene
@@ -140,6 +143,8 @@ public:
     void profileFollows();
     // Opens the help beside the picture.
     void openHelp();
+    // Opens the lens panel beside the picture.
+    void openLensPanel();
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();
@@ -174,6 +179,9 @@ public:
     void saveScene_Click();
     void openScene_Click();
     void savePicture_Click();
+    // A new lens for the scene: the lens is drawn again, and what was drawn since the last
+    // clear is drawn again on it, as a new window size does.
+    void lens_Change(const geometry::LensGiven& given);
     // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
     void kyklos_Nudge(double dx, double dy);
 

@@ -74,6 +74,9 @@ void makeMenu(Kovril& w) {
     w.controls().actionTimeProfile = makeAction(
         w, *menu, "actionTimeProfile", QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
         QKeySequence(Qt::Key_F2));
+    w.controls().actionLens =
+        makeAction(w, *menu, "actionLens", QCoreApplication::translate("Menu", "Φακός"),
+                   QKeySequence(Qt::Key_F3));
     w.controls().actionHelp =
         makeAction(w, *menu, "actionHelp", QCoreApplication::translate("Menu", "Βοήθεια"),
                    QKeySequence(Qt::Key_F1));
@@ -91,6 +94,7 @@ void makeMenu(Kovril& w) {
     QObject::connect(w.controls().actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
     QObject::connect(w.controls().actionTimeProfile, &QAction::triggered, &w,
                      [&w] { w.openTimeProfile(); });
+    QObject::connect(w.controls().actionLens, &QAction::triggered, &w, [&w] { w.openLensPanel(); });
     QObject::connect(w.controls().actionFullScreen, &QAction::triggered, &w,
                      [&w] { w.toggleFullScreen(); });
     QObject::connect(w.controls().actionQuit, &QAction::triggered, &w, [&w] { w.close(); });

@@ -6,6 +6,7 @@
 #include "scene/frame.h"
 #include "scene/kovril.h"
 #include "scene/label_language.h"
+#include "scene/lens_panel.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
@@ -175,7 +176,7 @@ geometry::SceneState Kovril::startDefaults() const {
     const QPointF sourcePixel(3066 * dpi / 1440, 4386 * dpi / 1440);
     const QPointF source = surface_->fromPaint(sourcePixel);
     d.source = {source.x(), source.y()};
-    d.bluePoint = lens().frontSurfacePoint(0);
+    d.bluePoint = d.lens.frontSurfacePoint(0);
     geometry::StartState& start = d.log.start;
     start.drawing.fillStyle = surface::FillMode::Solid;
     start.drawing.fillColor = {150, 150, 80};
@@ -191,7 +192,7 @@ geometry::SceneState Kovril::startDefaults() const {
                     text("Χρονος=5"),
                     text("ψ blue = 0")};
     start.label3Points = 13.5;
-    start.sineRatio = lens().index();
+    start.sineRatio = d.lens.index();
     return d;
 }
 
@@ -210,6 +211,7 @@ void Kovril::applyScene(const geometry::SceneState& scene) {
         const QSignalBlocker quiet(bar);
         bar->setValue(value);
     }
+    geometry::shareLens(lens());
     placeSource(scene::insideFrame(scene.source));
     placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
@@ -224,6 +226,8 @@ void Kovril::applyScene(const geometry::SceneState& scene) {
         log.actions.insert(log.actions.begin(), clear);
     }
     drawLog();
+    if (lensPanel)
+        lensPanel->follow();
 }
 
 bool Kovril::openSceneFile(const QString& path) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/scene_file.h"
 
+#include "scene/lens_check.h"
 #include "scene/plain_text.h"
 #include "scene/strict_json.h"
 
@@ -66,6 +67,13 @@ QString described(const QString& key) {
         {"drawWidth", QT_TRANSLATE_NOOP("SceneFile", "το πάχος των γραμμών")},
         {"drawStyle", QT_TRANSLATE_NOOP("SceneFile", "το είδος των γραμμών")},
         {"fillStyle", QT_TRANSLATE_NOOP("SceneFile", "το γέμισμα")},
+        {"lens.index", QT_TRANSLATE_NOOP("SceneFile", "ο δείκτης διάθλασης του φακού")},
+        {"lens.frontRadius",
+         QT_TRANSLATE_NOOP("SceneFile", "η ακτίνα της μπροστινής επιφάνειας του φακού")},
+        {"lens.rearRadius",
+         QT_TRANSLATE_NOOP("SceneFile", "η ακτίνα της πίσω επιφάνειας του φακού")},
+        {"lens.thickness", QT_TRANSLATE_NOOP("SceneFile", "το πάχος του φακού")},
+        {"lens.aperture", QT_TRANSLATE_NOOP("SceneFile", "το άνοιγμα του φακού")},
     };
     const QString quoted = QStringLiteral("«%1»").arg(shownName(key));
     for (const auto& [name, meaning] : names)
@@ -281,6 +289,67 @@ void readActions(Reader& r, const QJsonValue& value, std::vector<Action>& action
     }
 }
 
+// Light keeps this speed outside the lens; the index sets the speed inside.
+constexpr float speedOutside = 2;
+
+// The shortest decimal index that gives back the lens's speed inside.
+double indexOf(const geometry::LensGiven& lens) {
+    const double index = double(lens.speedOutside) / double(lens.speedInside);
+    for (int digits = 1; digits < 17; ++digits) {
+        const double shown = QString::number(index, 'g', digits).toDouble();
+        if (float(speedOutside / shown) == lens.speedInside)
+            return shown;
+    }
+    return index;
+}
+
+QJsonObject lensJson(const geometry::LensGiven& lens) {
+    return {{"index", indexOf(lens)},
+            {"frontRadius", lens.frontRadius},
+            {"rearRadius", lens.rearRadius},
+            {"thickness", lens.thickness},
+            {"aperture", apertureOf(lens)}};
+}
+
+// Every field left out takes the start-up lens's value.
+void readLens(Reader& r, const QJsonValue& value, geometry::Lens& out) {
+    if (!value.isObject()) {
+        r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «lens» δεν είναι αντικείμενο"));
+        return;
+    }
+    const QJsonObject object = value.toObject();
+    static const QStringList known = {"index", "frontRadius", "rearRadius", "thickness",
+                                      "aperture"};
+    for (const QString& key : object.keys())
+        if (!known.contains(key))
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
+                       .arg(shownName(QStringLiteral("lens.") + key)));
+    geometry::LensGiven lens = geometry::Lens::standard().given();
+    double index = indexOf(lens);
+    double aperture = apertureOf(lens);
+    const auto number = [&](const char* key, double low, double high, double& to) {
+        r.real(object, QLatin1String(key), low, high, to,
+               QStringLiteral("lens.") + QLatin1String(key));
+    };
+    number("index", 1, 3, index);
+    number("frontRadius", -1000, 1000, lens.frontRadius);
+    number("rearRadius", -1000, 1000, lens.rearRadius);
+    number("thickness", -1000, 1000, lens.thickness);
+    number("aperture", -1000, 1000, aperture);
+    if (r.problem)
+        return;
+    lens.speedOutside = speedOutside;
+    lens.speedInside = float(speedOutside / index);
+    lens = withAperture(lens, aperture);
+    if (const std::optional<LensProblem> problem = lensProblem(lens)) {
+        r.fail(QCoreApplication::translate("SceneFile", "%1: δεν δίνει φακό, %2")
+                   .arg(described(QStringLiteral("lens.") + QLatin1String(problem->field)),
+                        problem->why));
+        return;
+    }
+    out = geometry::Lens(lens);
+}
+
 QString notAScene(const QString& detail) {
     return QCoreApplication::translate("SceneFile",
                                        "δεν είναι σκηνή του Kovril ή έχει χαλάσει (JSON: %1)")
@@ -315,6 +384,7 @@ QByteArray writeScene(const SceneState& d) {
     const QJsonObject root{
         {"format", "kovril-scene"},
         {"version", sceneFileVersion},
+        {"lens", lensJson(d.lens.given())},
         {"source", pointJson(d.source)},
         {"blue", pointJson(d.bluePoint)},
         {"thesiy", d.thesiy},
@@ -372,14 +442,23 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
                                       "thesiy", "shmeio_thesi", "arithmosaktinon", "xronosmetato",
                                       "labels", "drawing",      "label3FontSize",  "sineRatio",
                                       "actions"};
+    // Version 1 knew one lens, the start-up one.
+    const bool keepsLens = version.toDouble() >= 2;
     for (const QString& key : root.keys())
-        if (!known.contains(key))
+        if (!known.contains(key) && !(keepsLens && key == QLatin1String("lens")))
             return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
                 .arg(shownName(key));
 
     SceneState d = defaults;
     d.log.actions.clear();
     Reader r(root);
+    d.lens = geometry::Lens::standard();
+    if (root.contains(QLatin1String("lens"))) {
+        readLens(r, root.value(QLatin1String("lens")), d.lens);
+        // What the file leaves out follows its lens.
+        d.bluePoint = d.lens.frontSurfacePoint(0);
+        d.log.start.sineRatio = d.lens.index();
+    }
     r.point(root, QStringLiteral("source"), d.source);
     r.point(root, QStringLiteral("blue"), d.bluePoint);
     for (auto [range, value] : {std::pair{&geometry::thesiyRange, &d.thesiy},
@@ -401,8 +480,7 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
     r.real(root, QStringLiteral("sineRatio"), -1e6, 1e6, ratio);
     d.log.start.sineRatio = float(ratio);
     if (root.contains(QLatin1String("actions")))
-        readActions(r, root.value(QLatin1String("actions")), d.log.actions,
-                    defaults.log.start.sineRatio);
+        readActions(r, root.value(QLatin1String("actions")), d.log.actions, d.lens.index());
     if (r.problem)
         return *r.problem;
     if (replayCost(d.log, d.arithmosaktinon) > geometry::replayBudget)

@@ -11,11 +11,12 @@
 
 // Scene files (.kovril): JSON in UTF-8 that holds what rebuilds the picture on a window of the
 // same size: the markers, the scroll-bar values, the state the picture started from at its
-// last clear (label texts, drawing properties, the measured index) and the actions since.
+// last clear (label texts, drawing properties, the measured index) and the actions since, and
+// from version 2 the lens.
 namespace scene {
 
 constexpr qint64 sceneFileLimit = 1024 * 1024; // bytes; anything larger is not a scene
-constexpr int sceneFileVersion = 1;
+constexpr int sceneFileVersion = 2;            // 2 keeps the lens
 
 // The document as a file's bytes.
 QByteArray writeScene(const geometry::SceneState& scene);

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scene/lens_check.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace scene {
+
+namespace {
+
+// The spin boxes show two decimals: an aperture typed as the meeting height rounded is that
+// height.
+constexpr double apertureSlack = 0.005;
+
+// How far a face at height h lies inward from its vertex: positive for a convex face.
+double sag(double radius, double h) {
+    if (radius == 0)
+        return 0;
+    const double r = std::abs(radius);
+    return std::copysign(r - std::sqrt(r * r - h * h), radius);
+}
+
+// The lens's thickness at height h.
+double thicknessAt(const geometry::LensGiven& lens, double h) {
+    return lens.thickness - sag(lens.frontRadius, h) - sag(lens.rearRadius, h);
+}
+
+// The greatest height both faces reach.
+double faceReach(const geometry::LensGiven& lens) {
+    double reach = std::numeric_limits<double>::infinity();
+    for (double radius : {lens.frontRadius, lens.rearRadius})
+        if (radius != 0)
+            reach = std::min(reach, std::abs(radius));
+    return reach;
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Lens", text);
+}
+
+} // namespace
+
+double facesMeet(const geometry::LensGiven& lens) {
+    if (lens.thickness <= 0)
+        return 0;
+    const double reach = faceReach(lens);
+    // The thickness changes one way from the axis to the rim, so it crosses zero at most once.
+    if (std::isinf(reach) || thicknessAt(lens, reach) > 0)
+        return std::numeric_limits<double>::infinity();
+    double inside = 0;
+    double outside = reach;
+    for (int i = 0; i < 200 && outside - inside > 1e-12; ++i) {
+        const double middle = (inside + outside) / 2;
+        (thicknessAt(lens, middle) > 0 ? inside : outside) = middle;
+    }
+    return inside;
+}
+
+double apertureOf(const geometry::LensGiven& lens) {
+    return lens.aperture > 0 ? lens.aperture : facesMeet(lens);
+}
+
+geometry::LensGiven withAperture(geometry::LensGiven lens, double aperture) {
+    lens.aperture = aperture == facesMeet(lens) ? 0 : aperture;
+    return lens;
+}
+
+std::optional<LensProblem> lensProblem(const geometry::LensGiven& lens) {
+    if (!(lens.thickness > 0))
+        return LensProblem{
+            "thickness", tr("οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
+                            "θετικό")};
+    const double aperture = apertureOf(lens);
+    if (!(aperture > 0) || std::isinf(aperture))
+        return LensProblem{"aperture", tr("το άνοιγμα πρέπει να είναι θετικό")};
+    if (lens.frontRadius != 0 && std::abs(lens.frontRadius) < aperture)
+        return LensProblem{"frontRadius",
+                           tr("η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα")};
+    if (lens.rearRadius != 0 && std::abs(lens.rearRadius) < aperture)
+        return LensProblem{"rearRadius",
+                           tr("η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα")};
+    if (aperture > facesMeet(lens) + apertureSlack)
+        return LensProblem{"aperture",
+                           tr("οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1")
+                               .arg(QLocale().toString(facesMeet(lens), 'f', 2))};
+    if (!(lens.speedInside > 0 && lens.speedOutside > 0))
+        return LensProblem{"index", tr("ο δείκτης πρέπει να είναι θετικός")};
+    // The constructions this build links draw two convex faces alike.
+    for (const auto& [field, radius] :
+         {std::pair{"frontRadius", lens.frontRadius}, std::pair{"rearRadius", lens.rearRadius}})
+        if (!(radius > 0))
+            return LensProblem{field,
+                               tr("αυτή η έκδοση σχεδιάζει μόνο φακούς με δύο κυρτές επιφάνειες")};
+    return std::nullopt;
+}
+
+} // namespace scene

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scene/kovril.h"
+#include "scene/lens_panel.h"
+#include "scene/panel_place.h"
+#include "scene/time_profile_panel.h"
+
+#include <QScreen>
+
+void Kovril::openLensPanel() {
+    if (!lensPanel) {
+        lensPanel = new scene::LensPanel(*this);
+        const QSize size = scene::panelSize({300, 360}, 0.18, screen()->availableGeometry());
+        lensPanel->setGeometry(scene::panelPlace(*this, size, timeProfile));
+    }
+    lensPanel->follow();
+    lensPanel->show();
+    lensPanel->raise();
+    lensPanel->activateWindow();
+}
