@@ -77,6 +77,14 @@ QByteArray withField(const char* key, const QJsonValue& value) {
     return QJsonDocument(root).toJson();
 }
 
+// A valid scene of version 2 with this lens.
+QByteArray withLens(const QJsonValue& lens) {
+    QJsonObject root = QJsonDocument::fromJson(validScene()).object();
+    root.insert(QLatin1String("version"), 2);
+    root.insert(QLatin1String("lens"), lens);
+    return QJsonDocument(root).toJson();
+}
+
 } // namespace
 
 class SceneFilesTest : public QObject {
@@ -169,6 +177,61 @@ private slots:
         QVERIFY(std::abs(ui.kyklos->centreY()) <= geometry::halfHeight);
     }
 
+    // The lens goes into the file and comes back; a file of version 1 has the start-up lens,
+    // and saving writes version 2.
+    void theLensIsKept_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<double>("index");
+        QTest::addColumn<double>("front");
+        QTest::addColumn<double>("rear");
+        QTest::addColumn<double>("thickness");
+        QTest::addColumn<double>("aperture");
+        const double meet = std::sqrt(180.0 * 180 - 165.0 * 165);
+        QTest::newRow("version 1") << validScene() << 2.0 << 180.0 << 180.0 << 30.0 << meet;
+        QTest::newRow("version 2, no lens fields")
+            << withLens(QJsonObject{}) << 2.0 << 180.0 << 180.0 << 30.0 << meet;
+        QTest::newRow("glass") << withLens(QJsonObject{{"index", 1.5}}) << 1.5 << 180.0 << 180.0
+                               << 30.0 << meet;
+        QTest::newRow("every field") << withLens(QJsonObject{{"index", 1.33},
+                                                             {"frontRadius", 220},
+                                                             {"rearRadius", 300},
+                                                             {"thickness", 26},
+                                                             {"aperture", 60}})
+                                     << 1.33 << 220.0 << 300.0 << 26.0 << 60.0;
+    }
+    void theLensIsKept() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(double, index);
+        QFETCH(double, front);
+        QFETCH(double, rear);
+        QFETCH(double, thickness);
+        QFETCH(double, aperture);
+        Kovril& w = scene::form();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lens.kovril"));
+        writeFile(path, bytes);
+        QVERIFY(w.openSceneFile(path));
+        const geometry::LensGiven& lens = w.state().lens.given();
+        QCOMPARE(lens.speedOutside, 2.0f);
+        QCOMPARE(lens.speedInside, float(2 / index));
+        QCOMPARE(lens.frontRadius, front);
+        QCOMPARE(lens.rearRadius, rear);
+        QCOMPARE(lens.thickness, thickness);
+        QCOMPARE(geometry::speedLens, float(2 / index));
+
+        const QJsonObject root = QJsonDocument::fromJson(scene::writeScene(w.state())).object();
+        QCOMPARE(root.value(QLatin1String("version")).toInt(), 2);
+        const QJsonObject saved = root.value(QLatin1String("lens")).toObject();
+        QCOMPARE(saved.value(QLatin1String("index")).toDouble(), index);
+        QCOMPARE(saved.value(QLatin1String("frontRadius")).toDouble(), front);
+        QCOMPARE(saved.value(QLatin1String("rearRadius")).toDouble(), rear);
+        QCOMPARE(saved.value(QLatin1String("thickness")).toDouble(), thickness);
+        QCOMPARE(saved.value(QLatin1String("aperture")).toDouble(), aperture);
+        const auto again = scene::readScene(scene::writeScene(w.state()), w.startDefaults());
+        QVERIFY2(std::holds_alternative<geometry::SceneState>(again), qPrintable(problemOf(again)));
+        QVERIFY(std::get<geometry::SceneState>(again).lens == w.state().lens);
+    }
+
     // What is not a scene is reported, naming the file and the problem, and changes nothing.
     void aBadFileChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -200,6 +263,20 @@ private slots:
             << withField("drawing", QJsonObject{{"fillColor", "olive"}}) << "fillColor";
         QTest::newRow("a label that is not")
             << withField("labels", QJsonObject{{"Label9", "x"}}) << "Label9";
+        QTest::newRow("a lens in version 1")
+            << withField("lens", QJsonObject{{"index", 1.5}}) << "lens";
+        QTest::newRow("a lens that is a number") << withLens(1.5) << "lens";
+        QTest::newRow("an unknown lens field")
+            << withLens(QJsonObject{{"colour", 1}}) << "lens.colour";
+        QTest::newRow("index 3.5") << withLens(QJsonObject{{"index", 3.5}}) << "lens.index";
+        QTest::newRow("an index in words")
+            << withLens(QJsonObject{{"index", "glass"}}) << "lens.index";
+        QTest::newRow("no thickness")
+            << withLens(QJsonObject{{"thickness", 0}}) << "lens.thickness";
+        QTest::newRow("faces crossing before the rim")
+            << withLens(QJsonObject{{"aperture", 90}}) << "lens.aperture";
+        QTest::newRow("a radius under the aperture")
+            << withLens(QJsonObject{{"rearRadius", 50}}) << "lens.rearRadius";
         QByteArray large = validScene();
         large.insert(large.size() - 1,
                      ", \"labels\": {\"Label1\": \"" + QByteArray(1024 * 1024, 'a') + "\"}");

@@ -142,15 +142,15 @@ LensPanel::LensPanel(Kovril& window) : QWidget(&window, Qt::Tool), w_(window) {
         lens.speedInside = float(speedOutside / value);
     });
     changed(frontRadius, [](geometry::LensGiven& lens, double value) {
-        lens = withAperture(lens, apertureOf(lens));
+        lens.aperture = apertureOf(lens);
         lens.frontRadius = value;
     });
     changed(rearRadius, [](geometry::LensGiven& lens, double value) {
-        lens = withAperture(lens, apertureOf(lens));
+        lens.aperture = apertureOf(lens);
         lens.rearRadius = value;
     });
     changed(thickness, [](geometry::LensGiven& lens, double value) {
-        lens = withAperture(lens, apertureOf(lens));
+        lens.aperture = apertureOf(lens);
         lens.thickness = value;
     });
     changed(aperture,
@@ -166,7 +166,7 @@ LensPanel::LensPanel(Kovril& window) : QWidget(&window, Qt::Tool), w_(window) {
 void LensPanel::chooseShape(int row) {
     geometry::LensGiven lens = w_.state().lens.given();
     const double radius = std::abs(geometry::Lens::standard().given().frontRadius);
-    lens = withAperture(lens, apertureOf(lens));
+    lens.aperture = apertureOf(lens);
     lens.frontRadius = shapes[row].front * radius;
     lens.rearRadius = shapes[row].rear * radius;
     const double meet = facesMeet(lens);
@@ -178,7 +178,8 @@ void LensPanel::chooseShape(int row) {
               .arg(QLocale().toString(meet, 'f', 2)));
 }
 
-void LensPanel::offer(const geometry::LensGiven& lens, const QString& note) {
+void LensPanel::offer(const geometry::LensGiven& offered, const QString& note) {
+    const geometry::LensGiven lens = withAperture(offered, apertureOf(offered));
     if (const std::optional<LensProblem> problem = lensProblem(lens)) {
         message->setText(
             lensText("Δεν είναι φακός: %1. Ο φακός έμεινε όπως ήταν.").arg(problem->why));

@@ -55,6 +55,7 @@ Controls controls(const QWidget& w) {
         named<QAction>(w, "actionSavePicture"),
         named<QAction>(w, "actionWhiteBackground"),
         named<QAction>(w, "actionTimeProfile"),
+        named<QAction>(w, "actionLens"),
         named<QAction>(w, "actionHelp"),
     };
 }
@@ -68,6 +69,10 @@ scene::TimeProfilePanel* timeProfile(const QWidget& w) {
 
 scene::HelpPage* help(const QWidget& w) {
     return dynamic_cast<scene::HelpPage*>(w.findChild<QWidget*>(QStringLiteral("help")));
+}
+
+scene::LensPanel* lensPanel(const QWidget& w) {
+    return dynamic_cast<scene::LensPanel*>(w.findChild<QWidget*>(QStringLiteral("lensPanel")));
 }
 
 } // namespace harness

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scene/help_page.h"
+#include "scene/lens_panel.h"
 #include "scene/play.h"
 #include "scene/time_profile_panel.h"
 #include "surface/controls.h"
@@ -47,6 +48,7 @@ struct Controls {
     QAction* actionSavePicture;
     QAction* actionWhiteBackground;
     QAction* actionTimeProfile;
+    QAction* actionLens;
     QAction* actionHelp;
 };
 
@@ -56,5 +58,6 @@ Controls controls(const QWidget& window);
 // The panels exist once first opened: null until then, so look them up when needed.
 scene::TimeProfilePanel* timeProfile(const QWidget& window);
 scene::HelpPage* help(const QWidget& window);
+scene::LensPanel* lensPanel(const QWidget& window);
 
 } // namespace harness
