@@ -116,6 +116,14 @@ private slots:
         const QRect place = openPanel().frameGeometry();
         QVERIFY(w.screen()->availableGeometry().contains(place));
         QCOMPARE(harness::coveredBy(place), QStringList());
+        const harness::Controls ui = harness::controls(w);
+        for (const QWidget* c :
+             {static_cast<QWidget*>(ui.thesiy), static_cast<QWidget*>(ui.shmeio_thesi),
+              static_cast<QWidget*>(ui.arithmosaktinon), static_cast<QWidget*>(ui.xronosmetato),
+              static_cast<QWidget*>(ui.xronosPlay), static_cast<QWidget*>(ui.menuButton)}) {
+            const QRect area(c->mapToGlobal(QPoint(0, 0)), c->size());
+            QVERIFY2(!place.intersects(area), qPrintable(c->objectName()));
+        }
     }
 
     // Each number changes the scene's lens, and the index sets the speed inside only.

@@ -10,9 +10,9 @@ void Kovril::openLensPanel() {
     if (!lensPanel) {
         lensPanel = new scene::LensPanel(*this);
         // Its least size is what its controls need, whatever the language and the font.
-        const QSize least = lensPanel->sizeHint().expandedTo(QSize(300, 360));
+        const QSize least = lensPanel->sizeHint();
         const QSize size = scene::panelSize(least, 0.18, screen()->availableGeometry());
-        lensPanel->setGeometry(scene::panelPlace(*this, size, timeProfile));
+        lensPanel->setGeometry(scene::panelPlace(*this, size, timeProfile, true));
     }
     lensPanel->follow();
     lensPanel->show();

@@ -16,7 +16,8 @@ namespace scene {
 
 namespace {
 
-constexpr int titleRoom = 32; // the panel's own title bar above its area
+constexpr int titleRoom = 32;   // the panel's own title bar above its area
+constexpr int besideMargin = 8; // room for the panel's frame
 
 struct Busy {
     QRect area; // global
@@ -75,7 +76,7 @@ QSize panelSize(QSize least, double share, const QRect& available) {
     return grown.boundedTo(available.size() * 0.9);
 }
 
-QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel) {
+QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel, bool besideLens) {
     const QRect available = w.screen()->availableGeometry();
     const QRect frame = w.frameGeometry();
     const QRect inside(w.mapToGlobal(QPoint(0, 0)), w.size());
@@ -88,10 +89,16 @@ QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel) {
         {inside.right() + 1 - panel.width(), inside.top() + titleRoom},
         {inside.left(), inside.top() + titleRoom},
     };
+    std::vector<QPoint> places(std::begin(corners), std::end(corners));
+    if (besideLens)
+        places.push_back(
+            {w.controls().thesiy->mapToGlobal(QPoint(0, 0)).x() - panel.width() - besideMargin,
+             w.controls().menuButton->mapToGlobal(QPoint(0, 0)).y() - panel.height() -
+                 besideMargin});
     const std::vector<Busy> busy = busyAreas(w, otherPanel);
     QRect best;
     long long least = -1;
-    for (const QPoint& corner : corners) {
+    for (const QPoint& corner : places) {
         const QRect place = insideScreen(QRect(corner, panel), available);
         long long covered = 0;
         for (const Busy& b : busy)

@@ -14,7 +14,9 @@ namespace scene {
 QSize panelSize(QSize least, double share, const QRect& available);
 // Where a panel of this size covers least of what the window shows (the lens, the markers, the
 // controls and the labels with a text, and another panel that is open): beside the window when
-// the screen has room, else in the window's emptiest corner. In global coordinates.
-QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel);
+// the screen has room, else in the window's emptiest corner, or, for a small panel, over the
+// picture right of the lens, clear of the yellow point's bar and the menu. In global
+// coordinates.
+QRect panelPlace(Kovril& w, QSize panel, const QWidget* otherPanel, bool besideLens = false);
 
 } // namespace scene
