@@ -253,6 +253,27 @@ private slots:
         QVERIFY(scene::form().surface().image() == picture);
     }
 
+    // The worked example: source (−200, 0), yellow point at 30; the least-time path through a
+    // lens of another index, set on the panel after the drawing.
+    void theWorkedExampleFollowsTheIndex_data() {
+        QTest::addColumn<double>("index");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("measured");
+        QTest::newRow("glass") << 1.5 << "χρόνος = 113.65"
+                               << "δείκτης = 1.50";
+        QTest::newRow("no lens") << 1.0 << "χρόνος = 107.29"
+                                 << "δείκτης = 1.00";
+    }
+    void theWorkedExampleFollowsTheIndex() {
+        QFETCH(double, index);
+        QFETCH(QString, time);
+        QFETCH(QString, measured);
+        drawLeastTime();
+        box("lensIndex").setValue(index);
+        QCOMPARE(harness::controls(scene::form()).Label2->text(), time);
+        QCOMPARE(harness::controls(scene::form()).Label4->text(), measured);
+    }
+
     // A change draws again what was drawn, on the new lens: as if drawn on it from the start.
     void aChangeRedrawsOnTheNewLens() {
         drawLeastTime();

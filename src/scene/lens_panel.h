@@ -17,7 +17,7 @@ namespace scene {
 // it through the window; numbers that give no lens are refused there, with the reason.
 class LensPanel : public QWidget {
 public:
-    LensPanel(Kovril& window);
+    explicit LensPanel(Kovril& window);
     // Shows the window's lens; the last message stays.
     void follow();
 
