@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lens panel: its controls change the scene's lens through the window, refuse numbers
 // that give no lens, and the panel stands beside the picture.
+#include "geometry/state.h"
 #include "support/controls.h"
 #include "support/harness.h"
 
@@ -147,6 +148,9 @@ private slots:
             name == "lensRearRadius" ? value : 180.0, name == "lensThickness" ? value : 30.0};
         QCOMPARE(lens.speedOutside, 2.0f);
         QCOMPARE(std::round(index * 1e5) / 1e5, expected[0]);
+        // The numbers the printed page and the continuations read follow the lens too.
+        QCOMPARE(geometry::speedLens, lens.speedInside);
+        QCOMPARE(geometry::curveRadius, float(lens.frontRadius));
         QCOMPARE(lens.frontRadius, expected[1]);
         QCOMPARE(lens.rearRadius, expected[2]);
         QCOMPARE(lens.thickness, expected[3]);
