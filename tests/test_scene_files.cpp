@@ -119,6 +119,29 @@ private slots:
         }
     }
 
+    // A copy of the scene is the whole scene: shown again after other steps, it gives back the
+    // picture, the labels, the values and the markers as they were.
+    void aCopiedSceneShowsTheSameAgain_data() { aSavedSceneOpensAsTheSamePicture_data(); }
+    void aCopiedSceneShowsTheSameAgain() {
+        QFETCH(int, seed);
+        events::Generator events(std::uint64_t(seed) + 2000);
+        Kovril& w = harness::startProgram();
+        for (int round = 0; round < 4; ++round) {
+            for (int i = 0; i < 10; ++i)
+                events::send(events.next());
+            const geometry::SceneState kept = w.state();
+            const Seen before = seen();
+            for (int i = 0; i < 10; ++i)
+                events::send(events.next());
+            w.applyScene(kept);
+            const Seen after = seen();
+            QCOMPARE(after.texts, before.texts);
+            QVERIFY2(after.picture == before.picture, qPrintable(QString::number(round)));
+            QVERIFY(w.state().lens == kept.lens);
+            QCOMPARE(w.state().labels, kept.labels);
+        }
+    }
+
     // The same through the menu and a real file.
     void theMenuSavesAndOpensAFile() {
         Kovril& w = scene::form();
