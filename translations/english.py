@@ -89,6 +89,8 @@ ENGLISH = {
     "Μενού": "Menu",
     "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος.": "Clear, scenes and pictures in files, full screen and quit.",
     "Καθαρισμός": "Clear",
+    "Αναίρεση": "Undo",
+    "Επανάληψη": "Redo",
     "Άνοιγμα σκηνής…": "Open scene…",
     "Αποθήκευση σκηνής…": "Save scene…",
     "Αποθήκευση εικόνας…": "Save picture…",

@@ -644,6 +644,14 @@
         <source>Βοήθεια</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Αναίρεση</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Επανάληψη</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -996,6 +1004,10 @@
         <translation>Continue the beam past the lens</translation>
     </message>
     <message>
+        <source>ψ= </source>
+        <translation>ψ= </translation>
+    </message>
+    <message>
         <source>ψ= 0</source>
         <translation>ψ= 0</translation>
     </message>
@@ -1010,10 +1022,6 @@
     <message>
         <source>ψ blue = 0</source>
         <translation>ψ blue = 0</translation>
-    </message>
-    <message>
-        <source>ψ= </source>
-        <translation>ψ= </translation>
     </message>
 </context>
 </TS>

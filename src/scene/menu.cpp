@@ -51,6 +51,15 @@ void makeMenu(Kovril& w) {
     ui.actionClear =
         makeAction(w, *menu, "actionClear", QCoreApplication::translate("Menu", "Καθαρισμός"),
                    QKeySequence(Qt::CTRL | Qt::Key_L));
+    ui.actionUndo =
+        makeAction(w, *menu, "actionUndo", QCoreApplication::translate("Menu", "Αναίρεση"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ui.actionRedo =
+        makeAction(w, *menu, "actionRedo", QCoreApplication::translate("Menu", "Επανάληψη"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Both spellings of redo that teachers' other programs use.
+    ui.actionRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     menu->addSeparator();
     ui.actionOpenScene = makeAction(w, *menu, "actionOpenScene",
                                     QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
