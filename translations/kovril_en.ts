@@ -384,6 +384,10 @@
         <source>Μετακινήστε την πηγή ψηλά και κοντά στο φακό και πατήστε «Κύκλοι Huygens»: οι πάνω ακτίνες παγιδεύονται στο φακό (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.</source>
         <translation>Move the source up and close to the lens and press «Huygens circles»: the top rays are trapped in the lens (red dots) and get no circle.</translation>
     </message>
+    <message>
+        <source>«Αναίρεση» (Ctrl+Z) γυρίζει την εικόνα, τις μπάρες και τα σημεία ένα βήμα πίσω, ως 500 βήματα· «Επανάληψη» (Ctrl+Shift+Z ή Ctrl+Y) τα ξαναφέρνει.</source>
+        <translation>«Undo» (Ctrl+Z) takes the picture, the scroll bars and the points one step back, up to 500 steps; «Redo» (Ctrl+Shift+Z or Ctrl+Y) brings them back.</translation>
+    </message>
 </context>
 <context>
     <name>Json</name>

@@ -8,7 +8,7 @@ void SceneHistory::note(const SceneState& scene) {
         return;
     scenes_.erase(scenes_.begin() + std::ptrdiff_t(at_) + 1, scenes_.end());
     scenes_.push_back(scene);
-    if (scenes_.size() > capacity)
+    if (scenes_.size() > capacity + 1)
         scenes_.pop_front();
     at_ = scenes_.size() - 1;
 }

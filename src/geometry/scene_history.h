@@ -12,6 +12,7 @@ namespace geometry {
 // forgotten beyond the capacity; a new step after an undo forgets the steps undone.
 class SceneHistory {
 public:
+    // How many steps can be undone.
     static constexpr std::size_t capacity = 500;
 
     // A history that starts from this scene, with nothing to undo.

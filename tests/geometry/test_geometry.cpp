@@ -255,7 +255,7 @@ void aHistoryOfScenes() {
         longLesson.undo();
         ++undone;
     }
-    check(undone == int(geometry::SceneHistory::capacity) - 1, "the latest steps are kept");
+    check(undone == int(geometry::SceneHistory::capacity), "the latest steps are kept");
     check(undone >= 200, "at least 200 steps can be undone");
     check(longLesson.present().xronosmetato == steps - undone, "the oldest kept is the earliest");
 }
