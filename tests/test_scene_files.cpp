@@ -28,29 +28,8 @@
 
 namespace {
 
-// Everything a student sees of the window, and the values behind it.
-struct Seen {
-    QImage picture;
-    QStringList texts;
-
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen() {
-    Kovril& w = scene::form();
-    const harness::Controls ui = harness::controls(w);
-    QStringList texts;
-    for (QLabel* label :
-         {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
-        texts << label->text();
-    for (surface::ScrollBar* bar :
-         {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
-        texts << QString::number(bar->Value());
-    for (surface::Shape* marker : {ui.kyklos, ui.shmeio})
-        texts << QString::number(marker->centreX(), 'g', 6) + QLatin1Char(',') +
-                     QString::number(marker->centreY(), 'g', 6);
-    return {w.surface().image(), texts};
-}
+using harness::Seen;
+using harness::seen;
 
 QString problemOf(const std::variant<geometry::SceneState, QString>& read) {
     const QString* problem = std::get_if<QString>(&read);

@@ -17,27 +17,8 @@
 
 namespace {
 
-// What a student sees: the picture, the labels, the values and the markers.
-struct Seen {
-    QImage picture;
-    QStringList texts;
-};
-
-Seen seen() {
-    Kovril& w = scene::form();
-    const harness::Controls ui = harness::controls(w);
-    QStringList texts;
-    for (const QLabel* label : w.labels())
-        if (label)
-            texts << label->text();
-    for (const surface::ScrollBar* bar :
-         {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
-        texts << QString::number(bar->Value());
-    for (const surface::Shape* marker : {ui.kyklos, ui.shmeio})
-        texts << QString::number(marker->centreX(), 'g', 9) + QLatin1Char(',') +
-                     QString::number(marker->centreY(), 'g', 9);
-    return {w.surface().image().copy(), texts};
-}
+using harness::Seen;
+using harness::seen;
 
 void compare(const Seen& actual, const Seen& expected, const QString& where) {
     QVERIFY2(actual.texts == expected.texts,
