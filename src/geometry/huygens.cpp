@@ -15,18 +15,19 @@ HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, d
 
 HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees,
                         const LensEntry& a) {
-    const double d = lens.curveCentreX();
-    const double r = lens.curveRadius();
+    const LensFace& rear = lens.rear();
     HuygensPass pass;
     pass.px = px;
     pass.py = py;
-    const double phi = std::atan(py / (px + d));
+    const double phi = rear.parameterOf(px, py);
     const double plus = phi + stepDegrees * pi / 180;
     const double minus = phi - stepDegrees * pi / 180;
-    pass.plusX = r * std::cos(plus) - d;
-    pass.plusY = r * std::sin(plus);
-    pass.minusX = r * std::cos(minus) - d;
-    pass.minusY = r * std::sin(minus);
+    const Point plusPoint = rear.pointAt(plus);
+    const Point minusPoint = rear.pointAt(minus);
+    pass.plusX = plusPoint.x;
+    pass.plusY = plusPoint.y;
+    pass.minusX = minusPoint.x;
+    pass.minusY = minusPoint.y;
 
     pass.a = a;
     pass.b = findLensEntry(lens, source.x, source.y, pass.plusX, pass.plusY);
@@ -60,8 +61,15 @@ Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY) {
 }
 
 double incidenceAngle(const Lens& lens, const HuygensPass& pass) {
-    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, pass.px + lens.curveCentreX(),
-                       pass.py);
+    const Point normal = lens.rear().rightwardNormal(pass.px, pass.py);
+    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, normal.x, normal.y);
+}
+
+Point insideReference(const Lens& lens) {
+    const LensFace& rear = lens.rear();
+    if (!rear.flat && !rear.centreOnRight)
+        return {rear.centreX, 0};
+    return {rear.vertexX - 1000.0, 0};
 }
 
 } // namespace geometry
