@@ -39,7 +39,7 @@ private slots:
             << geometry::LensGiven{150, 150, 40, 0, 1, 2} << 0;
         QTest::newRow("plano-convex") << geometry::LensGiven{0, 180, 30, 60, 1, 2} << 1;
         QTest::newRow("biconcave, thin at the centre")
-            << geometry::LensGiven{-100, -100, 4, 70, 1, 2} << 0;
+            << geometry::LensGiven{-100, -100, 1, 70, 1, 2} << 0;
         QTest::newRow("plano-concave") << geometry::LensGiven{-120, 0, 6, 60, 1, 2} << 1;
         QTest::newRow("meniscus") << geometry::LensGiven{100, -200, 20, 50, 1, 2} << 0;
         QTest::newRow("slab") << geometry::LensGiven{0, 0, 20, 50, 1, 2} << 2;

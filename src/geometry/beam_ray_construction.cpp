@@ -48,7 +48,7 @@ WavefrontPoint wavefrontPoint(const Lens& lens, const HuygensPass& pass) {
         return {true, (double(w1.x) + w2.x) / 2, float((double(w1.y) + w2.y) / 2)};
     }
     const CrossingPair neighbours =
-        circleCrossing(pass.plusX, pass.plusY, pass.rB, pass.minusX, pass.minusY, pass.rC);
+        waveletCrossing(lens, pass.plusX, pass.plusY, pass.rB, pass.minusX, pass.minusY, pass.rC);
     if (!neighbours.found)
         return {};
     const Crossing m = fartherCrossing(neighbours, inside.x, inside.y);

@@ -8,6 +8,14 @@
 
 namespace geometry {
 
+CrossingPair waveletCrossing(const Lens& lens, double x1, double y1, double r1, double x2,
+                             double y2, double r2) {
+    if (!lens.rear().flat)
+        return circleCrossing(x1, y1, r1, x2, y2, r2);
+    const CrossingPair exchanged = circleCrossing(y1, x1, r1, y2, x2, r2);
+    return {exchanged.found, exchanged.y1, exchanged.x1, exchanged.y2, exchanged.x2};
+}
+
 HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees) {
     return huygensPass(lens, source, px, py, stepDegrees,
                        findLensEntry(lens, source.x, source.y, px, py));
@@ -45,8 +53,8 @@ HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, d
     pass.rB = (double(pass.commonTime) - pass.b.time) * lens.speedAir();
     pass.rC = (double(pass.commonTime) - pass.c.time) * lens.speedAir();
 
-    pass.plusPair = circleCrossing(px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
-    pass.minusPair = circleCrossing(px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
+    pass.plusPair = waveletCrossing(lens, px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
+    pass.minusPair = waveletCrossing(lens, px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
     return pass;
 }
 

@@ -27,6 +27,12 @@ struct Crossing {
     float y = 0;
 };
 
+// Where the wavelets around two points of the rear face cross. On a flat face the points lie
+// one above the other, which leaves the radical line no slope: there they are crossed with x
+// and y exchanged.
+CrossingPair waveletCrossing(const Lens& lens, double x1, double y1, double r1, double x2,
+                             double y2, double r2);
+
 // One pass of the construction with the neighbours stepDegrees away from P.
 HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees);
 // The same with the least-time entry for P already known (it does not change with the step).
