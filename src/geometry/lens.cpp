@@ -18,8 +18,8 @@ double heightAngle(double r, double v) {
 }
 
 // A face through its vertex: a bulging front face curves about a centre to its right, a
-// bulging rear face about one to its left.
-LensFace curvedFace(double vertexX, double radius, bool front) {
+// bulging rear face about one to its left; radius 0 is flat.
+LensFace faceThrough(double vertexX, double radius, bool front) {
     LensFace face;
     face.vertexX = float(vertexX);
     if (radius == 0) {
@@ -141,8 +141,10 @@ LensFault whyNoLens(const LensGiven& given) {
         return LensFault::FacesCrossOnAxis;
     if (!(given.speedInside > 0) || !(given.speedOutside > 0))
         return LensFault::SpeedNotPositive;
+    // The bounds themselves, given as speeds, may land a last bit beyond.
     const double index = float(given.speedOutside / given.speedInside);
-    if (index < lowestIndex || index > highestIndex)
+    const double slack = 1e-6;
+    if (index < lowestIndex - slack || index > highestIndex + slack)
         return LensFault::IndexOutOfRange;
     if (given.aperture < 0)
         return LensFault::ApertureNegative;
@@ -160,8 +162,8 @@ Lens Lens::standard() {
 }
 
 Lens::Lens(const LensGiven& given) : given_(given) {
-    front_ = curvedFace(-given.thickness / 2, given.frontRadius, true);
-    rear_ = curvedFace(given.thickness / 2, given.rearRadius, false);
+    front_ = faceThrough(-given.thickness / 2, given.frontRadius, true);
+    rear_ = faceThrough(given.thickness / 2, given.rearRadius, false);
     const Meeting meeting = facesMeet(front_, rear_);
     meetingHeight_ = meeting.v;
     const bool rimWhereFacesMeet =

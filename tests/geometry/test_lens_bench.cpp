@@ -317,6 +317,10 @@ void badLenses() {
     check(geometry::whyNoLens(slab) == F::None, "a slab with a rim is a lens", "slab");
     for (const Case& c : lenses)
         check(geometry::whyNoLens(givenOf(c)) == F::None, "a lens", c.name);
+    for (double index : {1.0, 3.0}) {
+        const Case bound{"an index at a bound", 180, 180, 30, 0, index};
+        check(geometry::whyNoLens(givenOf(bound)) == F::None, "a lens", bound.name);
+    }
     // Faces that meet before the aperture put the rim where they meet.
     const geometry::Lens shrunk(geometry::LensGiven{100, 100, 10, 60, 1, 2});
     near(shrunk.rimHeight(), std::sqrt(100.0 * 100 - 95.0 * 95), 1e-9, "rim where faces meet",
