@@ -48,7 +48,7 @@ std::vector<Busy> busyAreas(Kovril& w, const QWidget* otherPanel) {
     for (const QWidget* marker : {ui.kyklos, ui.shmeio})
         busy.push_back({globalArea(*marker), 8});
     const surface::Surface& s = w.surface();
-    const double halfWidth = w.lens().curveRadius() - w.lens().curveCentreX(); // at the vertices
+    const double halfWidth = w.lens().lensHalfWidth();
     const double halfHeight = w.lens().halfHeight();
     const QRectF lens(s.toPaint(-halfWidth, halfHeight), s.toPaint(halfWidth, -halfHeight));
     busy.push_back({QRect(w.mapToGlobal(lens.normalized().topLeft().toPoint()),
