@@ -28,29 +28,8 @@
 
 namespace {
 
-// Everything a student sees of the window, and the values behind it.
-struct Seen {
-    QImage picture;
-    QStringList texts;
-
-    bool operator==(const Seen&) const = default;
-};
-
-Seen seen() {
-    Kovril& w = scene::form();
-    const harness::Controls ui = harness::controls(w);
-    QStringList texts;
-    for (QLabel* label :
-         {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
-        texts << label->text();
-    for (surface::ScrollBar* bar :
-         {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
-        texts << QString::number(bar->Value());
-    for (surface::Shape* marker : {ui.kyklos, ui.shmeio})
-        texts << QString::number(marker->centreX(), 'g', 6) + QLatin1Char(',') +
-                     QString::number(marker->centreY(), 'g', 6);
-    return {w.surface().image(), texts};
-}
+using harness::Seen;
+using harness::seen;
 
 QString problemOf(const std::variant<geometry::SceneState, QString>& read) {
     const QString* problem = std::get_if<QString>(&read);
@@ -124,6 +103,29 @@ private slots:
             QVERIFY2(after.picture == before.picture,
                      qPrintable(
                          QStringLiteral("round %1: %2").arg(round).arg(QString::fromUtf8(bytes))));
+        }
+    }
+
+    // A copy of the scene is the whole scene: shown again after other steps, it gives back the
+    // picture, the labels, the values and the markers as they were.
+    void aCopiedSceneShowsTheSameAgain_data() { aSavedSceneOpensAsTheSamePicture_data(); }
+    void aCopiedSceneShowsTheSameAgain() {
+        QFETCH(int, seed);
+        events::Generator events(std::uint64_t(seed) + 2000);
+        Kovril& w = harness::startProgram();
+        for (int round = 0; round < 4; ++round) {
+            for (int i = 0; i < 10; ++i)
+                events::send(events.next());
+            const geometry::SceneState kept = w.state();
+            const Seen before = seen();
+            for (int i = 0; i < 10; ++i)
+                events::send(events.next());
+            w.applyScene(kept);
+            const Seen after = seen();
+            QCOMPARE(after.texts, before.texts);
+            QVERIFY2(after.picture == before.picture, qPrintable(QString::number(round)));
+            QVERIFY(w.state().lens == kept.lens);
+            QCOMPARE(w.state().labels, kept.labels);
         }
     }
 

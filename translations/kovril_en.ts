@@ -381,6 +381,10 @@
         <translation>Move the source up and close to the lens and press «Huygens circles»: the top rays are trapped in the lens (red dots) and get no circle.</translation>
     </message>
     <message>
+        <source>«Αναίρεση» (Ctrl+Z) γυρίζει την εικόνα, τις μπάρες και τα σημεία ένα βήμα πίσω, ως 500 βήματα· «Επανάληψη» (Ctrl+Shift+Z ή Ctrl+Y) τα ξαναφέρνει.</source>
+        <translation>«Undo» (Ctrl+Z) takes the picture, the scroll bars and the points one step back, up to 500 steps; «Redo» (Ctrl+Shift+Z or Ctrl+Y) brings them back.</translation>
+    </message>
+    <message>
         <source>F3, «Φακός»: ο δείκτης (ή ένα υλικό), οι ακτίνες των δύο επιφανειών (θετική κυρτή, αρνητική κοίλη, 0 επίπεδη), το πάχος και το άνοιγμα· η εικόνα ξανασχεδιάζεται με το νέο φακό. «Ο αρχικός φακός» φέρνει πίσω το φακό της εκκίνησης.</source>
         <translation>F3, «Lens»: the index (or a material), the radii of the two faces (positive convex, negative concave, 0 flat), the thickness and the aperture; the picture is drawn again with the new lens. «The start-up lens» brings back the lens the program starts with.</translation>
     </message>
@@ -690,6 +694,14 @@
     <message>
         <source>Βοήθεια</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Αναίρεση</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Επανάληψη</source>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Φακός</source>
@@ -1078,6 +1090,22 @@
         <source>ψ= </source>
         <translation>ψ= </translation>
     </message>
+    <message>
+        <source>ψ= 0</source>
+        <translation>ψ= 0</translation>
+    </message>
+    <message>
+        <source>αριθμός σημείων =10</source>
+        <translation>number of points =10</translation>
+    </message>
+    <message>
+        <source>Χρονος=5</source>
+        <translation>Time=5</translation>
+    </message>
+    <message>
+        <source>ψ blue = 0</source>
+        <translation>ψ blue = 0</translation>
+    </message>
 </context>
 <context>
     <name>scene</name>
@@ -1106,8 +1134,8 @@
         <translation>the index must be positive</translation>
     </message>
     <message>
-        <source>αυτή η έκδοση σχεδιάζει μόνο φακούς με δύο κυρτές επιφάνειες</source>
-        <translation>this version draws only lenses with two convex faces</translation>
+        <source>ο δείκτης πρέπει να είναι από 1 ως 3</source>
+        <translation>the index must be from 1 to 3</translation>
     </message>
 </context>
 </TS>

@@ -32,11 +32,15 @@ void drawConstruction(surface::Surface& s, const geometry::HuygensPass& pass,
     s.Circle(pass.minusX, pass.minusY, pass.rC, green);
 }
 
-// The rear surface's normal at P, dashed from its centre of curvature on to x = 400.
+// The rear surface's normal at P, dashed from its centre of curvature on to x = 400; at a
+// flat face, from the front vertex's x.
 void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, double py) {
-    const double d = lens.curveCentreX();
+    const geometry::LensFace& rear = lens.rear();
     s.DrawStyle = surface::inks::rearNormal.style;
-    s.Line(-d, 0, 400, py + (400 - px) * py / (px + d));
+    if (rear.flat)
+        s.Line(lens.front().vertexX, py, 400, py);
+    else
+        s.Line(rear.centreX, 0, 400, py + (400 - px) * py / (px - rear.centreX));
     s.DrawStyle = surface::PenStyle::Solid;
 }
 

@@ -28,7 +28,8 @@ WavefrontPoint refractedWavefrontPoint(const Lens& lens, const HuygensPass& pass
     const double incidence = incidenceAngle(lens, pass);
     const double refraction = std::asin(
         std::clamp(std::sin(incidence) * double(lens.speedAir()) / lens.speedLens(), -1.0, 1.0));
-    const double normal = std::atan2(pass.py, pass.px + lens.curveCentreX());
+    const Point outward = lens.rear().rightwardNormal(pass.px, pass.py);
+    const double normal = std::atan2(outward.y, outward.x);
     const double direction = normal - refraction;
     return {true, pass.px + pass.rA * std::cos(direction),
             float(pass.py + pass.rA * std::sin(direction))};
@@ -38,19 +39,19 @@ WavefrontPoint refractedWavefrontPoint(const Lens& lens, const HuygensPass& pass
 // of the wavelet around P with those around its neighbours. When only one of these pairs
 // crosses, the wavelets around the two neighbours still meet on the wavefront.
 WavefrontPoint wavefrontPoint(const Lens& lens, const HuygensPass& pass) {
-    const double ox = -double(lens.curveCentreX());
+    const Point inside = insideReference(lens);
     if (!pass.plusPair.found && !pass.minusPair.found)
         return refractedWavefrontPoint(lens, pass);
     if (pass.plusPair.found && pass.minusPair.found) {
-        const Crossing w1 = fartherCrossing(pass.plusPair, ox, 0);
-        const Crossing w2 = fartherCrossing(pass.minusPair, ox, 0);
+        const Crossing w1 = fartherCrossing(pass.plusPair, inside.x, inside.y);
+        const Crossing w2 = fartherCrossing(pass.minusPair, inside.x, inside.y);
         return {true, (double(w1.x) + w2.x) / 2, float((double(w1.y) + w2.y) / 2)};
     }
     const CrossingPair neighbours =
-        circleCrossing(pass.plusX, pass.plusY, pass.rB, pass.minusX, pass.minusY, pass.rC);
+        waveletCrossing(lens, pass.plusX, pass.plusY, pass.rB, pass.minusX, pass.minusY, pass.rC);
     if (!neighbours.found)
         return {};
-    const Crossing m = fartherCrossing(neighbours, ox, 0);
+    const Crossing m = fartherCrossing(neighbours, inside.x, inside.y);
     return {true, m.x, m.y};
 }
 
@@ -64,7 +65,6 @@ bool agrees(const Lens& lens, float sineRatio, float tolerance) {
 BeamRayConstruction constructBeamRay(const Lens& lens, Source source, double px, double py,
                                      float tolerance) {
     refreshPi();
-    const double d = lens.curveCentreX();
     BeamRayConstruction result;
     result.critical = criticalAngle(lens);
     double step = 0.1;
@@ -90,7 +90,8 @@ BeamRayConstruction constructBeamRay(const Lens& lens, Source source, double px,
         result.mx = m.x;
         result.my = m.y;
         result.timeLeft = float(double(pass.commonTime) - pass.b.time);
-        result.refraction = signedAngle(m.x - px, m.y - py, px + d, py);
+        const Point normal = lens.rear().rightwardNormal(px, py);
+        result.refraction = signedAngle(m.x - px, m.y - py, normal.x, normal.y);
         result.refractionMeasured = true;
         // Light meeting the surface along the normal gives no index to measure.
         if (std::sin(result.incidence) != 0) {

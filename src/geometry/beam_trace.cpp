@@ -6,7 +6,7 @@
 namespace geometry {
 
 double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing) {
-    const double rim = std::atan(double(lens.halfHeight()) / lens.curveCentreX());
+    const double rim = lens.rear().rimParameter;
     const double step = 2 * rim / (n + 2);
     if (spacing == RaySpacing::TimeStepped)
         return -rim + step + i * step;
@@ -16,8 +16,9 @@ double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing) {
 BeamRay traceRay(const Lens& lens, Source source, int i, int n, RaySpacing spacing) {
     const double angle = rayAngle(lens, i, n, spacing);
     BeamRay ray;
-    ray.exitX = lens.curveRadius() * std::cos(angle) - lens.curveCentreX();
-    ray.exitY = lens.curveRadius() * std::sin(angle);
+    const Point exit = lens.rear().pointAt(angle);
+    ray.exitX = exit.x;
+    ray.exitY = exit.y;
     const LensEntry entry = findLensEntry(lens, source.x, source.y, ray.exitX, ray.exitY);
     ray.entryX = entry.x;
     ray.entryY = entry.y;

@@ -17,8 +17,9 @@ enum class RaySpacing {
     TimeStepped, // -rim + spacing + i * spacing
 };
 
-// The polar angle, about the rear surface's centre of curvature, of ray i's exit point in a
-// beam of n + 1 rays; the rims themselves carry no ray.
+// The rear face's walk parameter (the polar angle about its centre of curvature, or the
+// height as a fraction of the rim's) of ray i's exit point in a beam of n + 1 rays; the rims
+// themselves carry no ray.
 double rayAngle(const Lens& lens, int i, int n, RaySpacing spacing = RaySpacing::Beam);
 
 // Traces ray i of a beam of n + 1 rays from the source: its exit point and its least-time

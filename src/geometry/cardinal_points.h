@@ -9,14 +9,16 @@
 // leaves the rear surface.
 namespace geometry {
 
-// The cardinal points of the symmetric biconvex lens, as x on the axis.
+// The cardinal points of a thick lens in air, as x on the axis. A lens without power (index
+// 1, or two flat faces) has vertices only.
 struct CardinalPoints {
     double thickness = 0;
-    double v1 = 0, v2 = 0; // front and rear vertices
-    double f = 0;          // effective focal length
-    double h1 = 0, h2 = 0; // principal points
-    double n1 = 0, n2 = 0; // nodal points
-    double f1 = 0, f2 = 0; // focal points
+    double v1 = 0, v2 = 0;  // front and rear vertices
+    bool focussing = false; // the focal length is finite: the points below exist
+    double f = 0;           // effective focal length, negative for a diverging lens
+    double h1 = 0, h2 = 0;  // principal points
+    double n1 = 0, n2 = 0;  // nodal points
+    double f1 = 0, f2 = 0;  // focal points
 };
 
 CardinalPoints cardinalPoints(const Lens& lens);
@@ -36,7 +38,7 @@ ThickLensImage thickLensImage(const CardinalPoints& points, double xs, double ys
 // The thin-lens image of a source at (xs, ys): v = 1 / (1/xs + 1/fThin) and the height by
 // the magnification v / xs. Not finite for a source at x = 0 or at x = -fThin.
 struct ThinLensImage {
-    float fThin = 0; // R / (2 (n - 1)): the lensmaker's focal length
+    float fThin = 0; // 1 / ((n - 1) (1/R1 + 1/R2)): the lensmaker's focal length
     double x = 0;
     double y = 0;
 };

@@ -8,8 +8,8 @@
 namespace geometry {
 
 double exitAngle(const Lens& lens, const BeamRay& ray) {
-    return signedAngle(ray.exitX - ray.entryX, ray.exitY - ray.entryY,
-                       ray.exitX + lens.curveCentreX(), ray.exitY);
+    const Point normal = lens.rear().rightwardNormal(ray.exitX, ray.exitY);
+    return signedAngle(ray.exitX - ray.entryX, ray.exitY - ray.entryY, normal.x, normal.y);
 }
 
 bool leavesLens(const Lens& lens, const BeamRay& ray) {

@@ -8,6 +8,14 @@
 
 namespace geometry {
 
+CrossingPair waveletCrossing(const Lens& lens, double x1, double y1, double r1, double x2,
+                             double y2, double r2) {
+    if (!lens.rear().flat)
+        return circleCrossing(x1, y1, r1, x2, y2, r2);
+    const CrossingPair exchanged = circleCrossing(y1, x1, r1, y2, x2, r2);
+    return {exchanged.found, exchanged.y1, exchanged.x1, exchanged.y2, exchanged.x2};
+}
+
 HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees) {
     return huygensPass(lens, source, px, py, stepDegrees,
                        findLensEntry(lens, source.x, source.y, px, py));
@@ -15,18 +23,19 @@ HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, d
 
 HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, double stepDegrees,
                         const LensEntry& a) {
-    const double d = lens.curveCentreX();
-    const double r = lens.curveRadius();
+    const LensFace& rear = lens.rear();
     HuygensPass pass;
     pass.px = px;
     pass.py = py;
-    const double phi = std::atan(py / (px + d));
+    const double phi = rear.parameterOf(px, py);
     const double plus = phi + stepDegrees * pi / 180;
     const double minus = phi - stepDegrees * pi / 180;
-    pass.plusX = r * std::cos(plus) - d;
-    pass.plusY = r * std::sin(plus);
-    pass.minusX = r * std::cos(minus) - d;
-    pass.minusY = r * std::sin(minus);
+    const Point plusPoint = rear.pointAt(plus);
+    const Point minusPoint = rear.pointAt(minus);
+    pass.plusX = plusPoint.x;
+    pass.plusY = plusPoint.y;
+    pass.minusX = minusPoint.x;
+    pass.minusY = minusPoint.y;
 
     pass.a = a;
     pass.b = findLensEntry(lens, source.x, source.y, pass.plusX, pass.plusY);
@@ -44,8 +53,8 @@ HuygensPass huygensPass(const Lens& lens, Source source, double px, double py, d
     pass.rB = (double(pass.commonTime) - pass.b.time) * lens.speedAir();
     pass.rC = (double(pass.commonTime) - pass.c.time) * lens.speedAir();
 
-    pass.plusPair = circleCrossing(px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
-    pass.minusPair = circleCrossing(px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
+    pass.plusPair = waveletCrossing(lens, px, py, pass.rA, pass.plusX, pass.plusY, pass.rB);
+    pass.minusPair = waveletCrossing(lens, px, py, pass.rA, pass.minusX, pass.minusY, pass.rC);
     return pass;
 }
 
@@ -60,8 +69,15 @@ Crossing fartherCrossing(const CrossingPair& pair, double refX, double refY) {
 }
 
 double incidenceAngle(const Lens& lens, const HuygensPass& pass) {
-    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, pass.px + lens.curveCentreX(),
-                       pass.py);
+    const Point normal = lens.rear().rightwardNormal(pass.px, pass.py);
+    return signedAngle(pass.px - pass.a.x, pass.py - pass.a.y, normal.x, normal.y);
+}
+
+Point insideReference(const Lens& lens) {
+    const LensFace& rear = lens.rear();
+    if (!rear.flat && !rear.centreOnRight)
+        return {rear.centreX, 0};
+    return {rear.vertexX - 1000.0, 0};
 }
 
 } // namespace geometry

@@ -20,7 +20,6 @@ RayContinuation continueRayConstruction(const Lens& lens, Source source, double 
     using End = RayContinuation::End;
     RayContinuation ray;
     refreshPi();
-    const double d = lens.curveCentreX();
     double step = firstStepDegrees;
     int passNumber = 1;
     while (passNumber <= passLimit) {
@@ -44,7 +43,8 @@ RayContinuation continueRayConstruction(const Lens& lens, Source source, double 
         }
         ray.qx = px + rayReach;
         ray.qy = py + rayReach * (my - py) / (mx - px);
-        ray.refraction = signedAngle(ray.qx - px, ray.qy - py, px + d, py);
+        const Point normal = lens.rear().rightwardNormal(px, py);
+        ray.refraction = signedAngle(ray.qx - px, ray.qy - py, normal.x, normal.y);
         ray.measuredIncidence = ray.incidence;
         ray.refractionMeasured = true;
 

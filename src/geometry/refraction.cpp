@@ -8,10 +8,9 @@ namespace geometry {
 
 Refraction refractionAt(const Lens& lens, double sourceX, double sourceY, double px, double py,
                         double tx, double ty) {
-    const double normalX = lens.curveCentreX() - px;
-    const double normalY = -py;
-    return {signedAngle(px - sourceX, py - sourceY, normalX, normalY),
-            signedAngle(tx - px, ty - py, normalX, normalY)};
+    const Point normal = lens.front().rightwardNormal(px, py);
+    return {signedAngle(px - sourceX, py - sourceY, normal.x, normal.y),
+            signedAngle(tx - px, ty - py, normal.x, normal.y)};
 }
 
 } // namespace geometry

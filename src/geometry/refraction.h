@@ -6,7 +6,7 @@
 namespace geometry {
 
 // The angles of a path source -> P -> T at a point P of the front surface, in radians,
-// each from its ray to the inward normal (from P towards the surface's centre of curvature).
+// each from its ray to the normal into the lens.
 struct Refraction {
     double incidence = 0;
     double refraction = 0;

@@ -23,12 +23,12 @@ bool stepIsSmallEnough(float step, StepTest test) {
 
 LensSearch walk(const Lens& lens, float sourceX, float sourceY, double tx, double ty, StepTest test,
                 int roundLimit, std::vector<SearchStep>* steps) {
-    const double c = lens.curveCentreX();
-    const double r = lens.curveRadius();
+    const LensFace& face = lens.front();
 
     auto evaluate = [&](double theta, LensSearch& at) {
-        at.x = c - r * std::cos(theta);
-        at.y = r * std::sin(theta);
+        const Point p = face.pointAt(theta);
+        at.x = p.x;
+        at.y = p.y;
         at.time = pathTime(lens, sourceX, sourceY, at.x, at.y, tx, ty);
         ++at.evaluations;
         if (steps)
@@ -36,7 +36,7 @@ LensSearch walk(const Lens& lens, float sourceX, float sourceY, double tx, doubl
     };
 
     LensSearch search;
-    double theta = -std::atan(double(lens.halfHeight()) / c);
+    double theta = -face.rimParameter;
     float step = float(2 * double(pi) / 180);
     evaluate(theta, search);
     double previousTime = search.time;

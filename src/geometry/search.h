@@ -35,9 +35,9 @@ struct LensEntry {
     bool found = false; // false: the student is told "not found" once for this search
 };
 
-// Finds the point P of the front-surface circle through which light from the source S
-// reaches T in the least time. It starts at the lower rim and walks upwards along the
-// circle, turning back with half the step whenever the time stops falling, until the
+// Finds the point P of the front surface through which light from the source S reaches T
+// in the least time. It starts at the lower rim and walks upwards along the face (by its
+// walk parameter), turning back with half the step whenever the time stops falling, until the
 // step is below 1e-7 rad, or gives up after roundLimit rounds.
 LensSearch searchLensEntry(const Lens& lens, float sourceX, float sourceY, double tx, double ty,
                            StepTest test, int roundLimit = searchRoundLimit);

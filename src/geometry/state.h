@@ -23,8 +23,8 @@ struct RayOut {
 extern float pi;
 // A copy of the numbers of the lens the window shows, written by shareLens only. The
 // constructions read their lens from the value they are given, not from here.
-extern float curveCentreX;   // distance of each centre of curvature from the lens centre
-extern float curveRadius;    // radius of curvature of both surfaces
+extern float curveCentreX;   // the front face's centre of curvature
+extern float curveRadius;    // the front face's radius of curvature
 extern float lensHalfHeight; // y of the upper rim; the rims are (0, ±lensHalfHeight)
 extern float leftArcStart;   // the arcs of the front and the rear surface
 extern float leftArcEnd;

@@ -17,15 +17,20 @@ namespace optics {
 namespace {
 
 // The normal at P, dotted, from the centre of curvature through P on to the x halfway
-// between P and the source.
+// between P and the source; at a flat face, across the lens and on.
 void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, double py,
                 double sourceX) {
-    const double c = lens.curveCentreX();
-    if (px - c == 0)
-        return; // a vertical normal has no slope to carry it on by
+    const geometry::LensFace& front = lens.front();
     const double halfway = (sourceX - px) / 2;
     s.DrawStyle = surface::inks::normal.style;
-    s.Line(c, 0, px + halfway, py + py * halfway / (px - c));
+    if (front.flat) {
+        s.Line(lens.rear().vertexX, py, px + halfway, py);
+    } else {
+        const double c = front.centreX;
+        // A vertical normal has no slope to carry it on by.
+        if (px - c != 0)
+            s.Line(c, 0, px + halfway, py + py * halfway / (px - c));
+    }
     s.DrawStyle = surface::PenStyle::Solid;
 }
 

@@ -23,8 +23,9 @@ struct LensDrawing {
 };
 
 // Draws the axis, the centres of curvature (filled by the surface's fill style), the rim
-// dots, the yellow marker, the two black arcs of the outline from the shared arc angles and,
-// on the window, fills the lens up to its outline and shows the picture. Leaves DrawWidth 1
+// dots, the yellow marker, the black outline (an arc for each curved face, a segment for a
+// flat one, and the flat edges where the aperture cuts the lens) and, on the window, fills
+// the lens from its inside point up to its outline and shows the picture. Leaves DrawWidth 1
 // and the lens colour as FillColor; the fill leaves FillStyle solid.
 void drawLens(surface::Surface& s, const geometry::Lens& lens, const LensDrawing& drawing);
 

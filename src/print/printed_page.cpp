@@ -7,12 +7,15 @@
 #include "print/page_job.h"
 #include "print/printed_beam.h"
 
+#include <cmath>
+
 namespace print {
 
 namespace {
 
-// The wavelength scales above the lens: ten wavelengths in air against twenty in the
-// lens over the same span.
+// The wavelength scales above the lens: ten wavelengths in air against as many as the lens
+// fits in the same span (twenty at index 2), the wavelength inside being the outside one
+// divided by the index.
 void drawWavelengthScales(surface::Surface& page, const geometry::Lens& lens) {
     page.Line(-180, -180, 20, -180);
     page.Line(-180, -160, 20, -160);
@@ -28,7 +31,9 @@ void drawWavelengthScales(surface::Surface& page, const geometry::Lens& lens) {
         const double x = -180 + 10.0 * i * lens.speedAir();
         page.Line(x, -180, x, -160);
     }
-    for (int i = 0; i <= 20; ++i) {
+    // The small addition keeps an index such as 1.5, inexact as speeds, from losing a tick.
+    const int inLens = int(std::floor(10.0 * lens.speedAir() / lens.speedLens() + 1e-4));
+    for (int i = 0; i <= inLens; ++i) {
         const double x = -180 + 10.0 * i * lens.speedLens();
         page.Line(x, -150, x, -130);
     }

@@ -27,45 +27,46 @@ double smallLabelPoints(const Kovril& w) {
 // The number of rays: its bar on the left edge below Label1, and its value beside the bar
 // above the blue point's bar, both clear of the axis.
 void layOutRayCount(Kovril& w, double u, double v) {
+    WindowControls& ui = w.controls();
     const double top = 340 * v;
-    w.placeInFrame(*w.controls().arithmosaktinon, -500 * u, top, {}, 290 * v);
+    w.placeInFrame(*ui.arithmosaktinon, -500 * u, top, {}, 290 * v);
     const double barTop = 99 + 2; // the blue point's bar begins at y = 99
-    w.placeInFrame(*w.controls().Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
-    w.controls().Label5->setGeometry(w.controls().Label5->geometry().adjusted(
-        w.controls().arithmosaktinon->width() + 4, 0, 0, 0));
-    w.controls().Label5->setFont(withPointSize(w.controls().Label5->font(), smallLabelPoints(w)));
+    w.placeInFrame(*ui.Label5, -500 * u, top, 250 * u, std::max(top - barTop, 60 * v));
+    ui.Label5->setGeometry(
+        ui.Label5->geometry().adjusted(ui.arithmosaktinon->width() + 4, 0, 0, 0));
+    ui.Label5->setFont(withPointSize(ui.Label5->font(), smallLabelPoints(w)));
 }
 
 // Places the controls in the scene frame of a window whose proportions are u and v, and gives
 // the labels that show a scroll bar's value their text.
 void layOutControls(Kovril& w, double u, double v) {
-    w.placeInFrame(*w.controls().thesiy, 450 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.controls().shmeio_thesi, -440 * u, 99, 30 * u, 198);
-    w.placeInFrame(*w.controls().Label1, {}, 500 * v, {}, {});
-    w.controls().Label1->setFont(withPointSize(w.controls().Label1->font(), 12));
-    w.placeInFrame(*w.controls().Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
-    w.controls().Label7->setFont(withPointSize(w.controls().Label7->font(), 14));
-    w.placeInFrame(*w.controls().Label1, -500 * u, {}, 120 * u, 150 * v);
-    w.placeInFrame(*w.controls().Label2, 350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.controls().Command1, 50 * u, 500 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.controls().Label3, -350 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.controls().Label4, -200 * u, 500 * v, 150 * u, {});
-    w.placeInFrame(*w.controls().Command2, 50 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.controls().Command3, 50 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.controls().Command4, 200 * u, 430 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.controls().Command5, 200 * u, 360 * v, 150 * u, 70 * v);
-    w.placeInFrame(*w.controls().xronosmetato, -200 * u, -430 * v, 100, {});
-    w.placeInFrame(*w.controls().Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
-    w.controls().Label6->setFont(withPointSize(w.controls().Label6->font(), smallLabelPoints(w)));
+    WindowControls& ui = w.controls();
+    w.placeInFrame(*ui.thesiy, 450 * u, 99, 30 * u, 198);
+    w.placeInFrame(*ui.shmeio_thesi, -440 * u, 99, 30 * u, 198);
+    w.placeInFrame(*ui.Label1, {}, 500 * v, {}, {});
+    ui.Label1->setFont(withPointSize(ui.Label1->font(), 12));
+    w.placeInFrame(*ui.Label7, -440 * u + 30 * u, 99 - 198, 140 * u, {});
+    ui.Label7->setFont(withPointSize(ui.Label7->font(), 14));
+    w.placeInFrame(*ui.Label1, -500 * u, {}, 120 * u, 150 * v);
+    w.placeInFrame(*ui.Label2, 350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*ui.Command1, 50 * u, 500 * v, 150 * u, 70 * v);
+    w.placeInFrame(*ui.Label3, -350 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*ui.Label4, -200 * u, 500 * v, 150 * u, {});
+    w.placeInFrame(*ui.Command2, 50 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*ui.Command3, 50 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*ui.Command4, 200 * u, 430 * v, 150 * u, 70 * v);
+    w.placeInFrame(*ui.Command5, 200 * u, 360 * v, 150 * u, 70 * v);
+    w.placeInFrame(*ui.xronosmetato, -200 * u, -430 * v, 100, {});
+    w.placeInFrame(*ui.Label6, -200 * u + 100, -430 * v, 100 * u, 50 * v);
+    ui.Label6->setFont(withPointSize(ui.Label6->font(), smallLabelPoints(w)));
     layOutRayCount(w, u, v);
-    const QRect bar = w.controls().xronosmetato->geometry();
-    w.controls().xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(),
-                                         bar.height());
-    w.placeInFrame(*w.controls().Command6, 50 * u + 150 * u, 500 * v, {}, {});
-    w.controls().Command6->resize(w.controls().Command1->size());
-    w.controls().Command6->setFont(withPointSize(w.controls().Command6->font(), 16));
-    surface::shareCaptionSize({w.controls().Command1, w.controls().Command2, w.controls().Command3,
-                               w.controls().Command4, w.controls().Command5});
+    const QRect bar = ui.xronosmetato->geometry();
+    ui.xronosPlay->setGeometry(bar.left() - bar.height() - 2, bar.top(), bar.height(),
+                               bar.height());
+    w.placeInFrame(*ui.Command6, 50 * u + 150 * u, 500 * v, {}, {});
+    ui.Command6->resize(ui.Command1->size());
+    ui.Command6->setFont(withPointSize(ui.Command6->font(), 16));
+    surface::shareCaptionSize({ui.Command1, ui.Command2, ui.Command3, ui.Command4, ui.Command5});
     placeMenuButton(w);
 }
 

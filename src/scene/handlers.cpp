@@ -59,6 +59,18 @@ void Kovril::showTimeValue(std::int16_t time) {
 void Kovril::showFirstPicture() {
     record(geometry::Action::Kind::FirstPicture);
     scene::drawFirstPicture(*this);
+    history_ = geometry::SceneHistory(state_);
+    showHistory();
+}
+
+void Kovril::undo() {
+    if (history_.canUndo())
+        showScene(history_.undo());
+}
+
+void Kovril::redo() {
+    if (history_.canRedo())
+        showScene(history_.redo());
 }
 
 void Kovril::clearPicture() {

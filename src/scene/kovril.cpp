@@ -327,8 +327,21 @@ void Kovril::toggleFullScreen() {
 
 template <typename Handler> void Kovril::run(Handler handler) {
     (this->*handler)();
+    afterStep();
+}
+
+void Kovril::afterStep() {
     showChanges();
     profileFollows();
+    history_.note(state_);
+    showHistory();
+}
+
+void Kovril::showHistory() {
+    if (actionUndo)
+        actionUndo->setEnabled(history_.canUndo());
+    if (actionRedo)
+        actionRedo->setEnabled(history_.canRedo());
 }
 
 void Kovril::connectHandlers() {
@@ -336,10 +349,18 @@ void Kovril::connectHandlers() {
     connect(actionOpenScene, &QAction::triggered, this, [this] { run(&Kovril::openScene_Click); });
     connect(actionSavePicture, &QAction::triggered, this, [this] { savePicture_Click(); });
     connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
+    // Going back and forth is no step of its own.
+    for (auto [action, move] :
+         {std::pair{actionUndo, &Kovril::undo}, std::pair{actionRedo, &Kovril::redo}})
+        connect(action, &QAction::triggered, this, [this, move] {
+            (this->*move)();
+            showChanges();
+            profileFollows();
+            showHistory();
+        });
     connect(kyklos, &surface::Shape::nudged, this, [this](double dx, double dy) {
         kyklos_Nudge(dx, dy);
-        showChanges();
-        profileFollows();
+        afterStep();
     });
     // A scroll bar's new value enters the scene as it arrives; its handler reads the scene.
     const auto onChange = [this](surface::ScrollBar* bar, std::int16_t geometry::SceneState::*value,

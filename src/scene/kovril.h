@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/point.h"
+#include "geometry/scene_history.h"
 #include "geometry/scene_state.h"
 #include "scene/marker_input.h"
 #include "surface/controls.h"
@@ -57,6 +58,8 @@ struct WindowControls {
     scene::WavefrontPlayer* player;
     QToolButton* menuButton;
     QAction* actionClear;
+    QAction* actionUndo = nullptr;
+    QAction* actionRedo = nullptr;
     QAction* actionFullScreen;
     QAction* actionQuit;
     QAction* actionSaveScene;
@@ -174,8 +177,14 @@ public:
     void showTimeValue(std::int16_t time);
     void Command6_Click();
     void clearPicture();
-    // Start-up's first picture, as the first thing the log holds.
+    // Start-up's first picture, as the first thing the log holds and the history starts from.
     void showFirstPicture();
+    // After a step of the student's: what it drew shown, the panels following, and the scene
+    // it left kept for undo.
+    void afterStep();
+    // The scene before the last step, and again after it.
+    void undo();
+    void redo();
     void saveScene_Click();
     void openScene_Click();
     void savePicture_Click();
@@ -224,6 +233,10 @@ private:
     void replay(const geometry::Action& action);
     // Keeps in the scene where a new frame put the markers.
     void noteMarkers();
+    // Shows a scene kept earlier, as it was: its markers, values, labels and picture.
+    void showScene(const geometry::SceneState& scene);
+    // Undo and redo are offered when there is something to undo or redo.
+    void showHistory();
     // Draws the log from its start state, as the actions drew it.
     void drawLog();
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
@@ -234,6 +247,8 @@ private:
     QTimer relayoutTimer_;
     // The scene; written by the handlers, start-up, a relayout and an opened scene only.
     geometry::SceneState state_;
+    // The scenes after each step; noted by afterStep, started by showFirstPicture.
+    geometry::SceneHistory history_;
     bool replaying_ = false;
     scene::MarkerInput input_;
     // The window pixels of the mouse event being handled, which the handlers receive in scene

@@ -88,12 +88,23 @@ std::optional<LensProblem> lensProblem(const geometry::LensGiven& lens) {
                                .arg(QLocale().toString(facesMeet(lens), 'f', 2))};
     if (!(lens.speedInside > 0 && lens.speedOutside > 0))
         return LensProblem{"index", tr("ο δείκτης πρέπει να είναι θετικός")};
-    // The constructions this build links draw two convex faces alike.
-    for (const auto& [field, radius] :
-         {std::pair{"frontRadius", lens.frontRadius}, std::pair{"rearRadius", lens.rearRadius}})
-        if (!(radius > 0))
-            return LensProblem{field,
-                               tr("αυτή η έκδοση σχεδιάζει μόνο φακούς με δύο κυρτές επιφάνειες")};
+    // Anything else the constructions cannot draw.
+    switch (geometry::whyNoLens(lens)) {
+    case geometry::LensFault::None:
+        break;
+    case geometry::LensFault::IndexOutOfRange:
+    case geometry::LensFault::SpeedNotPositive:
+        return LensProblem{"index", tr("ο δείκτης πρέπει να είναι από 1 ως 3")};
+    case geometry::LensFault::FacesCrossOnAxis:
+        return LensProblem{
+            "thickness", tr("οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
+                            "θετικό")};
+    case geometry::LensFault::RadiusBelowAperture:
+    case geometry::LensFault::ApertureNegative:
+    case geometry::LensFault::NoRim:
+    case geometry::LensFault::NotANumber:
+        return LensProblem{"aperture", tr("το άνοιγμα πρέπει να είναι θετικό")};
+    }
     return std::nullopt;
 }
 

@@ -7,9 +7,8 @@
 
 #include <optional>
 
-// Which lenses the bench lets a user give, and where a lens's faces meet. These stand in the
-// window's layer until the geometry layer answers the same questions for every lens it draws;
-// then the window asks it instead.
+// Which lenses the bench lets a user give, and where a lens's faces meet, with the field at
+// fault and the reason in the interface's language.
 namespace scene {
 
 // The height from the axis where the two faces meet, or infinity where they never do.

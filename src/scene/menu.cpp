@@ -31,73 +31,80 @@ QAction* makeAction(Kovril& w, QMenu& menu, const char* name, const QString& tex
 } // namespace
 
 void makeMenu(Kovril& w) {
-    w.controls().menuButton = new QToolButton(&w);
-    w.controls().menuButton->setObjectName(QStringLiteral("menuButton"));
-    w.controls().menuButton->setText(QStringLiteral("☰"));
-    w.controls().menuButton->setAccessibleName(QCoreApplication::translate("Menu", "Μενού"));
-    w.controls().menuButton->setAccessibleDescription(QCoreApplication::translate(
+    WindowControls& ui = w.controls();
+    ui.menuButton = new QToolButton(&w);
+    ui.menuButton->setObjectName(QStringLiteral("menuButton"));
+    ui.menuButton->setText(QStringLiteral("☰"));
+    ui.menuButton->setAccessibleName(QCoreApplication::translate("Menu", "Μενού"));
+    ui.menuButton->setAccessibleDescription(QCoreApplication::translate(
         "Menu", "Καθαρισμός, σκηνές και εικόνες σε αρχεία, πλήρης οθόνη και έξοδος."));
-    w.controls().menuButton->setPopupMode(QToolButton::InstantPopup);
+    ui.menuButton->setPopupMode(QToolButton::InstantPopup);
     // The markers stand above every control.
-    w.controls().menuButton->stackUnder(w.controls().shmeio);
-    w.controls().menuButton->setFocusPolicy(Qt::StrongFocus);
-    QFont font = w.controls().menuButton->font();
+    ui.menuButton->stackUnder(ui.shmeio);
+    ui.menuButton->setFocusPolicy(Qt::StrongFocus);
+    QFont font = ui.menuButton->font();
     font.setPointSizeF(14);
-    w.controls().menuButton->setFont(font);
+    ui.menuButton->setFont(font);
 
-    auto* menu = new QMenu(w.controls().menuButton);
+    auto* menu = new QMenu(ui.menuButton);
     menu->setObjectName(QStringLiteral("menu"));
-    w.controls().actionClear =
+    ui.actionClear =
         makeAction(w, *menu, "actionClear", QCoreApplication::translate("Menu", "Καθαρισμός"),
                    QKeySequence(Qt::CTRL | Qt::Key_L));
+    ui.actionUndo =
+        makeAction(w, *menu, "actionUndo", QCoreApplication::translate("Menu", "Αναίρεση"),
+                   QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ui.actionRedo =
+        makeAction(w, *menu, "actionRedo", QCoreApplication::translate("Menu", "Επανάληψη"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    // Both spellings of redo that teachers' other programs use.
+    ui.actionRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     menu->addSeparator();
-    w.controls().actionOpenScene = makeAction(
-        w, *menu, "actionOpenScene", QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
-        QKeySequence(Qt::CTRL | Qt::Key_O));
-    w.controls().actionSaveScene = makeAction(
-        w, *menu, "actionSaveScene", QCoreApplication::translate("Menu", "Αποθήκευση σκηνής…"),
-        QKeySequence(Qt::CTRL | Qt::Key_S));
-    w.controls().actionSavePicture = makeAction(
-        w, *menu, "actionSavePicture", QCoreApplication::translate("Menu", "Αποθήκευση εικόνας…"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    w.controls().actionWhiteBackground =
+    ui.actionOpenScene = makeAction(w, *menu, "actionOpenScene",
+                                    QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui.actionSaveScene = makeAction(w, *menu, "actionSaveScene",
+                                    QCoreApplication::translate("Menu", "Αποθήκευση σκηνής…"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    ui.actionSavePicture = makeAction(w, *menu, "actionSavePicture",
+                                      QCoreApplication::translate("Menu", "Αποθήκευση εικόνας…"),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    ui.actionWhiteBackground =
         makeAction(w, *menu, "actionWhiteBackground",
                    QCoreApplication::translate("Menu", "λευκό φόντο"), QKeySequence());
-    w.controls().actionWhiteBackground->setCheckable(true);
+    ui.actionWhiteBackground->setCheckable(true);
     // Remembered: a teacher who makes worksheets wants white every time.
-    w.controls().actionWhiteBackground->setChecked(
+    ui.actionWhiteBackground->setChecked(
         QSettings().value(QStringLiteral("pictures/whiteBackground"), false).toBool());
-    QObject::connect(w.controls().actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
+    QObject::connect(ui.actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
     menu->addSeparator();
-    w.controls().actionTimeProfile = makeAction(
-        w, *menu, "actionTimeProfile", QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
-        QKeySequence(Qt::Key_F2));
-    w.controls().actionLens =
-        makeAction(w, *menu, "actionLens", QCoreApplication::translate("Menu", "Φακός"),
-                   QKeySequence(Qt::Key_F3));
-    w.controls().actionHelp =
+    ui.actionTimeProfile = makeAction(w, *menu, "actionTimeProfile",
+                                      QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
+                                      QKeySequence(Qt::Key_F2));
+    ui.actionLens = makeAction(w, *menu, "actionLens", QCoreApplication::translate("Menu", "Φακός"),
+                               QKeySequence(Qt::Key_F3));
+    ui.actionHelp =
         makeAction(w, *menu, "actionHelp", QCoreApplication::translate("Menu", "Βοήθεια"),
                    QKeySequence(Qt::Key_F1));
     menu->addSeparator();
-    w.controls().actionFullScreen =
+    ui.actionFullScreen =
         makeAction(w, *menu, "actionFullScreen",
                    QCoreApplication::translate("Menu", "Πλήρης οθόνη"), QKeySequence(Qt::Key_F11));
-    w.controls().actionFullScreen->setCheckable(true);
+    ui.actionFullScreen->setCheckable(true);
     menu->addSeparator();
-    w.controls().actionQuit =
+    ui.actionQuit =
         makeAction(w, *menu, "actionQuit", QCoreApplication::translate("Menu", "Έξοδος"),
                    QKeySequence(Qt::CTRL | Qt::Key_Q));
-    w.controls().menuButton->setMenu(menu);
+    ui.menuButton->setMenu(menu);
 
-    QObject::connect(w.controls().actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
-    QObject::connect(w.controls().actionTimeProfile, &QAction::triggered, &w,
-                     [&w] { w.openTimeProfile(); });
-    QObject::connect(w.controls().actionLens, &QAction::triggered, &w, [&w] { w.openLensPanel(); });
-    QObject::connect(w.controls().actionFullScreen, &QAction::triggered, &w,
-                     [&w] { w.toggleFullScreen(); });
-    QObject::connect(w.controls().actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
+    QObject::connect(ui.actionHelp, &QAction::triggered, &w, [&w] { w.openHelp(); });
+    QObject::connect(ui.actionTimeProfile, &QAction::triggered, &w, [&w] { w.openTimeProfile(); });
+    QObject::connect(ui.actionLens, &QAction::triggered, &w, [&w] { w.openLensPanel(); });
+    QObject::connect(ui.actionFullScreen, &QAction::triggered, &w, [&w] { w.toggleFullScreen(); });
+    QObject::connect(ui.actionQuit, &QAction::triggered, &w, [&w] { w.close(); });
     auto* leave = new QShortcut(QKeySequence(Qt::Key_Escape), &w);
     QObject::connect(leave, &QShortcut::activated, &w, [&w] {
         if (w.isFullScreen())

@@ -46,6 +46,5 @@ void Kovril::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = surface().fromPaint(event->position());
     Form_MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()),
                  float(at.y()));
-    showChanges();
-    profileFollows();
+    afterStep();
 }

@@ -35,21 +35,21 @@ QRect globalArea(const QWidget& control) {
 
 // What the window shows that a panel should leave free; the lens and the markers weigh most.
 std::vector<Busy> busyAreas(Kovril& w, const QWidget* otherPanel) {
+    WindowControls& ui = w.controls();
     std::vector<Busy> busy;
-    const QWidget* const controls[] = {
-        w.controls().Command1,     w.controls().Command2,     w.controls().Command3,
-        w.controls().Command4,     w.controls().Command5,     w.controls().Command6,
-        w.controls().thesiy,       w.controls().shmeio_thesi, w.controls().arithmosaktinon,
-        w.controls().xronosmetato, w.controls().xronosPlay,   w.controls().menuButton};
+    const QWidget* const controls[] = {ui.Command1,     ui.Command2,     ui.Command3,
+                                       ui.Command4,     ui.Command5,     ui.Command6,
+                                       ui.thesiy,       ui.shmeio_thesi, ui.arithmosaktinon,
+                                       ui.xronosmetato, ui.xronosPlay,   ui.menuButton};
     for (const QWidget* control : controls)
         busy.push_back({globalArea(*control), 1});
     for (const QLabel* label : w.labels())
         if (label && !label->text().isEmpty())
             busy.push_back({globalArea(*label), 1});
-    for (const QWidget* marker : {w.controls().kyklos, w.controls().shmeio})
+    for (const QWidget* marker : {ui.kyklos, ui.shmeio})
         busy.push_back({globalArea(*marker), 8});
     const surface::Surface& s = w.surface();
-    const double halfWidth = w.lens().curveRadius() - w.lens().curveCentreX(); // at the vertices
+    const double halfWidth = w.lens().lensHalfWidth();
     const double halfHeight = w.lens().halfHeight();
     const QRectF lens(s.toPaint(-halfWidth, halfHeight), s.toPaint(halfWidth, -halfHeight));
     busy.push_back({QRect(w.mapToGlobal(lens.normalized().topLeft().toPoint()),

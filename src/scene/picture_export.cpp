@@ -31,13 +31,11 @@ QFont stripFont() {
 }
 
 // The labels' texts, in the order the window shows them from left to right.
-QStringList labelTexts(Kovril& w) {
+QStringList labelTexts(const Kovril& w) {
     QStringList texts;
-    for (QLabel* label :
-         {w.controls().Label1, w.controls().Label3, w.controls().Label4, w.controls().Label2,
-          w.controls().Label7, w.controls().Label5, w.controls().Label6})
-        if (!label->text().isEmpty())
-            texts << label->text();
+    for (int label : {1, 3, 4, 2, 7, 5, 6})
+        if (const std::string& text = w.state().labels.at(std::size_t(label)); !text.empty())
+            texts << QString::fromStdString(text);
     return texts;
 }
 

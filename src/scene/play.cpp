@@ -63,7 +63,8 @@ void WavefrontPlayer::stop() {
     // The bar, Label6 and the picture agree again, and the log holds the time shown.
     time_ = window_.state().xronosmetato;
     window_.xronosmetato_Change();
-    window_.showChanges();
+    // The whole play is one step.
+    window_.afterStep();
 }
 
 void WavefrontPlayer::frame() {

@@ -146,6 +146,9 @@ void Kovril::relayout() {
 
     const surface::HeldMessages held;
     drawLog();
+    // Nothing done yet: the start the history keeps is the one this window shows.
+    if (starting)
+        history_ = geometry::SceneHistory(state_);
 }
 
 void Kovril::drawLog() {
@@ -184,13 +187,13 @@ geometry::SceneState Kovril::startDefaults() const {
         return QCoreApplication::translate("Window", greek).toStdString();
     };
     start.labels = {"",
-                    text("ψ= 0"),
+                    text(QT_TRANSLATE_NOOP("Window", "ψ= 0")),
                     "",
                     "",
                     "",
-                    text("αριθμός σημείων =10"),
-                    text("Χρονος=5"),
-                    text("ψ blue = 0")};
+                    text(QT_TRANSLATE_NOOP("Window", "αριθμός σημείων =10")),
+                    text(QT_TRANSLATE_NOOP("Window", "Χρονος=5")),
+                    text(QT_TRANSLATE_NOOP("Window", "ψ blue = 0"))};
     start.label3Points = 13.5;
     start.sineRatio = d.lens.index();
     return d;
@@ -199,11 +202,25 @@ geometry::SceneState Kovril::startDefaults() const {
 void Kovril::applyScene(const geometry::SceneState& scene) {
     // What the labels show and whether the blue point stands on the lens are the window's
     // until the scene's drawing changes them.
-    const geometry::SceneState before = state_;
+    geometry::SceneState shown = scene;
+    shown.labels = state_.labels;
+    shown.label3Points = state_.label3Points;
+    shown.blueOnSurface = state_.blueOnSurface;
+    geometry::ActionLog& log = shown.log;
+    // Saved by a window in the other language, the labels speak this one's.
+    for (std::string& text : log.start.labels)
+        text = scene::inWindowLanguage(QString::fromStdString(text)).toStdString();
+    // A picture starts from the bare lens unless its first action draws one itself.
+    if (log.actions.empty() || !geometry::clearsThePicture(log.actions.front().kind)) {
+        geometry::Action clear;
+        clear.kind = geometry::Action::Kind::Clear;
+        log.actions.insert(log.actions.begin(), clear);
+    }
+    showScene(shown);
+}
+
+void Kovril::showScene(const geometry::SceneState& scene) {
     state_ = scene;
-    state_.labels = before.labels;
-    state_.label3Points = before.label3Points;
-    state_.blueOnSurface = before.blueOnSurface;
     for (auto [bar, value] :
          {std::pair{thesiy, scene.thesiy}, std::pair{shmeio_thesi, scene.shmeio_thesi},
           std::pair{arithmosaktinon, scene.arithmosaktinon},
@@ -215,16 +232,6 @@ void Kovril::applyScene(const geometry::SceneState& scene) {
     placeSource(scene::insideFrame(scene.source));
     placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
-    geometry::ActionLog& log = state_.log;
-    // Saved by a window in the other language, the labels speak this one's.
-    for (std::string& text : log.start.labels)
-        text = scene::inWindowLanguage(QString::fromStdString(text)).toStdString();
-    // A picture starts from the bare lens unless its first action draws one itself.
-    if (log.actions.empty() || !geometry::clearsThePicture(log.actions.front().kind)) {
-        geometry::Action clear;
-        clear.kind = geometry::Action::Kind::Clear;
-        log.actions.insert(log.actions.begin(), clear);
-    }
     drawLog();
     if (lensPanel)
         lensPanel->follow();
@@ -240,5 +247,7 @@ bool Kovril::openSceneFile(const QString& path) {
         return false;
     }
     applyScene(std::get<geometry::SceneState>(read));
+    history_.note(state_);
+    showHistory();
     return true;
 }

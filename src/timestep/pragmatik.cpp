@@ -26,6 +26,8 @@ void drawCardinalPoints(surface::Surface& s, const geometry::Lens& lens, double 
     using surface::guardedLine;
     using surface::guardedPSet;
     const geometry::CardinalPoints p = geometry::cardinalPoints(lens);
+    if (!p.focussing)
+        return; // a lens without power has no foci or principal planes to show
 
     s.DrawStyle = surface::inks::principalPlanes.style;
     s.DrawWidth = surface::inks::principalPlanes.width;

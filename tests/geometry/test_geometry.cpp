@@ -3,6 +3,7 @@
 #include "geometry/beam_ray_construction.h"
 #include "geometry/helpers.h"
 #include "geometry/lens.h"
+#include "geometry/scene_history.h"
 #include "geometry/search.h"
 #include "geometry/state.h"
 #include "geometry/time_profile.h"
@@ -225,6 +226,40 @@ void bothStepTestsAgree() {
     check(agree, "single and double step tests agree on every step");
 }
 
+// Undo walks back through the scenes noted, redo forward again; a new step forgets what was
+// undone, an unchanged scene is no step, and only the latest steps are kept.
+void aHistoryOfScenes() {
+    const auto sceneAt = [](int time) {
+        geometry::SceneState scene;
+        scene.xronosmetato = std::int16_t(time);
+        return scene;
+    };
+    geometry::SceneHistory history(sceneAt(5));
+    check(!history.canUndo() && !history.canRedo(), "a new history has nothing to undo or redo");
+    for (int time = 6; time <= 9; ++time)
+        history.note(sceneAt(time));
+    history.note(sceneAt(9));
+    check(history.undo().xronosmetato == 8, "an unchanged scene is no step");
+    check(history.undo().xronosmetato == 7, "undo walks back");
+    check(history.redo().xronosmetato == 8, "redo walks forward");
+    history.note(sceneAt(20));
+    check(!history.canRedo(), "a new step forgets the steps undone");
+    check(history.undo().xronosmetato == 8, "and follows the step it came after");
+
+    geometry::SceneHistory longLesson(sceneAt(0));
+    const int steps = int(geometry::SceneHistory::capacity) + 50;
+    for (int time = 1; time <= steps; ++time)
+        longLesson.note(sceneAt(time));
+    int undone = 0;
+    while (longLesson.canUndo()) {
+        longLesson.undo();
+        ++undone;
+    }
+    check(undone == int(geometry::SceneHistory::capacity), "the latest steps are kept");
+    check(undone >= 200, "at least 200 steps can be undone");
+    check(longLesson.present().xronosmetato == steps - undone, "the oldest kept is the earliest");
+}
+
 } // namespace
 
 int main() {
@@ -235,6 +270,7 @@ int main() {
     profiles();
     aTieTurnsTheWalkBack();
     bothStepTestsAgree();
+    aHistoryOfScenes();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

@@ -48,6 +48,8 @@ Controls controls(const QWidget& w) {
         player(w),
         named<QToolButton>(w, "menuButton"),
         named<QAction>(w, "actionClear"),
+        named<QAction>(w, "actionUndo"),
+        named<QAction>(w, "actionRedo"),
         named<QAction>(w, "actionFullScreen"),
         named<QAction>(w, "actionQuit"),
         named<QAction>(w, "actionSaveScene"),

@@ -41,6 +41,8 @@ struct Controls {
     scene::WavefrontPlayer* player;
     QToolButton* menuButton;
     QAction* actionClear;
+    QAction* actionUndo;
+    QAction* actionRedo;
     QAction* actionFullScreen;
     QAction* actionQuit;
     QAction* actionSaveScene;

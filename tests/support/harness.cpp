@@ -32,6 +32,22 @@ Kovril& startProgram() {
     return w;
 }
 
+Seen seen() {
+    Kovril& w = scene::form();
+    const Controls ui = controls(w);
+    QStringList texts;
+    for (const QLabel* label : w.labels())
+        if (label)
+            texts << label->text();
+    for (const surface::ScrollBar* bar :
+         {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
+        texts << QString::number(bar->Value());
+    for (const surface::Shape* marker : {ui.kyklos, ui.shmeio})
+        texts << QString::number(marker->centreX(), 'g', 6) + QLatin1Char(',') +
+                     QString::number(marker->centreY(), 'g', 6);
+    return {w.surface().image().copy(), texts};
+}
+
 const QStringList& messages() {
     return recordedMessages;
 }

@@ -48,6 +48,16 @@ void resizeTo(QSize size);
 // markers, the buttons and the labels with a text it covers, and "lens".
 QStringList coveredBy(const QRect& area);
 
+// Everything a student sees of the window: the picture, and as texts the labels, the scroll
+// bars' values and the markers' centres.
+struct Seen {
+    QImage picture;
+    QStringList texts;
+
+    bool operator==(const Seen&) const = default;
+};
+Seen seen();
+
 // Sets a scroll bar the way a student's drag would, raising its change handler.
 void setScroll(surface::ScrollBar& bar, int value);
 
