@@ -22,6 +22,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
@@ -180,6 +181,28 @@ void measureLargestScene(Kovril& w) {
     harness::controls(w).actionClear->trigger();
 }
 
+// A lens change with the spin box, after «Συνέχιση δέσμης» of 100 rays: the lens and what was
+// drawn since the last clear, replayed on the new lens; held down, it must keep up.
+void measureLensChange(Kovril& w) {
+    const harness::Controls ui = harness::controls(w);
+    ui.actionClear->trigger();
+    ui.arithmosaktinon->setValue(std::int16_t(100));
+    ui.Command5->click();
+    ui.actionLens->trigger();
+    auto* index = w.findChild<QDoubleSpinBox*>(QStringLiteral("lensIndex"));
+    bool up = false;
+    measure(QStringLiteral("lens change after Command5 n=100"), 30, [&] {
+        up = !up;
+        if (up)
+            index->stepUp();
+        else
+            index->stepDown();
+    });
+    w.findChild<QWidget*>(QStringLiteral("lensPanel"))->close();
+    ui.actionClear->trigger();
+    ui.arithmosaktinon->setValue(std::int16_t(10));
+}
+
 // Computing and drawing a travel-time profile of 400 samples on a plot of the panel's size.
 void measureTimeProfile(Kovril& w) {
     const harness::Controls ui = harness::controls(w);
@@ -330,6 +353,7 @@ int runChild(int argc, char* argv[], const QString& screen) {
     measureHandlers(scene::form());
     measureTimeProfile(scene::form());
     measureLargestScene(scene::form());
+    measureLensChange(scene::form());
     measureAnimation(scene::form());
     reportEvaluations(scene::form());
     reportEventRate();
