@@ -97,8 +97,8 @@ private slots:
         compare(back, seen(), QStringLiteral("%1 of %2 steps undone").arg(undone).arg(steps));
     }
 
-    // Undone to the start, the window shows its first picture again, and nothing more can be
-    // undone; the shortcuts are the ones teachers know.
+    // Undone to the start, through a change of the lens too, the window shows its first
+    // picture again, and nothing more can be undone; the shortcuts are the ones teachers know.
     void undoReachesTheStart() {
         harness::startProgram();
         const Seen start = seen();
@@ -107,8 +107,13 @@ private slots:
         ui.Command2->click();
         ui.Command3->click();
         harness::setScroll(*ui.thesiy, 40);
+        geometry::LensGiven flatter = geometry::Lens::standard().given();
+        flatter.frontRadius = 0;
+        scene::form().lens_Change(flatter);
+        QCOMPARE(scene::form().state().lens.given().frontRadius, 0.0);
         QVERIFY(ui.actionUndo->isEnabled());
-        trigger(ui.actionUndo, 5);
+        trigger(ui.actionUndo, 6);
+        QVERIFY(scene::form().state().lens == geometry::Lens::standard());
         compare(seen(), start, QStringLiteral("undone to the start"));
         QVERIFY(!ui.actionUndo->isEnabled());
         QCOMPARE(ui.actionUndo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -41,7 +41,8 @@ void Kovril::lens_Change(const geometry::LensGiven& given) {
     state_.log.start.sineRatio = lens().index();
     const surface::HeldMessages held;
     drawLog();
-    profileFollows();
+    // A change of the lens is a step the class can undo.
+    afterStep();
 }
 
 void Kovril::showTime() {
