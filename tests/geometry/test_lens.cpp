@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lens as a value, without a window and without Qt: its derived numbers for lenses other
 // than the start-up one, and a beam that meets the surfaces of the lens it was traced for.
+#include "checks.h"
 #include "geometry/beam_trace.h"
 #include "geometry/lens.h"
 #include "geometry/state.h"
@@ -11,24 +12,8 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const char* what, const char* lens) {
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL (%s): %s\n", lens, what);
-}
-
-void near(double actual, double expected, double tolerance, const char* what, const char* lens) {
-    const bool ok = std::abs(actual - expected) <= tolerance;
-    if (!ok)
-        std::printf("  %s: %.9g, expected %.9g ± %g\n", what, actual, expected, tolerance);
-    check(ok, what, lens);
-}
+using checks::check;
+using checks::near;
 
 struct Case {
     const char* name;
@@ -131,6 +116,5 @@ int main() {
         derivedNumbers(c);
     startUpNumbers();
     beamMeetsItsLens();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return checks::summary();
 }

@@ -2,6 +2,7 @@
 // Lenses other than the start-up one, checked against references written here: a ray tracer
 // by the vector law of refraction, paraxial ray matrices, a brute-force minimum of the travel
 // time, and the lenses that cannot be made.
+#include "checks.h"
 #include "geometry/beam_ray_construction.h"
 #include "geometry/beam_trace.h"
 #include "geometry/cardinal_points.h"
@@ -18,24 +19,8 @@
 
 namespace {
 
-int passed = 0;
-int failed = 0;
-
-void check(bool ok, const char* what, const char* lens) {
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL (%s): %s\n", lens, what);
-}
-
-void near(double actual, double expected, double tolerance, const char* what, const char* lens) {
-    const bool ok = std::abs(actual - expected) <= tolerance;
-    if (!ok)
-        std::printf("  %s: %.9g, expected %.9g ± %g\n", what, actual, expected, tolerance);
-    check(ok, what, lens);
-}
+using checks::check;
+using checks::near;
 
 struct Case {
     const char* name;
@@ -368,6 +353,5 @@ int main() {
     noPowerAtIndexOne();
     badLenses();
     buttonNumbers();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return checks::summary();
 }
