@@ -86,7 +86,7 @@ QComboBox* choiceBox(QWidget* parent, const char* name, const QString& accessibl
 
 } // namespace
 
-LensPanel::LensPanel(Kovril& window) : QWidget(&window, Qt::Tool), w_(window) {
+LensPanel::LensPanel(Kovril& window) : ToolPanel(&window), w_(window) {
     setObjectName(QStringLiteral("lensPanel"));
     setWindowTitle(lensText("Φακός"));
     setAccessibleName(lensText("Φακός"));
@@ -213,24 +213,6 @@ void LensPanel::follow() {
         if (signOf(shapes[row].front) == signOf(lens.frontRadius) &&
             signOf(shapes[row].rear) == signOf(lens.rearRadius))
             shape->setCurrentIndex(row);
-}
-
-bool LensPanel::event(QEvent* event) {
-    // A tool window shares its main window's shortcuts, where Esc leaves full screen; here it
-    // belongs to the panel.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void LensPanel::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace scene

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/lens.h"
+#include "scene/tool_panel.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ namespace scene {
 
 // The lens bench: a tool window beside the picture that shows the scene's lens and changes
 // it through the window; numbers that give no lens are refused there, with the reason.
-class LensPanel : public QWidget {
+class LensPanel : public ToolPanel {
 public:
     explicit LensPanel(Kovril& window);
     // Shows the window's lens; the last message stays.
@@ -30,10 +31,6 @@ public:
     QDoubleSpinBox* aperture;
     QPushButton* standard;
     QLabel* message;
-
-protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Gives the window this lens, or says why it is none and shows the window's lens again.

@@ -57,7 +57,7 @@ void ProfilePlot::resizeEvent(QResizeEvent*) {
     redraw();
 }
 
-TimeProfilePanel::TimeProfilePanel(QWidget* parent) : QWidget(parent, Qt::Tool) {
+TimeProfilePanel::TimeProfilePanel(QWidget* parent) : ToolPanel(parent) {
     setObjectName(QStringLiteral("timeProfile"));
     setWindowTitle(QCoreApplication::translate("Profile", "Χρόνος διαδρομής"));
     setAccessibleName(QCoreApplication::translate("Profile", "Χρόνος διαδρομής"));
@@ -115,24 +115,6 @@ void TimeProfilePanel::print() {
         return;
     profile::drawTimeProfile(*job.page(), profile_, {trial_, stepsBox->isChecked(), true});
     job.finish();
-}
-
-bool TimeProfilePanel::event(QEvent* event) {
-    // A tool window shares its main window's shortcuts, where Esc leaves full screen; here it
-    // belongs to the panel.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        event->accept();
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void TimeProfilePanel::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void TimeProfilePanel::moveEvent(QMoveEvent*) {

@@ -3,6 +3,7 @@
 
 #include "geometry/point.h"
 #include "geometry/time_profile.h"
+#include "scene/tool_panel.h"
 #include "surface/surface.h"
 
 #include <QWidget>
@@ -47,7 +48,7 @@ private:
 
 // The travel-time panel: a tool window above the main window that follows its scene; Esc
 // closes it.
-class TimeProfilePanel : public QWidget {
+class TimeProfilePanel : public ToolPanel {
 public:
     explicit TimeProfilePanel(QWidget* parent);
     // Computes and draws the profile for these inputs; the labels follow.
@@ -66,8 +67,6 @@ public:
     QPushButton* printButton;
 
 protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
