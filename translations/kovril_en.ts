@@ -648,6 +648,114 @@
         <source>επιπεδόκοιλος</source>
         <translation>plano-concave</translation>
     </message>
+    <message>
+        <source>οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι θετικό</source>
+        <translation>the two faces cross on the axis: the thickness must be positive</translation>
+    </message>
+    <message>
+        <source>το άνοιγμα πρέπει να είναι θετικό</source>
+        <translation>the aperture must be positive</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα</source>
+        <translation>the radius of the front face is smaller than the aperture</translation>
+    </message>
+    <message>
+        <source>η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα</source>
+        <translation>the radius of the rear face is smaller than the aperture</translation>
+    </message>
+    <message>
+        <source>οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1</source>
+        <translation>the two faces cross before the rim, at height %1</translation>
+    </message>
+    <message>
+        <source>ο δείκτης πρέπει να είναι θετικός</source>
+        <translation>the index must be positive</translation>
+    </message>
+    <message>
+        <source>ο δείκτης πρέπει να είναι από 1 ως 3</source>
+        <translation>the index must be from 1 to 3</translation>
+    </message>
+    <message>
+        <source>Φακός</source>
+        <translation>Lens</translation>
+    </message>
+    <message>
+        <source>Υλικό του φακού</source>
+        <translation>Material of the lens</translation>
+    </message>
+    <message>
+        <source>Δείκτης διάθλασης</source>
+        <translation>Refractive index</translation>
+    </message>
+    <message>
+        <source>Σχήμα του φακού</source>
+        <translation>Shape of the lens</translation>
+    </message>
+    <message>
+        <source>Ακτίνα μπροστινής επιφάνειας</source>
+        <translation>Radius of the front face</translation>
+    </message>
+    <message>
+        <source>Ακτίνα πίσω επιφάνειας</source>
+        <translation>Radius of the rear face</translation>
+    </message>
+    <message>
+        <source>Πάχος στον άξονα</source>
+        <translation>Thickness on the axis</translation>
+    </message>
+    <message>
+        <source>Μισό ύψος του χείλους</source>
+        <translation>Half-height of the rim</translation>
+    </message>
+    <message>
+        <source>Ο αρχικός φακός</source>
+        <translation>The start-up lens</translation>
+    </message>
+    <message>
+        <source>Μήνυμα του φακού</source>
+        <translation>Lens message</translation>
+    </message>
+    <message>
+        <source>Υλικό</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Δείκτης</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Σχήμα</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Ακτίνα μπροστά</source>
+        <translation>Front radius</translation>
+    </message>
+    <message>
+        <source>Ακτίνα πίσω</source>
+        <translation>Rear radius</translation>
+    </message>
+    <message>
+        <source>Πάχος</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Άνοιγμα (μισό ύψος)</source>
+        <translation>Aperture (half-height)</translation>
+    </message>
+    <message>
+        <source>Θετική ακτίνα: κυρτή επιφάνεια· αρνητική: κοίλη· 0: επίπεδη.</source>
+        <translation>Positive radius: convex face; negative: concave; 0: flat.</translation>
+    </message>
+    <message>
+        <source>Οι επιφάνειες αυτού του σχήματος τέμνονται στο ύψος %1· το άνοιγμα μίκρυνε ως εκεί.</source>
+        <translation>The faces of this shape meet at height %1; the aperture shrank to there.</translation>
+    </message>
+    <message>
+        <source>Δεν είναι φακός: %1. Ο φακός έμεινε όπως ήταν.</source>
+        <translation>Not a lens: %1. The lens stayed as it was.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1105,37 +1213,6 @@
     <message>
         <source>ψ blue = 0</source>
         <translation>ψ blue = 0</translation>
-    </message>
-</context>
-<context>
-    <name>scene</name>
-    <message>
-        <source>οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι θετικό</source>
-        <translation>the two faces cross on the axis: the thickness must be positive</translation>
-    </message>
-    <message>
-        <source>το άνοιγμα πρέπει να είναι θετικό</source>
-        <translation>the aperture must be positive</translation>
-    </message>
-    <message>
-        <source>η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα</source>
-        <translation>the radius of the front face is smaller than the aperture</translation>
-    </message>
-    <message>
-        <source>η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα</source>
-        <translation>the radius of the rear face is smaller than the aperture</translation>
-    </message>
-    <message>
-        <source>οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1</source>
-        <translation>the two faces cross before the rim, at height %1</translation>
-    </message>
-    <message>
-        <source>ο δείκτης πρέπει να είναι θετικός</source>
-        <translation>the index must be positive</translation>
-    </message>
-    <message>
-        <source>ο δείκτης πρέπει να είναι από 1 ως 3</source>
-        <translation>the index must be from 1 to 3</translation>
     </message>
 </context>
 </TS>

@@ -37,10 +37,6 @@ double faceReach(const geometry::LensGiven& lens) {
     return reach;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Lens", text);
-}
-
 } // namespace
 
 double facesMeet(const geometry::LensGiven& lens) {
@@ -71,39 +67,52 @@ geometry::LensGiven withAperture(geometry::LensGiven lens, double aperture) {
 std::optional<LensProblem> lensProblem(const geometry::LensGiven& lens) {
     if (!(lens.thickness > 0))
         return LensProblem{
-            "thickness", tr("οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
-                            "θετικό")};
+            "thickness",
+            QCoreApplication::translate(
+                "Lens", "οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
+                        "θετικό")};
     const double aperture = apertureOf(lens);
     if (!(aperture > 0) || std::isinf(aperture))
-        return LensProblem{"aperture", tr("το άνοιγμα πρέπει να είναι θετικό")};
+        return LensProblem{
+            "aperture", QCoreApplication::translate("Lens", "το άνοιγμα πρέπει να είναι θετικό")};
     if (lens.frontRadius != 0 && std::abs(lens.frontRadius) < aperture)
-        return LensProblem{"frontRadius",
-                           tr("η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα")};
+        return LensProblem{
+            "frontRadius",
+            QCoreApplication::translate(
+                "Lens", "η ακτίνα της μπροστινής επιφάνειας είναι μικρότερη από το άνοιγμα")};
     if (lens.rearRadius != 0 && std::abs(lens.rearRadius) < aperture)
-        return LensProblem{"rearRadius",
-                           tr("η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα")};
+        return LensProblem{
+            "rearRadius",
+            QCoreApplication::translate(
+                "Lens", "η ακτίνα της πίσω επιφάνειας είναι μικρότερη από το άνοιγμα")};
     if (aperture > facesMeet(lens) + apertureSlack)
-        return LensProblem{"aperture",
-                           tr("οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1")
-                               .arg(QLocale().toString(facesMeet(lens), 'f', 2))};
+        return LensProblem{
+            "aperture", QCoreApplication::translate(
+                            "Lens", "οι δύο επιφάνειες τέμνονται πριν από το χείλος, στο ύψος %1")
+                            .arg(QLocale().toString(facesMeet(lens), 'f', 2))};
     if (!(lens.speedInside > 0 && lens.speedOutside > 0))
-        return LensProblem{"index", tr("ο δείκτης πρέπει να είναι θετικός")};
+        return LensProblem{
+            "index", QCoreApplication::translate("Lens", "ο δείκτης πρέπει να είναι θετικός")};
     // Anything else the constructions cannot draw.
     switch (geometry::whyNoLens(lens)) {
     case geometry::LensFault::None:
         break;
     case geometry::LensFault::IndexOutOfRange:
     case geometry::LensFault::SpeedNotPositive:
-        return LensProblem{"index", tr("ο δείκτης πρέπει να είναι από 1 ως 3")};
+        return LensProblem{
+            "index", QCoreApplication::translate("Lens", "ο δείκτης πρέπει να είναι από 1 ως 3")};
     case geometry::LensFault::FacesCrossOnAxis:
         return LensProblem{
-            "thickness", tr("οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
-                            "θετικό")};
+            "thickness",
+            QCoreApplication::translate(
+                "Lens", "οι δύο επιφάνειες τέμνονται πάνω στον άξονα: το πάχος πρέπει να είναι "
+                        "θετικό")};
     case geometry::LensFault::RadiusBelowAperture:
     case geometry::LensFault::ApertureNegative:
     case geometry::LensFault::NoRim:
     case geometry::LensFault::NotANumber:
-        return LensProblem{"aperture", tr("το άνοιγμα πρέπει να είναι θετικό")};
+        return LensProblem{
+            "aperture", QCoreApplication::translate("Lens", "το άνοιγμα πρέπει να είναι θετικό")};
     }
     return std::nullopt;
 }

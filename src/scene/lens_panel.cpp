@@ -51,10 +51,6 @@ const Shape shapes[] = {
     {QT_TRANSLATE_NOOP("Lens", "επιπεδόκοιλος"), 0, -1},
 };
 
-QString lensText(const char* text) {
-    return QCoreApplication::translate("Lens", text);
-}
-
 double indexOf(const geometry::LensGiven& lens) {
     return double(lens.speedOutside) / double(lens.speedInside);
 }
@@ -88,45 +84,53 @@ QComboBox* choiceBox(QWidget* parent, const char* name, const QString& accessibl
 
 LensPanel::LensPanel(Kovril& window) : ToolPanel(&window), w_(window) {
     setObjectName(QStringLiteral("lensPanel"));
-    setWindowTitle(lensText("Φακός"));
-    setAccessibleName(lensText("Φακός"));
+    setWindowTitle(QCoreApplication::translate("Lens", "Φακός"));
+    setAccessibleName(QCoreApplication::translate("Lens", "Φακός"));
 
-    material = choiceBox(this, "lensMaterial", lensText("Υλικό του φακού"));
+    material =
+        choiceBox(this, "lensMaterial", QCoreApplication::translate("Lens", "Υλικό του φακού"));
     for (const Material& m : materials)
-        material->addItem(
-            QStringLiteral("%1 (%2)").arg(lensText(m.name), QLocale().toString(m.index, 'f', 2)));
-    index = numberBox(this, "lensIndex", lensText("Δείκτης διάθλασης"), 1, 3, 0.01);
-    shape = choiceBox(this, "lensShape", lensText("Σχήμα του φακού"));
+        material->addItem(QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("Lens", m.name),
+                                                        QLocale().toString(m.index, 'f', 2)));
+    index = numberBox(this, "lensIndex", QCoreApplication::translate("Lens", "Δείκτης διάθλασης"),
+                      1, 3, 0.01);
+    shape = choiceBox(this, "lensShape", QCoreApplication::translate("Lens", "Σχήμα του φακού"));
     for (const Shape& s : shapes)
-        shape->addItem(lensText(s.name));
-    frontRadius = numberBox(this, "lensFrontRadius", lensText("Ακτίνα μπροστινής επιφάνειας"),
+        shape->addItem(QCoreApplication::translate("Lens", s.name));
+    frontRadius = numberBox(this, "lensFrontRadius",
+                            QCoreApplication::translate("Lens", "Ακτίνα μπροστινής επιφάνειας"),
                             -1000, 1000, 1);
     rearRadius =
-        numberBox(this, "lensRearRadius", lensText("Ακτίνα πίσω επιφάνειας"), -1000, 1000, 1);
-    thickness = numberBox(this, "lensThickness", lensText("Πάχος στον άξονα"), 0, 300, 1);
-    aperture = numberBox(this, "lensAperture", lensText("Μισό ύψος του χείλους"), 0, 500, 1);
-    standard = new QPushButton(lensText("Ο αρχικός φακός"), this);
+        numberBox(this, "lensRearRadius",
+                  QCoreApplication::translate("Lens", "Ακτίνα πίσω επιφάνειας"), -1000, 1000, 1);
+    thickness = numberBox(this, "lensThickness",
+                          QCoreApplication::translate("Lens", "Πάχος στον άξονα"), 0, 300, 1);
+    aperture = numberBox(this, "lensAperture",
+                         QCoreApplication::translate("Lens", "Μισό ύψος του χείλους"), 0, 500, 1);
+    standard = new QPushButton(QCoreApplication::translate("Lens", "Ο αρχικός φακός"), this);
     standard->setObjectName(QStringLiteral("lensStandard"));
-    standard->setAccessibleName(lensText("Ο αρχικός φακός"));
+    standard->setAccessibleName(QCoreApplication::translate("Lens", "Ο αρχικός φακός"));
     message = new QLabel(this);
     message->setObjectName(QStringLiteral("lensMessage"));
-    message->setAccessibleName(lensText("Μήνυμα του φακού"));
+    message->setAccessibleName(QCoreApplication::translate("Lens", "Μήνυμα του φακού"));
     message->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    form->addRow(lensText("Υλικό"), material);
-    form->addRow(lensText("Δείκτης"), index);
-    form->addRow(lensText("Σχήμα"), shape);
-    form->addRow(lensText("Ακτίνα μπροστά"), frontRadius);
-    form->addRow(lensText("Ακτίνα πίσω"), rearRadius);
-    form->addRow(lensText("Πάχος"), thickness);
-    form->addRow(lensText("Άνοιγμα (μισό ύψος)"), aperture);
+    form->addRow(QCoreApplication::translate("Lens", "Υλικό"), material);
+    form->addRow(QCoreApplication::translate("Lens", "Δείκτης"), index);
+    form->addRow(QCoreApplication::translate("Lens", "Σχήμα"), shape);
+    form->addRow(QCoreApplication::translate("Lens", "Ακτίνα μπροστά"), frontRadius);
+    form->addRow(QCoreApplication::translate("Lens", "Ακτίνα πίσω"), rearRadius);
+    form->addRow(QCoreApplication::translate("Lens", "Πάχος"), thickness);
+    form->addRow(QCoreApplication::translate("Lens", "Άνοιγμα (μισό ύψος)"), aperture);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(standard);
     layout->addWidget(message, 1);
     auto* hint =
-        new QLabel(lensText("Θετική ακτίνα: κυρτή επιφάνεια· αρνητική: κοίλη· 0: επίπεδη."), this);
+        new QLabel(QCoreApplication::translate(
+                       "Lens", "Θετική ακτίνα: κυρτή επιφάνεια· αρνητική: κοίλη· 0: επίπεδη."),
+                   this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -173,8 +177,10 @@ void LensPanel::chooseShape(int row) {
     if (apertureOf(lens) <= meet)
         return offer(lens);
     offer(withAperture(lens, meet),
-          lensText("Οι επιφάνειες αυτού του σχήματος τέμνονται στο ύψος %1· το άνοιγμα μίκρυνε ως "
-                   "εκεί.")
+          QCoreApplication::translate(
+              "Lens",
+              "Οι επιφάνειες αυτού του σχήματος τέμνονται στο ύψος %1· το άνοιγμα μίκρυνε ως "
+              "εκεί.")
               .arg(QLocale().toString(meet, 'f', 2)));
 }
 
@@ -182,7 +188,8 @@ void LensPanel::offer(const geometry::LensGiven& offered, const QString& note) {
     const geometry::LensGiven lens = withAperture(offered, apertureOf(offered));
     if (const std::optional<LensProblem> problem = lensProblem(lens)) {
         message->setText(
-            lensText("Δεν είναι φακός: %1. Ο φακός έμεινε όπως ήταν.").arg(problem->why));
+            QCoreApplication::translate("Lens", "Δεν είναι φακός: %1. Ο φακός έμεινε όπως ήταν.")
+                .arg(problem->why));
         follow();
         return;
     }
