@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "geometry/measuring_tools.h"
+#include "surface/surface.h"
+
+#include <QString>
+
+// The ruler and the protractor drawn over the picture. They are drawn on a surface of their
+// own over the window's picture, never into it, so that the picture drawn again from its log
+// stays as it was.
+namespace surface {
+
+// The readings' size, in the window's labels and in saved pictures alike.
+constexpr double toolCaptionPoints = 12;
+
+// What each tool reads: the ruler's length, the protractor's angle.
+QString rulerText(const geometry::Ruler& ruler);
+QString protractorText(const geometry::Protractor& protractor);
+
+// Where each tool's reading stands, as a point of the scene and the side of it the text
+// goes to in window pixels: beside the ruler's middle, and beside the vertex away from the
+// arms.
+struct CaptionPlace {
+    geometry::Point at;
+    QPointF towards; // a unit direction on the window, y down
+};
+CaptionPlace rulerCaptionPlace(const geometry::Ruler& ruler);
+CaptionPlace protractorCaptionPlace(const geometry::Protractor& protractor);
+
+// The top-left corner of a reading of this size that stands captionPixels from a tool's
+// point on the window, towards the given side, with its nearest corner there.
+QPointF captionTopLeft(QPointF toolPixel, QPointF towards, QSizeF size);
+
+// The tools shown, with their readings beside them when withTexts (saved pictures; the
+// window shows its readings in labels).
+void drawMeasuringTools(Surface& s, const geometry::MeasuringTools& tools, bool withTexts);
+
+} // namespace surface
