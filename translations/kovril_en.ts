@@ -437,12 +437,12 @@
         <translation>«Protractor»: a vertex and two arms; the angle between the arms, in degrees, is written beside the vertex.</translation>
     </message>
     <message>
-        <source>Μια άκρη που αφήνεται λίγα pixel από ένα σημείο της εικόνας πέφτει ακριβώς πάνω του: η πηγή, το μπλε σημείο (το σημείο ελάχιστου χρόνου μετά το «Υπολόγισε θέση»), το κίτρινο σημείο, οι εστίες F και F′ και τα κύρια σημεία H και H′ του φακού.</source>
-        <translation>An end dropped a few pixels from a point of the picture lands exactly on it: the source, the blue point (the least-time point after «Find the point»), the yellow point, the focal points F and F′ and the principal points H and H′ of the lens.</translation>
-    </message>
-    <message>
         <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
         <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
+    </message>
+    <message>
+        <source>Μια άκρη που αφήνεται λίγα pixel από ένα σημείο της εικόνας πέφτει ακριβώς πάνω του: η πηγή, το μπλε σημείο (το σημείο ελάχιστου χρόνου μετά το «Υπολόγισε θέση»), το κίτρινο σημείο, οι εστίες F1 και F2 και τα κύρια σημεία H1 και H2 του φακού, και όταν δεν είναι σχεδιασμένα.</source>
+        <translation>An end dropped a few pixels from a point of the picture lands exactly on it: the source, the blue point (the least-time point after «Find the point»), the yellow point, the focal points F1 and F2 and the principal points H1 and H2 of the lens, even when they are not drawn.</translation>
     </message>
 </context>
 <context>

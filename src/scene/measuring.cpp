@@ -47,9 +47,6 @@ QString endName(ToolEnd end) {
 QLabel* makeReading(Kovril& w, const char* name, const QString& description) {
     auto* label = new QLabel(&w);
     label->setObjectName(QLatin1String(name));
-    QFont font = label->font();
-    font.setPointSizeF(surface::toolCaptionPoints);
-    label->setFont(font);
     label->setAccessibleDescription(description);
     label->hide();
     return label;
@@ -167,6 +164,9 @@ bool MeasuringControls::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MeasuringControls::placeReading(QLabel& label, geometry::Point at, QPointF towards) {
+    QFont font = label.font();
+    font.setPointSizeF(surface::toolCaptionPoints(w_.height()));
+    label.setFont(font);
     label.adjustSize();
     const QPointF pixel = w_.surface().toPaint(at.x, at.y);
     label.move(surface::captionTopLeft(pixel, towards, label.size()).toPoint());
@@ -231,7 +231,9 @@ void paintTools(QPainter& p, Kovril& w, bool withTexts) {
     const surface::Surface& own = w.surface();
     over.Scale(own.ScaleLeft(), own.ScaleTop(), own.ScaleLeft() + own.ScaleWidth(),
                own.ScaleTop() + own.ScaleHeight());
-    surface::drawMeasuringTools(over, tools, withTexts);
+    surface::drawMeasuringTools(over, tools,
+                                withTexts ? std::optional(surface::toolCaptionPoints(w.height()))
+                                          : std::nullopt);
     p.restore();
 }
 

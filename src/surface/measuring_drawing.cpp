@@ -74,13 +74,13 @@ void drawProtractor(Surface& s, const geometry::Protractor& p) {
 }
 
 // The reading with its corner towards the tool, captionPixels from the place.
-void drawCaption(Surface& s, const CaptionPlace& place, const QString& text) {
+void drawCaption(Surface& s, const CaptionPlace& place, const QString& text, double points) {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(toolCaptionPoints);
+    font.setPointSizeF(points);
     const QSizeF size = QFontMetricsF(font).size(0, text);
     const QPointF at =
         s.fromPaint(captionTopLeft(s.toPaint(place.at.x, place.at.y), place.towards, size));
-    s.FontSize = toolCaptionPoints;
+    s.FontSize = points;
     s.ForeColor = inks::toolCaptions.color;
     s.CurrentX = at.x();
     s.CurrentY = at.y();
@@ -125,17 +125,23 @@ QPointF captionTopLeft(QPointF toolPixel, QPointF towards, QSizeF size) {
             anchor.y() - (towards.y() < 0 ? size.height() : 0)};
 }
 
-void drawMeasuringTools(Surface& s, const geometry::MeasuringTools& tools, bool withTexts) {
+double toolCaptionPoints(double windowHeight) {
+    return 12 * std::clamp(windowHeight / 768, 1.0, 2.0);
+}
+
+void drawMeasuringTools(Surface& s, const geometry::MeasuringTools& tools,
+                        std::optional<double> readingPoints) {
     if (tools.ruler) {
         drawRuler(s, *tools.ruler);
-        if (withTexts)
-            drawCaption(s, rulerCaptionPlace(*tools.ruler), rulerText(*tools.ruler));
+        if (readingPoints)
+            drawCaption(s, rulerCaptionPlace(*tools.ruler), rulerText(*tools.ruler),
+                        *readingPoints);
     }
     if (tools.protractor) {
         drawProtractor(s, *tools.protractor);
-        if (withTexts)
+        if (readingPoints)
             drawCaption(s, protractorCaptionPlace(*tools.protractor),
-                        protractorText(*tools.protractor));
+                        protractorText(*tools.protractor), *readingPoints);
     }
 }
 

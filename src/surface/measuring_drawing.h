@@ -6,13 +6,16 @@
 
 #include <QString>
 
+#include <optional>
+
 // The ruler and the protractor drawn over the picture. They are drawn on a surface of their
 // own over the window's picture, never into it, so that the picture drawn again from its log
 // stays as it was.
 namespace surface {
 
-// The readings' size, in the window's labels and in saved pictures alike.
-constexpr double toolCaptionPoints = 12;
+// The readings' size in points on a window of this height, in its labels and in saved
+// pictures alike: it grows with the window, to be read from the back of a classroom.
+double toolCaptionPoints(double windowHeight);
 
 // What each tool reads: the ruler's length, the protractor's angle.
 QString rulerText(const geometry::Ruler& ruler);
@@ -32,8 +35,9 @@ CaptionPlace protractorCaptionPlace(const geometry::Protractor& protractor);
 // point on the window, towards the given side, with its nearest corner there.
 QPointF captionTopLeft(QPointF toolPixel, QPointF towards, QSizeF size);
 
-// The tools shown, with their readings beside them when withTexts (saved pictures; the
-// window shows its readings in labels).
-void drawMeasuringTools(Surface& s, const geometry::MeasuringTools& tools, bool withTexts);
+// The tools shown, with their readings beside them at this size when one is given (saved
+// pictures; the window shows its readings in labels).
+void drawMeasuringTools(Surface& s, const geometry::MeasuringTools& tools,
+                        std::optional<double> readingPoints);
 
 } // namespace surface
