@@ -121,8 +121,11 @@ CaptionPlace protractorCaptionPlace(const geometry::Protractor& p) {
 
 QPointF captionTopLeft(QPointF toolPixel, QPointF towards, QSizeF size) {
     const QPointF anchor = toolPixel + captionPixels * towards;
+    // Sideways, the reading stands above the point: the picture writes its own captions
+    // (F1, N2, …) below the points of the axis.
+    const bool above = towards.y() < 0.5;
     return {anchor.x() - (towards.x() < 0 ? size.width() : 0),
-            anchor.y() - (towards.y() < 0 ? size.height() : 0)};
+            anchor.y() - (above ? size.height() : 0)};
 }
 
 double toolCaptionPoints(double windowHeight) {

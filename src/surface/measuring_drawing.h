@@ -31,8 +31,8 @@ struct CaptionPlace {
 CaptionPlace rulerCaptionPlace(const geometry::Ruler& ruler);
 CaptionPlace protractorCaptionPlace(const geometry::Protractor& protractor);
 
-// The top-left corner of a reading of this size that stands captionPixels from a tool's
-// point on the window, towards the given side, with its nearest corner there.
+// The top-left corner of a reading of this size that stands a few pixels from a tool's point
+// on the window, towards the given side, with its nearest corner there.
 QPointF captionTopLeft(QPointF toolPixel, QPointF towards, QSizeF size);
 
 // The tools shown, with their readings beside them at this size when one is given (saved
