@@ -217,6 +217,8 @@ private slots:
         ui.kyklos->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), endShape(ToolEnd::RulerFrom));
+        QCOMPARE(endShape(ToolEnd::RulerFrom)->accessibleName(),
+                 QStringLiteral("Πρώτη άκρη του χάρακα"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), endShape(ToolEnd::RulerTo));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -28,20 +28,20 @@ std::optional<Point> nearest(Point point, const std::vector<NamedPoint>& candida
     return best;
 }
 
-Point* endIn(MeasuringTools& tools, ToolEnd end) {
-    Ruler* ruler = tools.ruler ? &*tools.ruler : nullptr;
-    Protractor* protractor = tools.protractor ? &*tools.protractor : nullptr;
+// The end of a shown tool, as a pointer into the tools (to a const point for const tools).
+template <typename Tools> auto endIn(Tools& tools, ToolEnd end) -> decltype(&tools.ruler->from) {
+    const bool ruler = tools.ruler.has_value(), protractor = tools.protractor.has_value();
     switch (end) {
     case ToolEnd::RulerFrom:
-        return ruler ? &ruler->from : nullptr;
+        return ruler ? &tools.ruler->from : nullptr;
     case ToolEnd::RulerTo:
-        return ruler ? &ruler->to : nullptr;
+        return ruler ? &tools.ruler->to : nullptr;
     case ToolEnd::Vertex:
-        return protractor ? &protractor->vertex : nullptr;
+        return protractor ? &tools.protractor->vertex : nullptr;
     case ToolEnd::FirstArm:
-        return protractor ? &protractor->arms[0] : nullptr;
+        return protractor ? &tools.protractor->arms[0] : nullptr;
     case ToolEnd::SecondArm:
-        return protractor ? &protractor->arms[1] : nullptr;
+        return protractor ? &tools.protractor->arms[1] : nullptr;
     }
     return nullptr;
 }
@@ -70,8 +70,7 @@ double protractorDegrees(const Protractor& p) {
 }
 
 std::optional<Point> endPoint(const MeasuringTools& tools, ToolEnd end) {
-    MeasuringTools copy = tools;
-    if (const Point* p = endIn(copy, end))
+    if (const Point* p = endIn(tools, end))
         return *p;
     return std::nullopt;
 }
