@@ -267,6 +267,22 @@ private slots:
         QVERIFY(action("actionRuler")->isChecked());
     }
 
+    // On a new window size the tools keep their place in the scene, and their ends and
+    // readings stand where the picture now draws them.
+    void toolsFollowANewSize() {
+        Kovril& w = scene::form();
+        action("actionProtractor")->trigger();
+        const geometry::MeasuringTools tools = w.state().tools;
+        harness::resizeTo(QSize(860, 640));
+        QCOMPARE(w.state().tools, tools);
+        for (const ToolEnd end : {ToolEnd::Vertex, ToolEnd::FirstArm, ToolEnd::SecondArm}) {
+            const Point at = endOf(end);
+            const QPointF shown = QRectF(endShape(end)->geometry()).center();
+            QVERIFY2((shown - w.surface().toPaint(at.x, at.y)).manhattanLength() < 2,
+                     qPrintable(endShape(end)->accessibleName()));
+        }
+    }
+
     // Saved and opened on a fresh start, the tools stand where they stood and read the same.
     void sceneRoundTrip() {
         const QTemporaryDir dir;
