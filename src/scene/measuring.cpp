@@ -48,6 +48,8 @@ QLabel* makeReading(Kovril& w, const char* name, const QString& description) {
     auto* label = new QLabel(&w);
     label->setObjectName(QLatin1String(name));
     label->setAccessibleDescription(description);
+    // The markers stand above every control.
+    label->stackUnder(w.controls().shmeio);
     label->hide();
     return label;
 }
@@ -171,7 +173,6 @@ void MeasuringControls::placeReading(QLabel& label, geometry::Point at, QPointF 
     const QPointF pixel = w_.surface().toPaint(at.x, at.y);
     label.move(surface::captionTopLeft(pixel, towards, label.size()).toPoint());
     label.show();
-    label.raise();
 }
 
 void MeasuringControls::follow() {
