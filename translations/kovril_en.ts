@@ -131,6 +131,38 @@
         <source>Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού «☰».</source>
         <translation>Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.</translation>
     </message>
+    <message>
+        <source>Πρώτη άκρη του χάρακα</source>
+        <translation>First end of the ruler</translation>
+    </message>
+    <message>
+        <source>Δεύτερη άκρη του χάρακα</source>
+        <translation>Second end of the ruler</translation>
+    </message>
+    <message>
+        <source>Κορυφή του μοιρογνωμονίου</source>
+        <translation>Vertex of the protractor</translation>
+    </message>
+    <message>
+        <source>Πρώτο σκέλος του μοιρογνωμονίου</source>
+        <translation>First arm of the protractor</translation>
+    </message>
+    <message>
+        <source>Δεύτερο σκέλος του μοιρογνωμονίου</source>
+        <translation>Second arm of the protractor</translation>
+    </message>
+    <message>
+        <source>Μήκος του χάρακα</source>
+        <translation>Length of the ruler</translation>
+    </message>
+    <message>
+        <source>Γωνία του μοιρογνωμονίου</source>
+        <translation>Angle of the protractor</translation>
+    </message>
+    <message>
+        <source>Θέση: x = %1, y = %2.</source>
+        <translation>Position: x = %1, y = %2.</translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>
@@ -392,6 +424,26 @@
         <source>F1 αυτή η βοήθεια (Esc την κλείνει), F2 ο χρόνος διαδρομής, F3 ο φακός, F11 πλήρης οθόνη, Ctrl+Q έξοδος.</source>
         <translation>F1 this help (Esc closes it), F2 the travel time, F3 the lens, F11 full screen, Ctrl+Q quit.</translation>
     </message>
+    <message>
+        <source>Μέτρηση: ο χάρακας και το μοιρογνωμόνιο</source>
+        <translation>Measuring: the ruler and the protractor</translation>
+    </message>
+    <message>
+        <source>«Χάρακας» στο μενού «☰»: σύρετε τις δύο άκρες του· δίπλα γράφεται το μήκος του σε μονάδες της σκηνής.</source>
+        <translation>«Ruler» in the «☰» menu: drag its two ends; its length in scene units is written beside it.</translation>
+    </message>
+    <message>
+        <source>«Μοιρογνωμόνιο»: μια κορυφή και δύο σκέλη· δίπλα στην κορυφή γράφεται η γωνία ανάμεσα στα σκέλη, σε μοίρες.</source>
+        <translation>«Protractor»: a vertex and two arms; the angle between the arms, in degrees, is written beside the vertex.</translation>
+    </message>
+    <message>
+        <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
+        <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
+    </message>
+    <message>
+        <source>Μια άκρη που αφήνεται λίγα pixel από ένα σημείο της εικόνας πέφτει ακριβώς πάνω του: η πηγή, το μπλε σημείο (το σημείο ελάχιστου χρόνου μετά το «Υπολόγισε θέση»), το κίτρινο σημείο, οι εστίες F1 και F2 και τα κύρια σημεία H1 και H2 του φακού, και όταν δεν είναι σχεδιασμένα.</source>
+        <translation>An end dropped a few pixels from a point of the picture lands exactly on it: the source, the blue point (the least-time point after «Find the point»), the yellow point, the focal points F1 and F2 and the principal points H1 and H2 of the lens, even when they are not drawn.</translation>
+    </message>
 </context>
 <context>
     <name>Json</name>
@@ -605,6 +657,22 @@
         <source>τα βήματα της αναζήτησης, αριθμημένα</source>
         <translation>the steps of the search, numbered</translation>
     </message>
+    <message>
+        <source>ο χάρακας, με μια γραμμή κάθε 10 μονάδες</source>
+        <translation>the ruler, with a tick every 10 units</translation>
+    </message>
+    <message>
+        <source>οι άκρες του χάρακα</source>
+        <translation>the ends of the ruler</translation>
+    </message>
+    <message>
+        <source>το μοιρογνωμόνιο: τα σκέλη και το τόξο της γωνίας</source>
+        <translation>the protractor: its arms and the arc of the angle</translation>
+    </message>
+    <message>
+        <source>η κορυφή και οι άκρες των σκελών του μοιρογνωμονίου</source>
+        <translation>the vertex of the protractor and the ends of its arms</translation>
+    </message>
 </context>
 <context>
     <name>Lens</name>
@@ -758,6 +826,17 @@
     </message>
 </context>
 <context>
+    <name>Measuring</name>
+    <message>
+        <source>μήκος %1</source>
+        <translation>length %1</translation>
+    </message>
+    <message>
+        <source>γωνία %1°</source>
+        <translation>angle %1°</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Μενού</source>
@@ -814,6 +893,14 @@
     <message>
         <source>Φακός</source>
         <translation>Lens</translation>
+    </message>
+    <message>
+        <source>Χάρακας</source>
+        <translation>Ruler</translation>
+    </message>
+    <message>
+        <source>Μοιρογνωμόνιο</source>
+        <translation>Protractor</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1174,46 @@
     <message>
         <source>%1: δεν δίνει φακό, %2</source>
         <translation>%1: gives no lens, %2</translation>
+    </message>
+    <message>
+        <source>ο χάρακας</source>
+        <translation>the ruler</translation>
+    </message>
+    <message>
+        <source>η πρώτη άκρη του χάρακα</source>
+        <translation>the ruler&apos;s first end</translation>
+    </message>
+    <message>
+        <source>η δεύτερη άκρη του χάρακα</source>
+        <translation>the ruler&apos;s second end</translation>
+    </message>
+    <message>
+        <source>το μοιρογνωμόνιο</source>
+        <translation>the protractor</translation>
+    </message>
+    <message>
+        <source>η κορυφή του μοιρογνωμονίου</source>
+        <translation>the protractor&apos;s vertex</translation>
+    </message>
+    <message>
+        <source>τα σκέλη του μοιρογνωμονίου</source>
+        <translation>the protractor&apos;s arms</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι αντικείμενο</source>
+        <translation>%1: is not an object</translation>
+    </message>
+    <message>
+        <source>%1: λείπει</source>
+        <translation>%1: is missing</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι σημείο [x, y] με συντεταγμένες από -%2 ως %2</source>
+        <translation>%1: is not a point [x, y] with coordinates from -%2 to %2</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι δύο σημεία [x, y]</source>
+        <translation>%1: is not two points [x, y]</translation>
     </message>
 </context>
 <context>

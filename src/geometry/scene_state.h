@@ -4,6 +4,7 @@
 #include "geometry/action_log.h"
 #include "geometry/bar_ranges.h"
 #include "geometry/lens.h"
+#include "geometry/measuring_tools.h"
 #include "geometry/point.h"
 
 #include <cstdint>
@@ -30,6 +31,8 @@ struct SceneState {
     LabelTextArray labels;
     double label3Points = 0; // Label3's font size, which the trial path changes
     ActionLog log;
+    // The ruler and the protractor over the picture, when shown.
+    MeasuringTools tools;
 
     bool operator==(const SceneState&) const = default;
 };

@@ -3,6 +3,7 @@
 // order and the screen reader's texts, and the wavefront's player.
 #include "scene/accessibility.h"
 #include "scene/kovril.h"
+#include "scene/measuring.h"
 #include "scene/menu.h"
 #include "scene/play.h"
 
@@ -30,6 +31,7 @@ Kovril& createForm() {
     makeMenu(*w);
     makeKeyboardAccessible(*w);
     describeForScreenReaders(*w);
+    makeMeasuring(*w);
     WavefrontPlayer* player = &makePlayer(*w);
     w->controls().player = player;
     // The player watches every event of the program; the window's own teardown sends some,

@@ -3,6 +3,7 @@
 
 #include "geometry/bar_ranges.h"
 #include "scene/background.h"
+#include "scene/measuring.h"
 #include "scene/window_place.h"
 #include "surface/picture_memory.h"
 
@@ -288,6 +289,7 @@ void Kovril::paintEvent(QPaintEvent* event) {
         event->region() - QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
     for (const QRect& r : uncovered)
         painter.fillRect(r, scene::windowBackground);
+    scene::paintTools(painter, *this, false);
 }
 
 void Kovril::resizeEvent(QResizeEvent*) {

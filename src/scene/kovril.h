@@ -22,6 +22,7 @@ class QToolButton;
 namespace scene {
 class HelpPage;
 class LensPanel;
+class MeasuringControls;
 class TimeProfilePanel;
 } // namespace scene
 
@@ -69,6 +70,9 @@ struct WindowControls {
     QAction* actionTimeProfile;
     QAction* actionLens;
     QAction* actionHelp;
+    QAction* actionRuler = nullptr;
+    QAction* actionProtractor = nullptr;
+    scene::MeasuringControls* measuring = nullptr;
     scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
     scene::HelpPage* help = nullptr;                // created when first opened
     scene::LensPanel* lensPanel = nullptr;          // created when first opened
@@ -148,6 +152,9 @@ public:
     void openHelp();
     // Opens the lens panel beside the picture.
     void openLensPanel();
+
+    // The ruler and the protractor the scene shows from now on, over the picture.
+    void showTools(const geometry::MeasuringTools& tools);
 
     // Connects the controls to their handlers, once start-up has placed them.
     void connectHandlers();

@@ -3,6 +3,7 @@
 
 #include "scene/background.h"
 #include "scene/kovril.h"
+#include "scene/measuring.h"
 #include "scene/scene_io.h"
 
 #include <QBuffer>
@@ -119,9 +120,10 @@ Sheet sheetFor(Kovril& w, bool white) {
     return sheet;
 }
 
-// The markers over the picture, and the strip below it.
+// The markers and the measuring tools over the picture, and the strip below it.
 void drawOverPicture(QPainter& p, Kovril& w, const Sheet& sheet) {
     drawMarkers(p, w);
+    paintTools(p, w, true);
     drawStrip(p, sheet.strip, sheet.lines, sheet.background);
 }
 

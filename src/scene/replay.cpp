@@ -143,6 +143,7 @@ void Kovril::relayout() {
                                    width, height);
     }
     noteMarkers();
+    showTools(state_.tools);
 
     const surface::HeldMessages held;
     drawLog();
@@ -232,6 +233,7 @@ void Kovril::showScene(const geometry::SceneState& scene) {
     placeSource(scene::insideFrame(scene.source));
     placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
+    showTools(scene.tools);
     drawLog();
     if (lensPanel)
         lensPanel->follow();

@@ -4,6 +4,7 @@
 #include "scene/lens_check.h"
 #include "scene/plain_text.h"
 #include "scene/strict_json.h"
+#include "scene/tool_fields.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -381,7 +382,7 @@ QByteArray writeScene(const SceneState& d) {
         else
             actions.append(actionName(action.kind));
     }
-    const QJsonObject root{
+    QJsonObject root{
         {"format", "kovril-scene"},
         {"version", sceneFileVersion},
         {"lens", lensJson(d.lens.given())},
@@ -404,6 +405,7 @@ QByteArray writeScene(const SceneState& d) {
         {"sineRatio", double(start.sineRatio)},
         {"actions", actions},
     };
+    writeTools(root, d.tools);
     // Compact: the indented form of a long scene is twice the size the reader takes.
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
@@ -442,10 +444,11 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
                                       "thesiy", "shmeio_thesi", "arithmosaktinon", "xronosmetato",
                                       "labels", "drawing",      "label3FontSize",  "sineRatio",
                                       "actions"};
-    // Version 1 knew one lens, the start-up one.
+    // Version 1 knew one lens, the start-up one, and no measuring tools.
+    static const QStringList sinceVersion2 = {"lens", "ruler", "protractor"};
     const bool keepsLens = version.toDouble() >= 2;
     for (const QString& key : root.keys())
-        if (!known.contains(key) && !(keepsLens && key == QLatin1String("lens")))
+        if (!known.contains(key) && !(keepsLens && sinceVersion2.contains(key)))
             return QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
                 .arg(shownName(key));
 
@@ -481,6 +484,8 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
     d.log.start.sineRatio = float(ratio);
     if (root.contains(QLatin1String("actions")))
         readActions(r, root.value(QLatin1String("actions")), d.log.actions, d.lens.index());
+    if (const std::optional<QString> problem = readTools(root, d.tools))
+        r.fail(*problem);
     if (r.problem)
         return *r.problem;
     if (replayCost(d.log, d.arithmosaktinon) > geometry::replayBudget)

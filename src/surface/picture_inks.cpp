@@ -59,6 +59,13 @@ const std::vector<LegendEntry>& pictureLegend() {
          QT_TRANSLATE_NOOP("Legend", "οι χαρακτηριστικές ακτίνες του παχιού φακού")},
         {&inks::thickLensImage, S::Dot,
          QT_TRANSLATE_NOOP("Legend", "το είδωλο κατά τον παχύ φακό")},
+        {&inks::ruler, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "ο χάρακας, με μια γραμμή κάθε 10 μονάδες")},
+        {&inks::rulerEnds, S::Dot, QT_TRANSLATE_NOOP("Legend", "οι άκρες του χάρακα")},
+        {&inks::protractor, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "το μοιρογνωμόνιο: τα σκέλη και το τόξο της γωνίας")},
+        {&inks::protractorEnds, S::Dot,
+         QT_TRANSLATE_NOOP("Legend", "η κορυφή και οι άκρες των σκελών του μοιρογνωμονίου")},
     };
     return entries;
 }

@@ -54,6 +54,11 @@ inline const Ink thickLensFoci{red, 15};
 inline const Ink nodalPoints{QColor(5, 250, 0), 15};
 inline const Ink thickLensRays{cyan, 2};
 inline const Ink thickLensImage{cyan, 15};
+inline const Ink ruler{QColor(230, 110, 0), 2};
+inline const Ink rulerEnds{QColor(230, 110, 0), 5};
+inline const Ink protractor{QColor(150, 0, 200), 2};
+inline const Ink protractorEnds{QColor(150, 0, 200), 5};
+inline const Ink toolCaptions{black};
 } // namespace inks
 
 // One element of the picture for the help: its ink, how its sample is drawn and what it is
