@@ -7,6 +7,7 @@
 #include "scene/kovril.h"
 #include "scene/label_language.h"
 #include "scene/lens_panel.h"
+#include "scene/object_controls.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
@@ -149,6 +150,7 @@ void Kovril::relayout() {
     // Nothing done yet: the start the history keeps is the one this window shows.
     if (starting)
         history_ = geometry::SceneHistory(state_);
+    objectControls->follow();
 }
 
 void Kovril::drawLog() {
@@ -233,6 +235,7 @@ void Kovril::showScene(const geometry::SceneState& scene) {
     placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
     drawLog();
+    objectControls->follow();
     if (lensPanel)
         lensPanel->follow();
 }
