@@ -323,6 +323,37 @@ ENGLISH = {
     'το άνοιγμα του φακού': 'the aperture of the lens',
     'το πεδίο «lens» δεν είναι αντικείμενο': 'the field «lens» is not an object',
     '%1: δεν δίνει φακό, %2': '%1: gives no lens, %2',
+    'Αντικείμενο': 'Object',
+    'Βέλος πάνω στον άξονα. Τα βέλη αριστερά και δεξιά το μετακινούν, πάνω και κάτω αλλάζουν το ύψος του· με Shift δέκα φορές περισσότερο.':
+        'An arrow on the axis. The left and right arrow keys move it, up and down change its height; with Shift ten times as far.',
+    'το αντικείμενο': 'the object',
+    'το πραγματικό είδωλο κατά την εξίσωση του φακού': 'the real image by the lens equation',
+    'το φανταστικό είδωλο κατά την εξίσωση του φακού': 'the virtual image by the lens equation',
+    'οι ακτίνες ελάχιστου χρόνου από την κορυφή του αντικειμένου': 'the least-time rays from the tip of the object',
+    'οι προεκτάσεις τους προς τα πίσω, ως το φανταστικό είδωλο': 'their extensions backwards, to the virtual image',
+    'όπου συναντιούνται γειτονικές ακτίνες: η σφαιρική εκτροπή': 'where neighbouring rays meet: the spherical aberration',
+    'οι εστίες F και F′ για το αντικείμενο': 'the focal points F and F′ for the object',
+    'τα κύρια επίπεδα H και H′ για το αντικείμενο': 'the principal planes H and H′ for the object',
+    'οι τρεις χαρακτηριστικές ακτίνες από την κορυφή του αντικειμένου': 'the three principal rays from the tip of the object',
+    'οι προεκτάσεις τους προς τα πίσω': 'their extensions backwards',
+    's′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και δεν σχηματίζεται είδωλο':
+        's′: the object is at the focal point F, the rays leave parallel and no image forms',
+    'πραγματικό είδωλο': 'real image',
+    'φανταστικό είδωλο': 'virtual image',
+    'm: χωρίς είδωλο': 'm: no image',
+    'ανεστραμμένο': 'inverted',
+    'όρθιο': 'upright',
+    'με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται': 'by least-time rays: the rays do not meet',
+    'κανένα': 'none',
+    'με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3': 'by least-time rays: s′ = %1 (equation: %2), spread %3',
+    'f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες': 'f: the lens neither converges nor diverges, it has no focal points',
+    'η θέση του αντικειμένου': 'the place of the object',
+    'το ύψος του αντικειμένου': 'the height of the object',
+    'το πεδίο «object» δεν είναι αντικείμενο': 'the field «object» is not an object',
+    '%1: δεν στέκεται αριστερά του φακού': '%1: does not stand left of the lens',
+    '%1: δεν είναι θετικό': '%1: is not positive',
+    'Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, χωρίς παράθυρο.':
+        "Writes the text of every label of the scene, one a line, without a window.",
 }
 
 

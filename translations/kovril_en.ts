@@ -131,6 +131,14 @@
         <source>Τυπώνει τη σελίδα γυρισμένη κατά 180°: το φακό, τη δέσμη και τα μέτωπα κύματος, με κλίμακες μηκών κύματος στον αέρα και στο φακό. Ό,τι δείχνει η οθόνη σώζεται με «%1» στο μενού «☰».</source>
         <translation>Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.</translation>
     </message>
+    <message>
+        <source>Αντικείμενο</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Βέλος πάνω στον άξονα. Τα βέλη αριστερά και δεξιά το μετακινούν, πάνω και κάτω αλλάζουν το ύψος του· με Shift δέκα φορές περισσότερο.</source>
+        <translation>An arrow on the axis. The left and right arrow keys move it, up and down change its height; with Shift ten times as far.</translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>
@@ -256,6 +264,10 @@
     <message>
         <source>δεν ετοιμάστηκε οθόνη για την εικόνα</source>
         <translation>no screen could be prepared for the picture</translation>
+    </message>
+    <message>
+        <source>Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, χωρίς παράθυρο.</source>
+        <translation>Writes the text of every label of the scene, one a line, without a window.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +617,46 @@
         <source>τα βήματα της αναζήτησης, αριθμημένα</source>
         <translation>the steps of the search, numbered</translation>
     </message>
+    <message>
+        <source>το αντικείμενο</source>
+        <translation>the object</translation>
+    </message>
+    <message>
+        <source>το πραγματικό είδωλο κατά την εξίσωση του φακού</source>
+        <translation>the real image by the lens equation</translation>
+    </message>
+    <message>
+        <source>το φανταστικό είδωλο κατά την εξίσωση του φακού</source>
+        <translation>the virtual image by the lens equation</translation>
+    </message>
+    <message>
+        <source>οι ακτίνες ελάχιστου χρόνου από την κορυφή του αντικειμένου</source>
+        <translation>the least-time rays from the tip of the object</translation>
+    </message>
+    <message>
+        <source>οι προεκτάσεις τους προς τα πίσω, ως το φανταστικό είδωλο</source>
+        <translation>their extensions backwards, to the virtual image</translation>
+    </message>
+    <message>
+        <source>όπου συναντιούνται γειτονικές ακτίνες: η σφαιρική εκτροπή</source>
+        <translation>where neighbouring rays meet: the spherical aberration</translation>
+    </message>
+    <message>
+        <source>οι εστίες F και F′ για το αντικείμενο</source>
+        <translation>the focal points F and F′ for the object</translation>
+    </message>
+    <message>
+        <source>τα κύρια επίπεδα H και H′ για το αντικείμενο</source>
+        <translation>the principal planes H and H′ for the object</translation>
+    </message>
+    <message>
+        <source>οι τρεις χαρακτηριστικές ακτίνες από την κορυφή του αντικειμένου</source>
+        <translation>the three principal rays from the tip of the object</translation>
+    </message>
+    <message>
+        <source>οι προεκτάσεις τους προς τα πίσω</source>
+        <translation>their extensions backwards</translation>
+    </message>
 </context>
 <context>
     <name>Lens</name>
@@ -815,6 +867,10 @@
         <source>Φακός</source>
         <translation>Lens</translation>
     </message>
+    <message>
+        <source>Αντικείμενο</source>
+        <translation>Object</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -825,6 +881,49 @@
     <message>
         <source>Nai the</source>
         <translation>Nai the</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectNumbers</name>
+    <message>
+        <source>s′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και δεν σχηματίζεται είδωλο</source>
+        <translation>s′: the object is at the focal point F, the rays leave parallel and no image forms</translation>
+    </message>
+    <message>
+        <source>πραγματικό είδωλο</source>
+        <translation>real image</translation>
+    </message>
+    <message>
+        <source>φανταστικό είδωλο</source>
+        <translation>virtual image</translation>
+    </message>
+    <message>
+        <source>m: χωρίς είδωλο</source>
+        <translation>m: no image</translation>
+    </message>
+    <message>
+        <source>ανεστραμμένο</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>όρθιο</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται</source>
+        <translation>by least-time rays: the rays do not meet</translation>
+    </message>
+    <message>
+        <source>κανένα</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3</source>
+        <translation>by least-time rays: s′ = %1 (equation: %2), spread %3</translation>
+    </message>
+    <message>
+        <source>f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες</source>
+        <translation>f: the lens neither converges nor diverges, it has no focal points</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1186,26 @@
     <message>
         <source>%1: δεν δίνει φακό, %2</source>
         <translation>%1: gives no lens, %2</translation>
+    </message>
+    <message>
+        <source>η θέση του αντικειμένου</source>
+        <translation>the place of the object</translation>
+    </message>
+    <message>
+        <source>το ύψος του αντικειμένου</source>
+        <translation>the height of the object</translation>
+    </message>
+    <message>
+        <source>το πεδίο «object» δεν είναι αντικείμενο</source>
+        <translation>the field «object» is not an object</translation>
+    </message>
+    <message>
+        <source>%1: δεν στέκεται αριστερά του φακού</source>
+        <translation>%1: does not stand left of the lens</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι θετικό</source>
+        <translation>%1: is not positive</translation>
     </message>
 </context>
 <context>

@@ -186,17 +186,16 @@ void ObjectControls::placeHandle(const geometry::ObjectArrow& object) {
 void ObjectControls::placeLabels() {
     const double u = geometry::widthFrac;
     const double v = geometry::heightFrac;
-    const double left = 120 * u;
-    const double top = -120 * v;
-    const double width = 320 * u;
-    const double height = 300 * v;
-    const int rowCount = int(labels_.size());
-    for (int i = 0; i < rowCount; ++i) {
-        QLabel& label = *labels_[std::size_t(i)];
-        window_.placeInFrame(label, left, top - i * height / rowCount, width, height / rowCount);
-        QFont font = label.font();
-        font.setPointSizeF(std::clamp(window_.height() / 768.0, 1.0, 2.0) * 10);
-        label.setFont(font);
+    QLabel& first = *labels_.front();
+    window_.placeInFrame(first, 120 * u, -120 * v, 320 * u, 300 * v);
+    const QRect block = first.geometry();
+    const int rowHeight = block.height() / int(labels_.size());
+    QFont font = first.font();
+    font.setPointSizeF(std::clamp(window_.height() / 768.0, 1.0, 2.0) * 10);
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setGeometry(block.left(), block.top() + int(i) * rowHeight, block.width(),
+                                rowHeight);
+        labels_[i]->setFont(font);
     }
 }
 

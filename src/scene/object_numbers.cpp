@@ -25,22 +25,24 @@ QString term(double value) {
     return value < 0 ? QStringLiteral("(%1)").arg(text) : text;
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ObjectNumbers", text);
-}
-
 QString imageDistance(const geometry::EquationImage& image) {
     if (!image.formed)
-        return tr("s′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και "
-                  "δεν σχηματίζεται είδωλο");
-    const QString kind = image.real() ? tr("πραγματικό είδωλο") : tr("φανταστικό είδωλο");
+        return QCoreApplication::translate(
+            "ObjectNumbers",
+            "s′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και "
+            "δεν σχηματίζεται είδωλο");
+    const QString kind = image.real()
+                             ? QCoreApplication::translate("ObjectNumbers", "πραγματικό είδωλο")
+                             : QCoreApplication::translate("ObjectNumbers", "φανταστικό είδωλο");
     return QStringLiteral("s′ = %1 (%2)").arg(number(image.sPrime), kind);
 }
 
 QString magnification(const geometry::EquationImage& image) {
     if (!image.formed)
-        return tr("m: χωρίς είδωλο");
-    const QString way = image.magnification < 0 ? tr("ανεστραμμένο") : tr("όρθιο");
+        return QCoreApplication::translate("ObjectNumbers", "m: χωρίς είδωλο");
+    const QString way = image.magnification < 0
+                            ? QCoreApplication::translate("ObjectNumbers", "ανεστραμμένο")
+                            : QCoreApplication::translate("ObjectNumbers", "όρθιο");
     return QStringLiteral("m = −s′/s = %1 (%2)").arg(number(image.magnification), way);
 }
 
@@ -55,10 +57,13 @@ QString lensEquation(const geometry::EquationImage& image) {
 
 QString tracedImage(const geometry::TracedImage& traced, const geometry::EquationImage& image) {
     if (!traced.formed)
-        return tr("με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται");
+        return QCoreApplication::translate(
+            "ObjectNumbers", "με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται");
     const double sPrime = traced.tip.x - image.points.h2;
-    const QString equation = image.formed ? number(image.sPrime) : tr("κανένα");
-    return tr("με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3")
+    const QString equation = image.formed ? number(image.sPrime)
+                                          : QCoreApplication::translate("ObjectNumbers", "κανένα");
+    return QCoreApplication::translate(
+               "ObjectNumbers", "με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3")
         .arg(number(sPrime), equation, number(traced.spread));
 }
 
@@ -77,7 +82,9 @@ std::vector<std::pair<QString, QString>> objectNumbers(const geometry::Lens& len
     const std::vector<QString>& names = objectNumberNames();
     const geometry::EquationImage image = geometry::equationImage(lens, object);
     if (!image.points.focussing)
-        return {{names[0], tr("f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες")},
+        return {{names[0],
+                 QCoreApplication::translate(
+                     "ObjectNumbers", "f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες")},
                 {names[1], {}},
                 {names[2], {}},
                 {names[3], {}},
