@@ -354,6 +354,15 @@ ENGLISH = {
     '%1: δεν είναι θετικό': '%1: is not positive',
     'Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, χωρίς παράθυρο.':
         "Writes the text of every label of the scene, one a line, without a window.",
+    'Το αντικείμενο και το είδωλό του': 'The object and its image',
+    '«Αντικείμενο» στο μενού «☰»: ένα βέλος πάνω στον άξονα, αριστερά του φακού. Σύρετε το πόδι του κατά μήκος του άξονα ή την κορυφή του για το ύψος· με Tab μετά την πηγή, τα βέλη το μετακινούν (Shift: δέκα φορές περισσότερο).':
+        '«Object» in the «☰» menu: an arrow on the axis, left of the lens. Drag its foot along the axis, or its tip for the height; reached with Tab after the source, the arrow keys move it (Shift: ten times as far).',
+    'Πορτοκαλί: ακτίνες ελάχιστου χρόνου από την κορυφή, μέσα από τον πραγματικό φακό. Όπου συναντιούνται οι ακτίνες κοντά στον άξονα είναι το είδωλο· αν αποκλίνουν, οι διακεκομμένες προεκτάσεις τους προς τα πίσω δείχνουν το φανταστικό είδωλο. Οι τελείες, όπου συναντιούνται γειτονικές ακτίνες, απλώνονται: η σφαιρική εκτροπή.':
+        'Orange: least-time rays from the tip, through the real lens. Where the rays near the axis meet is the image; if they diverge, their dashed extensions backwards show the virtual image. The dots, where neighbouring rays meet, spread out: the spherical aberration.',
+    'Κυανό: η εξίσωση του παχιού φακού, με τις εστίες F και F′, τα κύρια επίπεδα H και H′ και τις τρεις χαρακτηριστικές ακτίνες· μωβ βέλος το είδωλο (διακεκομμένο αν είναι φανταστικό).':
+        'Teal: the thick-lens equation, with the focal points F and F′, the principal planes H and H′ and the three principal rays; the purple arrow is the image (dashed if virtual).',
+    'Οι ετικέτες κάτω δεξιά: f από το H′ ως το F′, s από το αντικείμενο ως το H, s′ από το H′ ως το είδωλο (αρνητικό για φανταστικό), m = −s′/s, ο έλεγχος 1/s + 1/s′ = 1/f και το s′ των ακτίνων ελάχιστου χρόνου δίπλα στο s′ της εξίσωσης. Στην εστία δεν σχηματίζεται είδωλο.':
+        'The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation\'s. At the focal point no image forms.',
 }
 
 
