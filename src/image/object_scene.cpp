@@ -69,9 +69,13 @@ void drawFan(surface::Surface& s, Point tip, const geometry::TracedImage& traced
     for (const geometry::FanRay& ray : traced.rays) {
         line(s, surface::inks::imageFan, tip, ray.entry);
         line(s, surface::inks::imageFan, ray.entry, ray.exit);
+        // Each ray backwards along its own line, as far as the image's plane: away from the
+        // axis the rays miss the image's tip, which is the aberration.
+        const bool backwards = traced.formed && !traced.real && ray.direction.x != 0;
+        const double t = backwards ? (traced.tip.x - ray.exit.x) / ray.direction.x : 0;
+        const Point back{ray.exit.x + t * ray.direction.x, ray.exit.y + t * ray.direction.y};
         outgoing(s, surface::inks::imageFan, surface::inks::imageFanBackward, ray.exit,
-                 ray.direction, traced.formed ? traced.tip : ray.exit,
-                 traced.formed && traced.real);
+                 ray.direction, back, !backwards);
     }
     for (const Point& at : traced.meetings)
         dot(s, surface::inks::aberrationDots, at);

@@ -150,7 +150,8 @@ void Kovril::relayout() {
     // Nothing done yet: the start the history keeps is the one this window shows.
     if (starting)
         history_ = geometry::SceneHistory(state_);
-    objectControls->follow();
+    // The object, like the markers, stays inside a smaller frame.
+    object_Change(state_.object, false);
 }
 
 void Kovril::drawLog() {
@@ -235,7 +236,7 @@ void Kovril::showScene(const geometry::SceneState& scene) {
     placeBluePoint(scene::insideFrame(scene.bluePoint));
     sourceAtStartPlace_ = false;
     drawLog();
-    objectControls->follow();
+    object_Change(scene.object, false);
     if (lensPanel)
         lensPanel->follow();
 }
