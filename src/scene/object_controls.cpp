@@ -142,7 +142,16 @@ ObjectControls::ObjectControls(Kovril& window)
         label->hide();
         labels_.push_back(label);
     }
-    // Under every control and marker, over the retained picture.
+    // The markers stay above the labels and the handle, the picture of the object under
+    // every control.
+    const QObjectList& children = window.children();
+    QWidget* lowerMarker =
+        children.indexOf(window.controls().kyklos) < children.indexOf(window.controls().shmeio)
+            ? static_cast<QWidget*>(window.controls().kyklos)
+            : static_cast<QWidget*>(window.controls().shmeio);
+    for (QLabel* label : labels_)
+        label->stackUnder(lowerMarker);
+    handle_->stackUnder(lowerMarker);
     view_->lower();
     view_->hide();
     handle_->hide();
