@@ -151,11 +151,15 @@ private slots:
         const QString scene =
             writeScene(dir, QStringLiteral("both.kovril"),
                        QStringLiteral("\"object\": {\"x\": -300, \"height\": 20}"));
-        const QString picture = dir.filePath(QStringLiteral("both.png"));
+        const QString picture = dir.filePath(QStringLiteral("both.svg"));
         const Run both = kovril({scene, "--labels", "--picture", picture});
         QCOMPARE(both.status, 0);
         QVERIFY(both.out.contains(QStringLiteral("objectDistance\ts = 292.83\n")));
-        QVERIFY(QFileInfo(picture).size() > 0);
+        // The saved picture shows the object's arrow and the real image's.
+        QFile svg(picture);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QByteArray drawn = svg.readAll();
+        QVERIFY(drawn.contains("#0000aa") && drawn.contains("#aa00aa"));
         const QString bad = writeScene(dir, QStringLiteral("bad.kovril"),
                                        QStringLiteral("\"object\": {\"x\": 5, \"height\": 20}"));
         const Run refused = kovril({bad, "--labels"});
