@@ -4,9 +4,8 @@
 #include "geometry/object_image.h"
 #include "surface/picture_inks.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
+#include <tuple>
 
 namespace image {
 
@@ -108,9 +107,12 @@ void drawCardinalPoints(surface::Surface& s, const geometry::CardinalPoints& p) 
     const double bottom = s.ScaleTop() + s.ScaleHeight();
     const QColor color = surface::inks::equationPlanes.color;
     const double lift = std::abs(s.ScaleHeight()) / 60;
-    for (const auto& [x, name] : {std::pair{p.h1, "H"}, std::pair{p.h2, "H′"}}) {
+    // Above the axis, H's name left of its plane and H′'s right of its own: in a thin lens the
+    // two planes almost meet.
+    for (const auto& [x, name, shift] :
+         {std::tuple{p.h1, "H", -1.6 * lift}, std::tuple{p.h2, "H′", 0.4 * lift}}) {
         line(s, surface::inks::equationPlanes, {x, top}, {x, bottom});
-        caption(s, {x, -lift}, QString::fromUtf8(name), color);
+        caption(s, {x + shift, 2.2 * lift}, QString::fromUtf8(name), color);
     }
     for (const auto& [x, name] : {std::pair{p.f1, "F"}, std::pair{p.f2, "F′"}}) {
         dot(s, surface::inks::equationFoci, {x, 0});
