@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/kovril.h"
 #include "scene/language.h"
+#include "scene/object_controls.h"
 #include "scene/picture_export.h"
 #include "scene/plain_text.h"
 #include "scene/startup.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -84,6 +86,7 @@ struct Request {
     QString picture; // where to save the picture without a window; empty: open the window
     QSize size;
     bool whiteBackground = false;
+    bool labels = false; // print the labels' texts without a window
 };
 using Outcome = std::variant<Request, int>;
 
@@ -130,7 +133,12 @@ Outcome readCommandLine(const QStringList& arguments) {
         QStringLiteral("lang"),
         QCoreApplication::translate("CommandLine", "Γλώσσα: el (ελληνικά) ή en (αγγλικά)."),
         QStringLiteral("el|en"));
-    parser.addOptions({help, version, fullScreen, picture, size, white, language});
+    const QCommandLineOption labels(
+        QStringLiteral("labels"),
+        QCoreApplication::translate("CommandLine",
+                                    "Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, "
+                                    "χωρίς παράθυρο."));
+    parser.addOptions({help, version, fullScreen, picture, size, white, language, labels});
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "ΣΚΗΝΗ"),
         QCoreApplication::translate("CommandLine", "Αρχείο σκηνής .kovril για άνοιγμα."),
@@ -144,7 +152,8 @@ Outcome readCommandLine(const QStringList& arguments) {
                     2);
     }
     // An option given twice would leave one of the two unheard.
-    for (const QCommandLineOption* option : {&fullScreen, &picture, &size, &white, &language})
+    for (const QCommandLineOption* option :
+         {&fullScreen, &picture, &size, &white, &language, &labels})
         if (parser.optionNames().count(option->names().first()) > 1)
             return fail(
                 QCoreApplication::translate("CommandLine", "η επιλογή --%1 δόθηκε δύο φορές")
@@ -189,8 +198,27 @@ Outcome readCommandLine(const QStringList& arguments) {
     request.scene = positional.value(0);
     request.picture = parser.value(picture);
     request.whiteBackground = parser.isSet(white);
+    request.labels = parser.isSet(labels);
     request.size = *windowSize;
     return request;
+}
+
+// Each label with a text: its name, a tab and the text, as a worksheet's answers.
+void printLabels(Kovril& window) {
+    std::vector<const QLabel*> shown;
+    for (const QLabel* label : window.labels())
+        if (label)
+            shown.push_back(label);
+    for (const QLabel* label : window.controls().objectControls->labels())
+        shown.push_back(label);
+    for (const QLabel* label : shown) {
+        if (label->text().isEmpty())
+            continue;
+        // One line each, whatever breaks the label's text holds.
+        const QString text = scene::forTerminal(label->text()).replace(QLatin1Char('\n'), ' ');
+        const QString line = label->objectName() + QLatin1Char('\t') + text + QLatin1Char('\n');
+        std::fputs(line.toLocal8Bit().constData(), stdout);
+    }
 }
 
 } // namespace
@@ -210,7 +238,7 @@ int main(int argc, char* argv[]) {
     if (const int* status = std::get_if<int>(&outcome))
         return *status;
     const Request& request = std::get<Request>(outcome);
-    const bool headless = !request.picture.isEmpty();
+    const bool headless = !request.picture.isEmpty() || request.labels;
     if (headless && !chooseOffscreenScreen(request.size))
         return fail(
             QCoreApplication::translate("CommandLine", "δεν ετοιμάστηκε οθόνη για την εικόνα"), 1);
@@ -230,6 +258,10 @@ int main(int argc, char* argv[]) {
         return 2;
     if (!headless)
         return QApplication::exec();
+    if (request.labels)
+        printLabels(window);
+    if (request.picture.isEmpty())
+        return 0;
     if (const std::optional<QString> problem =
             scene::savePicture(window, request.picture, request.whiteBackground))
         return fail(

@@ -5,7 +5,7 @@
 # The drawing folders are in order too: each may use those listed before it, none after.
 set -uo pipefail
 src=${1:?usage: layers_test.sh SRC_DIR}
-drawing="optics beam continuation timestep print profile"
+drawing="optics beam continuation timestep print profile image"
 failures=0
 
 # Prints the project headers a folder includes that lie outside the allowed folders.

@@ -42,6 +42,12 @@ void runEverything() {
         ui.Command6->click();
         emit ui.kyklos->nudged(0, 10);
     }
+    // The object, with a real and then a virtual image.
+    w.findChild<QAction*>(QStringLiteral("actionObject"))->trigger();
+    for (const double x : {-300.0, -60.0}) {
+        w.object_Change(geometry::ObjectArrow{x, 20}, true);
+        w.findChild<QWidget*>(QStringLiteral("objectView"))->repaint();
+    }
     print::directPagesTo({});
     // The measuring tools stand over the picture the window paints.
     for (const char* tool : {"actionRuler", "actionProtractor"})

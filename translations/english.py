@@ -354,6 +354,46 @@ ENGLISH = {
     '«Μοιρογνωμόνιο»: μια κορυφή και δύο σκέλη· δίπλα στην κορυφή γράφεται η γωνία ανάμεσα στα σκέλη, σε μοίρες.': '«Protractor»: a vertex and two arms; the angle between the arms, in degrees, is written beside the vertex.',
     'Μια άκρη που αφήνεται λίγα pixel από ένα σημείο της εικόνας πέφτει ακριβώς πάνω του: η πηγή, το μπλε σημείο (το σημείο ελάχιστου χρόνου μετά το «Υπολόγισε θέση»), το κίτρινο σημείο, οι εστίες F1 και F2 και τα κύρια σημεία H1 και H2 του φακού, και όταν δεν είναι σχεδιασμένα.': 'An end dropped a few pixels from a point of the picture lands exactly on it: the source, the blue point (the least-time point after «Find the point»), the yellow point, the focal points F1 and F2 and the principal points H1 and H2 of the lens, even when they are not drawn.',
     'Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.': 'Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.',
+    'Αντικείμενο': 'Object',
+    'Βέλος πάνω στον άξονα. Τα βέλη αριστερά και δεξιά το μετακινούν, πάνω και κάτω αλλάζουν το ύψος του· με Shift δέκα φορές περισσότερο.':
+        'An arrow on the axis. The left and right arrow keys move it, up and down change its height; with Shift ten times as far.',
+    'το αντικείμενο': 'the object',
+    'το πραγματικό είδωλο κατά την εξίσωση του φακού': 'the real image by the lens equation',
+    'το φανταστικό είδωλο κατά την εξίσωση του φακού': 'the virtual image by the lens equation',
+    'οι ακτίνες ελάχιστου χρόνου από την κορυφή του αντικειμένου': 'the least-time rays from the tip of the object',
+    'οι προεκτάσεις τους προς τα πίσω, ως το φανταστικό είδωλο': 'their extensions backwards, to the virtual image',
+    'όπου συναντιούνται γειτονικές ακτίνες: η σφαιρική εκτροπή': 'where neighbouring rays meet: the spherical aberration',
+    'οι εστίες F και F′ για το αντικείμενο': 'the focal points F and F′ for the object',
+    'τα κύρια επίπεδα H και H′ για το αντικείμενο': 'the principal planes H and H′ for the object',
+    'οι τρεις χαρακτηριστικές ακτίνες από την κορυφή του αντικειμένου': 'the three principal rays from the tip of the object',
+    'οι προεκτάσεις τους προς τα πίσω': 'their extensions backwards',
+    's′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και δεν σχηματίζεται είδωλο':
+        's′: the object is at the focal point F, the rays leave parallel and no image forms',
+    'πραγματικό είδωλο': 'real image',
+    'φανταστικό είδωλο': 'virtual image',
+    'm: χωρίς είδωλο': 'm: no image',
+    'ανεστραμμένο': 'inverted',
+    'όρθιο': 'upright',
+    'με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται': 'by least-time rays: the rays do not meet',
+    'κανένα': 'none',
+    'με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3': 'by least-time rays: s′ = %1 (equation: %2), spread %3',
+    'f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες': 'f: the lens neither converges nor diverges, it has no focal points',
+    'η θέση του αντικειμένου': 'the place of the object',
+    'το ύψος του αντικειμένου': 'the height of the object',
+    'το πεδίο «object» δεν είναι αντικείμενο': 'the field «object» is not an object',
+    '%1: δεν στέκεται αριστερά του φακού': '%1: does not stand left of the lens',
+    '%1: δεν είναι θετικό': '%1: is not positive',
+    'Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, χωρίς παράθυρο.':
+        "Writes the text of every label of the scene, one a line, without a window.",
+    'Το αντικείμενο και το είδωλό του': 'The object and its image',
+    '«Αντικείμενο» στο μενού «☰»: ένα βέλος πάνω στον άξονα, αριστερά του φακού. Σύρετε το πόδι του κατά μήκος του άξονα ή την κορυφή του για το ύψος· με Tab μετά την πηγή, τα βέλη το μετακινούν (Shift: δέκα φορές περισσότερο).':
+        '«Object» in the «☰» menu: an arrow on the axis, left of the lens. Drag its foot along the axis, or its tip for the height; reached with Tab after the source, the arrow keys move it (Shift: ten times as far).',
+    'Πορτοκαλί: ακτίνες ελάχιστου χρόνου από την κορυφή, μέσα από τον πραγματικό φακό. Όπου συναντιούνται οι ακτίνες κοντά στον άξονα είναι το είδωλο· αν αποκλίνουν, οι διακεκομμένες προεκτάσεις τους προς τα πίσω δείχνουν το φανταστικό είδωλο. Οι τελείες, όπου συναντιούνται γειτονικές ακτίνες, απλώνονται: η σφαιρική εκτροπή.':
+        'Orange: least-time rays from the tip, through the real lens. Where the rays near the axis meet is the image; if they diverge, their dashed extensions backwards show the virtual image. The dots, where neighbouring rays meet, spread out: the spherical aberration.',
+    'Κυανό: η εξίσωση του παχιού φακού, με τις εστίες F και F′, τα κύρια επίπεδα H και H′ και τις τρεις χαρακτηριστικές ακτίνες· μωβ βέλος το είδωλο (διακεκομμένο αν είναι φανταστικό).':
+        'Teal: the thick-lens equation, with the focal points F and F′, the principal planes H and H′ and the three principal rays; the purple arrow is the image (dashed if virtual).',
+    'Οι ετικέτες κάτω δεξιά: f από το H′ ως το F′, s από το αντικείμενο ως το H, s′ από το H′ ως το είδωλο (αρνητικό για φανταστικό), m = −s′/s, ο έλεγχος 1/s + 1/s′ = 1/f και το s′ των ακτίνων ελάχιστου χρόνου δίπλα στο s′ της εξίσωσης. Στην εστία δεν σχηματίζεται είδωλο.':
+        'The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation\'s. At the focal point no image forms.',
 }
 
 

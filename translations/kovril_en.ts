@@ -132,6 +132,14 @@
         <translation>Prints the page turned through 180°: the lens, the beam and the wavefronts, with scales of wavelengths in air and in the lens. What the screen shows is saved with «%1» in the «☰» menu.</translation>
     </message>
     <message>
+        <source>Αντικείμενο</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Βέλος πάνω στον άξονα. Τα βέλη αριστερά και δεξιά το μετακινούν, πάνω και κάτω αλλάζουν το ύψος του· με Shift δέκα φορές περισσότερο.</source>
+        <translation>An arrow on the axis. The left and right arrow keys move it, up and down change its height; with Shift ten times as far.</translation>
+    </message>
+    <message>
         <source>Πρώτη άκρη του χάρακα</source>
         <translation>First end of the ruler</translation>
     </message>
@@ -289,6 +297,10 @@
         <source>δεν ετοιμάστηκε οθόνη για την εικόνα</source>
         <translation>no screen could be prepared for the picture</translation>
     </message>
+    <message>
+        <source>Γράφει το κείμενο κάθε ετικέτας της σκηνής, μία ανά γραμμή, χωρίς παράθυρο.</source>
+        <translation>Writes the text of every label of the scene, one a line, without a window.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -425,6 +437,26 @@
         <translation>F1 this help (Esc closes it), F2 the travel time, F3 the lens, F11 full screen, Ctrl+Q quit.</translation>
     </message>
     <message>
+        <source>Το αντικείμενο και το είδωλό του</source>
+        <translation>The object and its image</translation>
+    </message>
+    <message>
+        <source>«Αντικείμενο» στο μενού «☰»: ένα βέλος πάνω στον άξονα, αριστερά του φακού. Σύρετε το πόδι του κατά μήκος του άξονα ή την κορυφή του για το ύψος· με Tab μετά την πηγή, τα βέλη το μετακινούν (Shift: δέκα φορές περισσότερο).</source>
+        <translation>«Object» in the «☰» menu: an arrow on the axis, left of the lens. Drag its foot along the axis, or its tip for the height; reached with Tab after the source, the arrow keys move it (Shift: ten times as far).</translation>
+    </message>
+    <message>
+        <source>Πορτοκαλί: ακτίνες ελάχιστου χρόνου από την κορυφή, μέσα από τον πραγματικό φακό. Όπου συναντιούνται οι ακτίνες κοντά στον άξονα είναι το είδωλο· αν αποκλίνουν, οι διακεκομμένες προεκτάσεις τους προς τα πίσω δείχνουν το φανταστικό είδωλο. Οι τελείες, όπου συναντιούνται γειτονικές ακτίνες, απλώνονται: η σφαιρική εκτροπή.</source>
+        <translation>Orange: least-time rays from the tip, through the real lens. Where the rays near the axis meet is the image; if they diverge, their dashed extensions backwards show the virtual image. The dots, where neighbouring rays meet, spread out: the spherical aberration.</translation>
+    </message>
+    <message>
+        <source>Κυανό: η εξίσωση του παχιού φακού, με τις εστίες F και F′, τα κύρια επίπεδα H και H′ και τις τρεις χαρακτηριστικές ακτίνες· μωβ βέλος το είδωλο (διακεκομμένο αν είναι φανταστικό).</source>
+        <translation>Teal: the thick-lens equation, with the focal points F and F′, the principal planes H and H′ and the three principal rays; the purple arrow is the image (dashed if virtual).</translation>
+    </message>
+    <message>
+        <source>Οι ετικέτες κάτω δεξιά: f από το H′ ως το F′, s από το αντικείμενο ως το H, s′ από το H′ ως το είδωλο (αρνητικό για φανταστικό), m = −s′/s, ο έλεγχος 1/s + 1/s′ = 1/f και το s′ των ακτίνων ελάχιστου χρόνου δίπλα στο s′ της εξίσωσης. Στην εστία δεν σχηματίζεται είδωλο.</source>
+        <translation>The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation&apos;s. At the focal point no image forms.</translation>
+    </message>
+    <message>
         <source>Μέτρηση: ο χάρακας και το μοιρογνωμόνιο</source>
         <translation>Measuring: the ruler and the protractor</translation>
     </message>
@@ -437,12 +469,12 @@
         <translation>«Protractor»: a vertex and two arms; the angle between the arms, in degrees, is written beside the vertex.</translation>
     </message>
     <message>
-        <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
-        <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
-    </message>
-    <message>
         <source>Μια άκρη που αφήνεται λίγα pixel από ένα σημείο της εικόνας πέφτει ακριβώς πάνω του: η πηγή, το μπλε σημείο (το σημείο ελάχιστου χρόνου μετά το «Υπολόγισε θέση»), το κίτρινο σημείο, οι εστίες F1 και F2 και τα κύρια σημεία H1 και H2 του φακού, και όταν δεν είναι σχεδιασμένα.</source>
         <translation>An end dropped a few pixels from a point of the picture lands exactly on it: the source, the blue point (the least-time point after «Find the point»), the yellow point, the focal points F1 and F2 and the principal points H1 and H2 of the lens, even when they are not drawn.</translation>
+    </message>
+    <message>
+        <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
+        <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
     </message>
 </context>
 <context>
@@ -656,6 +688,46 @@
     <message>
         <source>τα βήματα της αναζήτησης, αριθμημένα</source>
         <translation>the steps of the search, numbered</translation>
+    </message>
+    <message>
+        <source>το αντικείμενο</source>
+        <translation>the object</translation>
+    </message>
+    <message>
+        <source>το πραγματικό είδωλο κατά την εξίσωση του φακού</source>
+        <translation>the real image by the lens equation</translation>
+    </message>
+    <message>
+        <source>το φανταστικό είδωλο κατά την εξίσωση του φακού</source>
+        <translation>the virtual image by the lens equation</translation>
+    </message>
+    <message>
+        <source>οι ακτίνες ελάχιστου χρόνου από την κορυφή του αντικειμένου</source>
+        <translation>the least-time rays from the tip of the object</translation>
+    </message>
+    <message>
+        <source>οι προεκτάσεις τους προς τα πίσω, ως το φανταστικό είδωλο</source>
+        <translation>their extensions backwards, to the virtual image</translation>
+    </message>
+    <message>
+        <source>όπου συναντιούνται γειτονικές ακτίνες: η σφαιρική εκτροπή</source>
+        <translation>where neighbouring rays meet: the spherical aberration</translation>
+    </message>
+    <message>
+        <source>οι εστίες F και F′ για το αντικείμενο</source>
+        <translation>the focal points F and F′ for the object</translation>
+    </message>
+    <message>
+        <source>τα κύρια επίπεδα H και H′ για το αντικείμενο</source>
+        <translation>the principal planes H and H′ for the object</translation>
+    </message>
+    <message>
+        <source>οι τρεις χαρακτηριστικές ακτίνες από την κορυφή του αντικειμένου</source>
+        <translation>the three principal rays from the tip of the object</translation>
+    </message>
+    <message>
+        <source>οι προεκτάσεις τους προς τα πίσω</source>
+        <translation>their extensions backwards</translation>
     </message>
     <message>
         <source>ο χάρακας, με μια γραμμή κάθε 10 μονάδες</source>
@@ -895,6 +967,10 @@
         <translation>Lens</translation>
     </message>
     <message>
+        <source>Αντικείμενο</source>
+        <translation>Object</translation>
+    </message>
+    <message>
         <source>Χάρακας</source>
         <translation>Ruler</translation>
     </message>
@@ -912,6 +988,49 @@
     <message>
         <source>Nai the</source>
         <translation>Nai the</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectNumbers</name>
+    <message>
+        <source>s′: το αντικείμενο είναι στην εστία F, οι ακτίνες βγαίνουν παράλληλες και δεν σχηματίζεται είδωλο</source>
+        <translation>s′: the object is at the focal point F, the rays leave parallel and no image forms</translation>
+    </message>
+    <message>
+        <source>πραγματικό είδωλο</source>
+        <translation>real image</translation>
+    </message>
+    <message>
+        <source>φανταστικό είδωλο</source>
+        <translation>virtual image</translation>
+    </message>
+    <message>
+        <source>m: χωρίς είδωλο</source>
+        <translation>m: no image</translation>
+    </message>
+    <message>
+        <source>ανεστραμμένο</source>
+        <translation>inverted</translation>
+    </message>
+    <message>
+        <source>όρθιο</source>
+        <translation>upright</translation>
+    </message>
+    <message>
+        <source>με ακτίνες ελάχιστου χρόνου: οι ακτίνες δεν συναντιούνται</source>
+        <translation>by least-time rays: the rays do not meet</translation>
+    </message>
+    <message>
+        <source>κανένα</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>με ακτίνες ελάχιστου χρόνου: s′ = %1 (εξίσωση: %2), άπλωμα %3</source>
+        <translation>by least-time rays: s′ = %1 (equation: %2), spread %3</translation>
+    </message>
+    <message>
+        <source>f: ο φακός δεν συγκλίνει ούτε αποκλίνει, δεν έχει εστίες</source>
+        <translation>f: the lens neither converges nor diverges, it has no focal points</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1293,26 @@
     <message>
         <source>%1: δεν δίνει φακό, %2</source>
         <translation>%1: gives no lens, %2</translation>
+    </message>
+    <message>
+        <source>η θέση του αντικειμένου</source>
+        <translation>the place of the object</translation>
+    </message>
+    <message>
+        <source>το ύψος του αντικειμένου</source>
+        <translation>the height of the object</translation>
+    </message>
+    <message>
+        <source>το πεδίο «object» δεν είναι αντικείμενο</source>
+        <translation>the field «object» is not an object</translation>
+    </message>
+    <message>
+        <source>%1: δεν στέκεται αριστερά του φακού</source>
+        <translation>%1: does not stand left of the lens</translation>
+    </message>
+    <message>
+        <source>%1: δεν είναι θετικό</source>
+        <translation>%1: is not positive</translation>
     </message>
     <message>
         <source>ο χάρακας</source>

@@ -5,9 +5,11 @@
 #include "geometry/bar_ranges.h"
 #include "geometry/lens.h"
 #include "geometry/measuring_tools.h"
+#include "geometry/object_arrow.h"
 #include "geometry/point.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace geometry {
 
@@ -28,6 +30,8 @@ struct SceneState {
     std::int16_t arithmosaktinon = arithmosaktinonRange.start;
     std::int16_t xronosmetato = xronosmetatoRange.start;
     // What the labels say now; the log's start holds what they said at its first action.
+    // The object whose image the lens forms, when it is shown.
+    std::optional<ObjectArrow> object;
     LabelTextArray labels;
     double label3Points = 0; // Label3's font size, which the trial path changes
     ActionLog log;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/kovril.h"
+#include "scene/object_controls.h"
 
 #include "geometry/bar_ranges.h"
 #include "scene/background.h"
@@ -333,6 +334,7 @@ template <typename Handler> void Kovril::run(Handler handler) {
 }
 
 void Kovril::afterStep() {
+    objectControls->follow();
     showChanges();
     profileFollows();
     history_.note(state_);
@@ -347,6 +349,7 @@ void Kovril::showHistory() {
 }
 
 void Kovril::connectHandlers() {
+    scene::makeObjectControls(*this);
     connect(actionSaveScene, &QAction::triggered, this, [this] { saveScene_Click(); });
     connect(actionOpenScene, &QAction::triggered, this, [this] { run(&Kovril::openScene_Click); });
     connect(actionSavePicture, &QAction::triggered, this, [this] { savePicture_Click(); });

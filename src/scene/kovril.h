@@ -23,6 +23,7 @@ namespace scene {
 class HelpPage;
 class LensPanel;
 class MeasuringControls;
+class ObjectControls;
 class TimeProfilePanel;
 } // namespace scene
 
@@ -73,9 +74,11 @@ struct WindowControls {
     QAction* actionRuler = nullptr;
     QAction* actionProtractor = nullptr;
     scene::MeasuringControls* measuring = nullptr;
+    QAction* actionObject = nullptr;
     scene::TimeProfilePanel* timeProfile = nullptr; // created when first opened
     scene::HelpPage* help = nullptr;                // created when first opened
     scene::LensPanel* lensPanel = nullptr;          // created when first opened
+    scene::ObjectControls* objectControls = nullptr;
 };
 
 } // namespace scene
@@ -200,6 +203,9 @@ public:
     void lens_Change(const geometry::LensGiven& given);
     // The arrow keys on kyklos: a drop of the source (dx, dy) scene units away.
     void kyklos_Nudge(double dx, double dy);
+    // The object shown, moved or taken away, kept left of the lens and inside the picture;
+    // a step the class can undo when `step` (a drag notes one step, at its release).
+    void object_Change(std::optional<geometry::ObjectArrow> object, bool step);
 
     // The markers' mouse and keyboard handling, which tests ask what is being dragged.
     const scene::MarkerInput& input() const { return input_; }

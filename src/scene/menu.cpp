@@ -86,6 +86,9 @@ void makeMenu(Kovril& w) {
                                       QKeySequence(Qt::Key_F2));
     ui.actionLens = makeAction(w, *menu, "actionLens", QCoreApplication::translate("Menu", "Φακός"),
                                QKeySequence(Qt::Key_F3));
+    ui.actionObject =
+        makeAction(w, *menu, "actionObject", QCoreApplication::translate("Menu", "Αντικείμενο"),
+                   QKeySequence());
     ui.actionHelp =
         makeAction(w, *menu, "actionHelp", QCoreApplication::translate("Menu", "Βοήθεια"),
                    QKeySequence(Qt::Key_F1));

@@ -4,6 +4,7 @@
 #include "scene/background.h"
 #include "scene/kovril.h"
 #include "scene/measuring.h"
+#include "scene/object_controls.h"
 #include "scene/scene_io.h"
 
 #include <QBuffer>
@@ -37,6 +38,10 @@ QStringList labelTexts(const Kovril& w) {
     for (int label : {1, 3, 4, 2, 7, 5, 6})
         if (const std::string& text = w.state().labels.at(std::size_t(label)); !text.empty())
             texts << QString::fromStdString(text);
+    if (w.state().object)
+        for (const QLabel* label : w.controls().objectControls->labels())
+            if (!label->text().isEmpty())
+                texts << label->text();
     return texts;
 }
 
@@ -96,6 +101,7 @@ void drawVectorPicture(QPainter& p, Kovril& w, QColor background) {
     {
         surface::Surface page(p, QSizeF(w.size()), 96, background);
         w.replayOn(page);
+        drawObjectOver(page, w);
     }
     p.restore();
 }
@@ -141,6 +147,11 @@ std::optional<QString> savePng(Kovril& w, const QString& path, const Sheet& shee
             p.drawImage(0, 0, picture.image());
         } else {
             p.drawImage(0, 0, w.surface().image());
+        }
+        {
+            p.setRenderHint(QPainter::Antialiasing);
+            surface::Surface over(p, QSizeF(w.size()), 96, sheet.background);
+            drawObjectOver(over, w);
         }
         drawOverPicture(p, w, sheet);
     }

@@ -7,6 +7,7 @@
 #include "scene/kovril.h"
 #include "scene/label_language.h"
 #include "scene/lens_panel.h"
+#include "scene/object_controls.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
 #include "surface/messagebox.h"
@@ -150,6 +151,8 @@ void Kovril::relayout() {
     // Nothing done yet: the start the history keeps is the one this window shows.
     if (starting)
         history_ = geometry::SceneHistory(state_);
+    // The object, like the markers, stays inside a smaller frame.
+    object_Change(state_.object, false);
 }
 
 void Kovril::drawLog() {
@@ -235,6 +238,7 @@ void Kovril::showScene(const geometry::SceneState& scene) {
     sourceAtStartPlace_ = false;
     showTools(scene.tools);
     drawLog();
+    object_Change(scene.object, false);
     if (lensPanel)
         lensPanel->follow();
 }

@@ -75,6 +75,8 @@ QString described(const QString& key) {
          QT_TRANSLATE_NOOP("SceneFile", "η ακτίνα της πίσω επιφάνειας του φακού")},
         {"lens.thickness", QT_TRANSLATE_NOOP("SceneFile", "το πάχος του φακού")},
         {"lens.aperture", QT_TRANSLATE_NOOP("SceneFile", "το άνοιγμα του φακού")},
+        {"object.x", QT_TRANSLATE_NOOP("SceneFile", "η θέση του αντικειμένου")},
+        {"object.height", QT_TRANSLATE_NOOP("SceneFile", "το ύψος του αντικειμένου")},
     };
     const QString quoted = QStringLiteral("«%1»").arg(shownName(key));
     for (const auto& [name, meaning] : names)
@@ -351,6 +353,34 @@ void readLens(Reader& r, const QJsonValue& value, geometry::Lens& out) {
     out = geometry::Lens(lens);
 }
 
+// The object stands on the axis left of the lens, its tip above the axis.
+void readObject(Reader& r, const QJsonValue& value, const geometry::Lens& lens,
+                std::optional<geometry::ObjectArrow>& out) {
+    if (!value.isObject()) {
+        r.fail(QCoreApplication::translate("SceneFile", "το πεδίο «object» δεν είναι αντικείμενο"));
+        return;
+    }
+    const QJsonObject object = value.toObject();
+    for (const QString& key : object.keys())
+        if (key != QLatin1String("x") && key != QLatin1String("height"))
+            r.fail(QCoreApplication::translate("SceneFile", "άγνωστο πεδίο «%1»")
+                       .arg(shownName(QStringLiteral("object.") + key)));
+    geometry::ObjectArrow arrow;
+    r.real(object, QStringLiteral("x"), -1000, 1000, arrow.x, QStringLiteral("object.x"));
+    r.real(object, QStringLiteral("height"), -1000, 1000, arrow.height,
+           QStringLiteral("object.height"));
+    if (r.problem)
+        return;
+    if (arrow.x >= -lens.lensHalfWidth())
+        r.fail(QCoreApplication::translate("SceneFile", "%1: δεν στέκεται αριστερά του φακού")
+                   .arg(described(QStringLiteral("object.x"))));
+    else if (arrow.height <= 0)
+        r.fail(QCoreApplication::translate("SceneFile", "%1: δεν είναι θετικό")
+                   .arg(described(QStringLiteral("object.height"))));
+    else
+        out = arrow;
+}
+
 QString notAScene(const QString& detail) {
     return QCoreApplication::translate("SceneFile",
                                        "δεν είναι σκηνή του Kovril ή έχει χαλάσει (JSON: %1)")
@@ -406,6 +436,9 @@ QByteArray writeScene(const SceneState& d) {
         {"actions", actions},
     };
     writeTools(root, d.tools);
+    if (d.object)
+        root.insert(QStringLiteral("object"),
+                    QJsonObject{{"x", d.object->x}, {"height", d.object->height}});
     // Compact: the indented form of a long scene is twice the size the reader takes.
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
@@ -445,7 +478,7 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
                                       "labels", "drawing",      "label3FontSize",  "sineRatio",
                                       "actions"};
     // Version 1 knew one lens, the start-up one, and no measuring tools.
-    static const QStringList sinceVersion2 = {"lens", "ruler", "protractor"};
+    static const QStringList sinceVersion2 = {"lens", "object", "ruler", "protractor"};
     const bool keepsLens = version.toDouble() >= 2;
     for (const QString& key : root.keys())
         if (!known.contains(key) && !(keepsLens && sinceVersion2.contains(key)))
@@ -462,6 +495,9 @@ std::variant<SceneState, QString> readScene(const QByteArray& bytes, const Scene
         d.bluePoint = d.lens.frontSurfacePoint(0);
         d.log.start.sineRatio = d.lens.index();
     }
+    d.object.reset();
+    if (root.contains(QLatin1String("object")))
+        readObject(r, root.value(QLatin1String("object")), d.lens, d.object);
     r.point(root, QStringLiteral("source"), d.source);
     r.point(root, QStringLiteral("blue"), d.bluePoint);
     for (auto [range, value] : {std::pair{&geometry::thesiyRange, &d.thesiy},

@@ -66,6 +66,29 @@ const std::vector<LegendEntry>& pictureLegend() {
          QT_TRANSLATE_NOOP("Legend", "το μοιρογνωμόνιο: τα σκέλη και το τόξο της γωνίας")},
         {&inks::protractorEnds, S::Dot,
          QT_TRANSLATE_NOOP("Legend", "η κορυφή και οι άκρες των σκελών του μοιρογνωμονίου")},
+        {&inks::objectArrow, S::Line, QT_TRANSLATE_NOOP("Legend", "το αντικείμενο")},
+        {&inks::realImage, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "το πραγματικό είδωλο κατά την εξίσωση του φακού")},
+        {&inks::virtualImage, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "το φανταστικό είδωλο κατά την εξίσωση του φακού")},
+        {&inks::imageFan, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "οι ακτίνες ελάχιστου χρόνου από την κορυφή του "
+                                     "αντικειμένου")},
+        {&inks::imageFanBackward, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "οι προεκτάσεις τους προς τα πίσω, ως το φανταστικό "
+                                     "είδωλο")},
+        {&inks::aberrationDots, S::Dot,
+         QT_TRANSLATE_NOOP("Legend", "όπου συναντιούνται γειτονικές ακτίνες: η σφαιρική "
+                                     "εκτροπή")},
+        {&inks::equationFoci, S::Dot,
+         QT_TRANSLATE_NOOP("Legend", "οι εστίες F και F′ για το αντικείμενο")},
+        {&inks::equationPlanes, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "τα κύρια επίπεδα H και H′ για το αντικείμενο")},
+        {&inks::equationRays, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "οι τρεις χαρακτηριστικές ακτίνες από την κορυφή του "
+                                     "αντικειμένου")},
+        {&inks::equationRaysBackward, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "οι προεκτάσεις τους προς τα πίσω")},
     };
     return entries;
 }

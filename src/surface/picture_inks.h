@@ -59,6 +59,16 @@ inline const Ink rulerEnds{QColor(230, 110, 0), 5};
 inline const Ink protractor{QColor(150, 0, 200), 2};
 inline const Ink protractorEnds{QColor(150, 0, 200), 5};
 inline const Ink toolCaptions{black};
+inline const Ink objectArrow{QColor(0, 0, 170), 3};
+inline const Ink realImage{QColor(170, 0, 170), 3};
+inline const Ink virtualImage{QColor(170, 0, 170), 3, PenStyle::Dashed};
+inline const Ink imageFan{QColor(230, 110, 0)};
+inline const Ink imageFanBackward{QColor(230, 110, 0), 1, PenStyle::Dashed};
+inline const Ink aberrationDots{QColor(120, 60, 0), 5};
+inline const Ink equationFoci{QColor(200, 0, 0), 9};
+inline const Ink equationPlanes{QColor(0, 110, 110), 1, PenStyle::Dotted};
+inline const Ink equationRays{QColor(0, 130, 130), 2};
+inline const Ink equationRaysBackward{QColor(0, 130, 130), 1, PenStyle::Dashed};
 } // namespace inks
 
 // One element of the picture for the help: its ink, how its sample is drawn and what it is
