@@ -62,6 +62,15 @@ Point pointNamed(const QString& name) {
         return startLens().focus();
     if (name == QLatin1String("F'"))
         return startLens().backFocus();
+    const std::optional<geometry::ObjectArrow> object = scene::form().state().object;
+    if (name == QLatin1String("object"))
+        return {object->x, object->height};
+    if (name == QLatin1String("image")) {
+        // The lens equation measured from the principal planes: 1/s + 1/s' = 1/f.
+        const double s = startLens().h1 - object->x;
+        const double imageDistance = 1 / (1 / startLens().f - 1 / s);
+        return {startLens().h2 + imageDistance, -imageDistance / s * object->height};
+    }
     return {startLens().h1, 0};
 }
 
@@ -189,12 +198,17 @@ private slots:
         QTest::newRow("5 px above H") << "H" << QPointF(0, -5) << true;
         QTest::newRow("12 px above H") << "H" << QPointF(0, -12) << false;
         QTest::newRow("5 px left of the yellow point") << "yellow" << QPointF(-5, 0) << true;
+        QTest::newRow("4 px beside the object's tip") << "object" << QPointF(4, -3) << true;
+        QTest::newRow("5 px beside the image's tip") << "image" << QPointF(-3, 4) << true;
+        QTest::newRow("12 px beside the image's tip") << "image" << QPointF(0, 12) << false;
     }
     void snapping() {
         QFETCH(QString, target);
         QFETCH(QPointF, offset);
         QFETCH(bool, snaps);
         action("actionRuler")->trigger();
+        if (target == QLatin1String("object") || target == QLatin1String("image"))
+            action("actionObject")->trigger();
         const Point at = pointNamed(target);
         dragEndTo(ToolEnd::RulerTo, at, offset);
         const Point end = endOf(ToolEnd::RulerTo);

@@ -2,6 +2,7 @@
 #include "geometry/snap_points.h"
 
 #include "geometry/cardinal_points.h"
+#include "geometry/object_image.h"
 
 namespace geometry {
 
@@ -17,6 +18,11 @@ std::vector<NamedPoint> pictureSnapPoints(const SceneState& scene) {
                                      {"F'", {cardinal.f2, 0}},
                                      {"H", {cardinal.h1, 0}},
                                      {"H'", {cardinal.h2, 0}}});
+    const ObjectTips tips = objectTips(scene);
+    if (tips.object)
+        points.push_back({"object", *tips.object});
+    if (tips.image)
+        points.push_back({"image", *tips.image});
     return points;
 }
 

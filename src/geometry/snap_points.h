@@ -10,7 +10,7 @@ namespace geometry {
 
 // The points of the picture a tool's end snaps to: the source, the blue point (the
 // least-time point after a search), the yellow point, and the focal and principal points
-// of the lens where it has them.
+// of the lens where it has them, and the object's tip and its image's when an object is shown.
 std::vector<NamedPoint> pictureSnapPoints(const SceneState& scene);
 
 } // namespace geometry
