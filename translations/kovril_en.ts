@@ -978,6 +978,10 @@
         <source>Μοιρογνωμόνιο</source>
         <translation>Protractor</translation>
     </message>
+    <message>
+        <source>Αρχή μαθήματος</source>
+        <translation>Start of lesson</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -75,9 +75,36 @@ void Kovril::redo() {
 }
 
 void Kovril::clearPicture() {
+    emptyDrawingLabels();
     record(geometry::Action::Kind::Clear);
     surface().Cls();
     scene::redrawScene(*this);
+}
+
+// A construction's numbers go with its drawing: the path's time, angles and index, and a
+// total reflection told where the yellow point's height stands. What the scroll bars and
+// the blue point show stays.
+void Kovril::emptyDrawingLabels() {
+    for (int label : {2, 3, 4})
+        showLabel(label, {});
+    const QString height = QString::number(state_.thesiy);
+    const QString yellow = QString::fromStdString(state_.labels.at(1));
+    if (yellow != QCoreApplication::translate("Window", "ψ= ") + height &&
+        yellow != QCoreApplication::translate("Window", "ψ κίτρινο= ") + height)
+        showLabel(1, QCoreApplication::translate("Window", "ψ κίτρινο= ") + height);
+}
+
+void Kovril::startLesson() {
+    // The same numbers on every screen, unlike the start-up place of the source.
+    geometry::SceneState lesson = startDefaults();
+    lesson.source = {-200, 50};
+    lesson.blueOnSurface = true;
+    lesson.labels = lesson.log.start.labels;
+    lesson.label3Points = lesson.log.start.label3Points;
+    geometry::Action clear;
+    clear.kind = geometry::Action::Kind::Clear;
+    lesson.log.actions = {clear};
+    showScene(lesson);
 }
 
 void Kovril::thesiy_Change() {

@@ -354,6 +354,7 @@ void Kovril::connectHandlers() {
     connect(actionOpenScene, &QAction::triggered, this, [this] { run(&Kovril::openScene_Click); });
     connect(actionSavePicture, &QAction::triggered, this, [this] { savePicture_Click(); });
     connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
+    connect(actionReset, &QAction::triggered, this, [this] { run(&Kovril::startLesson); });
     // Going back and forth is no step of its own.
     for (auto [action, move] :
          {std::pair{actionUndo, &Kovril::undo}, std::pair{actionRedo, &Kovril::redo}})

@@ -60,6 +60,7 @@ struct WindowControls {
     scene::WavefrontPlayer* player;
     QToolButton* menuButton;
     QAction* actionClear;
+    QAction* actionReset = nullptr;
     QAction* actionUndo = nullptr;
     QAction* actionRedo = nullptr;
     QAction* actionFullScreen;
@@ -187,6 +188,8 @@ public:
     void showTimeValue(std::int16_t time);
     void Command6_Click();
     void clearPicture();
+    // «Αρχή μαθήματος»: the bare start-up lens and the same scene on every screen.
+    void startLesson();
     // Start-up's first picture, as the first thing the log holds and the history starts from.
     void showFirstPicture();
     // After a step of the student's: what it drew shown, the panels following, and the scene
@@ -246,6 +249,7 @@ private:
     void replay(const geometry::Action& action);
     // Keeps in the scene where a new frame put the markers.
     void noteMarkers();
+    void emptyDrawingLabels();
     // Shows a scene kept earlier, as it was: its markers, values, labels and picture.
     void showScene(const geometry::SceneState& scene);
     // Undo and redo are offered when there is something to undo or redo.

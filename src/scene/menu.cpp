@@ -51,6 +51,9 @@ void makeMenu(Kovril& w) {
     ui.actionClear =
         makeAction(w, *menu, "actionClear", QCoreApplication::translate("Menu", "Καθαρισμός"),
                    QKeySequence(Qt::CTRL | Qt::Key_L));
+    ui.actionReset =
+        makeAction(w, *menu, "actionReset", QCoreApplication::translate("Menu", "Αρχή μαθήματος"),
+                   QKeySequence());
     ui.actionUndo =
         makeAction(w, *menu, "actionUndo", QCoreApplication::translate("Menu", "Αναίρεση"),
                    QKeySequence(Qt::CTRL | Qt::Key_Z));
