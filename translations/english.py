@@ -323,6 +323,11 @@ ENGLISH = {
     'το άνοιγμα του φακού': 'the aperture of the lens',
     'το πεδίο «lens» δεν είναι αντικείμενο': 'the field «lens» is not an object',
     '%1: δεν δίνει φακό, %2': '%1: gives no lens, %2',
+    # Unsaved work.
+    'Η σκηνή έχει αλλαγές που δεν αποθηκεύτηκαν. Να αποθηκευτούν;': 'The scene has changes that were not saved. Save them?',
+    'Αποθήκευση': 'Save',
+    'Χωρίς αποθήκευση': "Don't save",
+    'Άκυρο': 'Cancel',
 }
 
 
