@@ -75,6 +75,10 @@ private slots:
         QVERIFY2(w.isWindowModified(), "before the saved scene is a change too");
         ui.actionRedo->trigger();
         QVERIFY(!w.isWindowModified());
+        // Another step where the saved one was undone: the saved scene can no longer return.
+        ui.actionUndo->trigger();
+        ui.Command2->click();
+        QVERIFY2(w.isWindowModified(), "another step is no return to the saved scene");
     }
 
     // With unsaved work, quitting or opening another scene asks first; each answer does what
