@@ -395,6 +395,11 @@ ENGLISH = {
     'Οι ετικέτες κάτω δεξιά: f από το H′ ως το F′, s από το αντικείμενο ως το H, s′ από το H′ ως το είδωλο (αρνητικό για φανταστικό), m = −s′/s, ο έλεγχος 1/s + 1/s′ = 1/f και το s′ των ακτίνων ελάχιστου χρόνου δίπλα στο s′ της εξίσωσης. Στην εστία δεν σχηματίζεται είδωλο.':
         'The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation\'s. At the focal point no image forms.',
     'Αρχή μαθήματος': 'Start of lesson',
+    # Unsaved work.
+    'Η σκηνή έχει αλλαγές που δεν αποθηκεύτηκαν. Να αποθηκευτούν;': 'The scene has changes that were not saved. Save them?',
+    'Αποθήκευση': 'Save',
+    'Χωρίς αποθήκευση': "Don't save",
+    'Άκυρο': 'Cancel',
 }
 
 

@@ -554,6 +554,10 @@
         <source>Το αρχείο %1 δεν άνοιξε: %2. Η εικόνα έμεινε όπως ήταν.</source>
         <translation>The file %1 did not open: %2. The picture is as it was.</translation>
     </message>
+    <message>
+        <source>Η σκηνή έχει αλλαγές που δεν αποθηκεύτηκαν. Να αποθηκευτούν;</source>
+        <translation>The scene has changes that were not saved. Save them?</translation>
+    </message>
 </context>
 <context>
     <name>Legend</name>
@@ -992,6 +996,18 @@
     <message>
         <source>Nai the</source>
         <translation>Nai the</translation>
+    </message>
+    <message>
+        <source>Αποθήκευση</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Χωρίς αποθήκευση</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Άκυρο</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 
 namespace geometry {
 
@@ -27,10 +28,15 @@ public:
     // The scene after the present one, undone last, which becomes the present one.
     const SceneState& redo();
     const SceneState& present() const { return scenes_[at_]; }
+    // The present scene is the one on disk: undoing or redoing back to it is unmodified again.
+    void markSaved() { saved_ = at_; }
+    bool atSaved() const { return saved_ == at_; }
 
 private:
     std::deque<SceneState> scenes_;
     std::size_t at_ = 0; // the present scene's place in scenes_
+    // The saved scene's place; none once it was forgotten or never reached.
+    std::optional<std::size_t> saved_ = 0;
 };
 
 } // namespace geometry

@@ -254,25 +254,21 @@ void Kovril::Command6_Click() {
 }
 
 void Kovril::saveScene_Click() {
-    const QString path = scene::chooseFile(this, scene::FileChoice::SaveScene);
-    if (path.isEmpty())
-        return;
-    if (const std::optional<QString> problem = scene::saveSceneFile(path, state_))
-        surface::MsgBox(QCoreApplication::translate(
-                            "Kovril", "Η σκηνή δεν αποθηκεύτηκε στο αρχείο %1: %2. Ό,τι "
-                                      "υπήρχε ήδη εκεί έμεινε όπως ήταν· δοκιμάστε άλλο "
-                                      "φάκελο ή όνομα.")
-                            .arg(QDir::toNativeSeparators(path), *problem));
+    const QString path = scene::chooseFile(this, scene::FileChoice::SaveScene, scenePath_);
+    if (!path.isEmpty())
+        saveSceneTo(path);
 }
 
 void Kovril::openScene_Click() {
-    const QString path = scene::chooseFile(this, scene::FileChoice::OpenScene);
+    if (!settleUnsavedChanges())
+        return;
+    const QString path = scene::chooseFile(this, scene::FileChoice::OpenScene, scenePath_);
     if (!path.isEmpty())
         openSceneFile(path);
 }
 
 void Kovril::savePicture_Click() {
-    const QString path = scene::chooseFile(this, scene::FileChoice::SavePicture);
+    const QString path = scene::chooseFile(this, scene::FileChoice::SavePicture, scenePath_);
     if (path.isEmpty())
         return;
     if (const std::optional<QString> problem =

@@ -346,6 +346,7 @@ void Kovril::showHistory() {
         actionUndo->setEnabled(history_.canUndo());
     if (actionRedo)
         actionRedo->setEnabled(history_.canRedo());
+    showTitle();
 }
 
 void Kovril::connectHandlers() {

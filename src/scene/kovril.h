@@ -200,6 +200,9 @@ public:
     void redo();
     void saveScene_Click();
     void openScene_Click();
+    // Before the scene is replaced or the window closes: unsaved work is saved, let go, or
+    // kept by going no further (false).
+    bool settleUnsavedChanges();
     void savePicture_Click();
     // A new lens for the scene: the lens is drawn again, and what was drawn since the last
     // clear is drawn again on it, as a new window size does.
@@ -224,6 +227,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QRectF shapeArea(const surface::Shape& shape) const;
@@ -252,8 +256,13 @@ private:
     void emptyDrawingLabels();
     // Shows a scene kept earlier, as it was: its markers, values, labels and picture.
     void showScene(const geometry::SceneState& scene);
-    // Undo and redo are offered when there is something to undo or redo.
+    // Undo and redo are offered when there is something to undo or redo; the title marks
+    // unsaved work.
     void showHistory();
+    // The scene's file name and the unsaved mark before the program's title.
+    void showTitle();
+    // Writes the scene to the file and counts it saved, or says why not (false).
+    bool saveSceneTo(const QString& path);
     // Draws the log from its start state, as the actions drew it.
     void drawLog();
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
@@ -274,6 +283,8 @@ private:
     QPointF movePixel_;
     // The source stands where start-up put it on the window, not where a scene put it.
     bool sourceAtStartPlace_ = true;
+    // The file the scene was last saved to or opened from; empty before either.
+    QString scenePath_;
 };
 
 namespace scene {

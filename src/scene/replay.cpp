@@ -254,6 +254,8 @@ bool Kovril::openSceneFile(const QString& path) {
     }
     applyScene(std::get<geometry::SceneState>(read));
     history_.note(state_);
+    scenePath_ = path;
+    history_.markSaved();
     showHistory();
     return true;
 }

@@ -2,10 +2,12 @@
 #include "scene/scene_io.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace scene {
@@ -33,9 +35,39 @@ QString writeProblem(const QFileDevice& file) {
     return QStringLiteral("%1 (%2)").arg(why, file.errorString());
 }
 
-std::function<QString(FileChoice)>& chooser() {
-    static std::function<QString(FileChoice)> instance;
+std::function<QString(FileChoice, const QString&)>& chooser() {
+    static std::function<QString(FileChoice, const QString&)> instance;
     return instance;
+}
+
+const QString lastFolderKey = QStringLiteral("files/lastFolder");
+
+QString startFolder() {
+    const QString last = QSettings().value(lastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    return documents;
+}
+
+QString askWithDialog(QWidget* parent, FileChoice choice, const QString& proposed) {
+    switch (choice) {
+    case FileChoice::OpenScene:
+        return QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Άνοιγμα σκηνής"),
+            QFileInfo(proposed).absolutePath(),
+            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
+    case FileChoice::SaveScene:
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση σκηνής"), proposed,
+            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
+    case FileChoice::SavePicture:
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση εικόνας"), proposed,
+            QCoreApplication::translate("SceneFiles", "Εικόνες (*.png *.svg *.pdf)"));
+    }
+    return {};
 }
 
 } // namespace
@@ -92,33 +124,37 @@ std::optional<QString> saveSceneFile(const QString& path, const geometry::SceneS
     return writeWholeFile(path, bytes);
 }
 
-QString chooseFile(QWidget* parent, FileChoice choice) {
-    if (chooser())
-        return chooser()(choice);
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    switch (choice) {
-    case FileChoice::OpenScene:
-        return QFileDialog::getOpenFileName(
-            parent, QCoreApplication::translate("SceneFiles", "Άνοιγμα σκηνής"), documents,
-            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
-    case FileChoice::SaveScene: {
-        QString path = QFileDialog::getSaveFileName(
-            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση σκηνής"), documents,
-            QCoreApplication::translate("SceneFiles", "Σκηνές Kovril (*.kovril)"));
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".kovril");
+QString proposedPath(FileChoice choice, const QString& scenePath) {
+    const QString base =
+        scenePath.isEmpty() ? QStringLiteral("kovril") : QFileInfo(scenePath).completeBaseName();
+    const QString name = choice == FileChoice::SavePicture ? base + QStringLiteral(".png")
+                                                           : base + QStringLiteral(".kovril");
+    return QDir(startFolder()).filePath(name);
+}
+
+QString chooseFile(QWidget* parent, FileChoice choice, const QString& scenePath) {
+    const QString proposed = proposedPath(choice, scenePath);
+    QString path =
+        chooser() ? chooser()(choice, proposed) : askWithDialog(parent, choice, proposed);
+    if (path.isEmpty())
         return path;
-    }
-    case FileChoice::SavePicture:
-        return QFileDialog::getSaveFileName(
-            parent, QCoreApplication::translate("SceneFiles", "Αποθήκευση εικόνας"), documents,
-            QCoreApplication::translate("SceneFiles", "Εικόνες (*.png *.svg *.pdf)"));
-    }
-    return {};
+    if (choice != FileChoice::OpenScene && QFileInfo(path).suffix().isEmpty())
+        path +=
+            choice == FileChoice::SavePicture ? QStringLiteral(".png") : QStringLiteral(".kovril");
+    QSettings().setValue(lastFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
+
+void setPathChooser(std::function<QString(FileChoice, const QString&)> c) {
+    chooser() = std::move(c);
 }
 
 void setFileChooser(std::function<QString(FileChoice)> c) {
-    chooser() = std::move(c);
+    if (!c) {
+        chooser() = {};
+        return;
+    }
+    chooser() = [c = std::move(c)](FileChoice choice, const QString&) { return c(choice); };
 }
 
 } // namespace scene

@@ -28,9 +28,16 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
 
 enum class FileChoice { OpenScene, SaveScene, SavePicture };
 
-// Asks for a file name; empty when the user cancels.
-QString chooseFile(QWidget* parent, FileChoice choice);
+// Where a dialog starts: the last folder used (or Documents, made when missing), with a name
+// taken from the scene's file, or the program's own.
+QString proposedPath(FileChoice choice, const QString& scenePath);
+
+// Asks for a file name, starting at the proposed path; empty when the user cancels. The folder
+// chosen is remembered for the next dialog; a picture with no extension is a PNG.
+QString chooseFile(QWidget* parent, FileChoice choice, const QString& scenePath = {});
 // Tests answer in place of the dialog; an empty function restores it.
 void setFileChooser(std::function<QString(FileChoice)> chooser);
+// The same, for a test that reads the proposed path.
+void setPathChooser(std::function<QString(FileChoice, const QString& proposed)> chooser);
 
 } // namespace scene

@@ -4,12 +4,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace surface {
 
 namespace {
 std::function<void(const QString&)>& recorder() {
     static std::function<void(const QString&)> instance;
+    return instance;
+}
+std::function<UnsavedAnswer(const QString&)>& answerer() {
+    static std::function<UnsavedAnswer(const QString&)> instance;
     return instance;
 }
 int& holds() {
@@ -65,6 +70,33 @@ void MsgBox(geometry::Message message) {
 
 void setMessageRecorder(std::function<void(const QString&)> r) {
     recorder() = std::move(r);
+}
+
+UnsavedAnswer askAboutUnsaved(const QString& text) {
+    if (answerer())
+        return answerer()(text);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    // Qt's own words for the buttons are not loaded; these follow the interface's language.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Messages", "Αποθήκευση"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("Messages", "Χωρίς αποθήκευση"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Messages", "Άκυρο"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedAnswer::Save;
+    case QMessageBox::Discard:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
+}
+
+void setUnsavedAnswerer(std::function<UnsavedAnswer(const QString&)> a) {
+    answerer() = std::move(a);
 }
 
 } // namespace surface

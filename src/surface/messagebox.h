@@ -45,4 +45,12 @@ private:
 // Tests replace the box by a recorder; an empty function restores the real box.
 void setMessageRecorder(std::function<void(const QString&)> recorder);
 
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+// Asks what becomes of unsaved work: save it, let it go, or stay where one was.
+UnsavedAnswer askAboutUnsaved(const QString& text);
+
+// Tests answer in place of the box; an empty function restores the real box.
+void setUnsavedAnswerer(std::function<UnsavedAnswer(const QString&)> answerer);
+
 } // namespace surface

@@ -21,6 +21,11 @@ Kovril& startProgram() {
     recordedMessages.clear();
     recordedCalls.clear();
     surface::setMessageRecorder([](const QString& text) { recordedMessages << text; });
+    // A window closed with unsaved work at a test's end lets it go, as the question is noted.
+    surface::setUnsavedAnswerer([](const QString& text) {
+        recordedMessages << text;
+        return surface::UnsavedAnswer::Discard;
+    });
     surface::Surface::setRecorder(
         [](const surface::DrawCall& call) { recordedCalls.push_back(call); });
     startUp();
