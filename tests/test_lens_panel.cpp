@@ -60,14 +60,6 @@ void drawLeastTime() {
     harness::controls(w).Command1->click();
 }
 
-QStringList labelTexts() {
-    QStringList texts;
-    for (const QLabel* label : scene::form().labels())
-        if (label)
-            texts << label->text();
-    return texts;
-}
-
 } // namespace
 
 class LensPanelTest : public QObject {
@@ -243,7 +235,7 @@ private slots:
     void theStandardButtonRestoresTheStart() {
         drawLeastTime();
         const QImage picture = scene::form().surface().image();
-        const QStringList texts = labelTexts();
+        const QStringList texts = harness::labelTexts();
         box("lensIndex").setValue(1.4);
         box("lensThickness").setValue(40);
         QVERIFY(scene::form().surface().image() != picture);
@@ -251,7 +243,7 @@ private slots:
         QVERIFY(sceneLens() == geometry::Lens::standard().given());
         QCOMPARE(shown().index, 2.0);
         QCOMPARE(shown().thickness, 30.0);
-        QCOMPARE(labelTexts(), texts);
+        QCOMPARE(harness::labelTexts(), texts);
         QVERIFY(scene::form().surface().image() == picture);
     }
 
@@ -281,12 +273,12 @@ private slots:
         drawLeastTime();
         box("lensIndex").setValue(1.5);
         const QImage changed = scene::form().surface().image();
-        const QStringList texts = labelTexts();
+        const QStringList texts = harness::labelTexts();
 
         harness::startProgram();
         box("lensIndex").setValue(1.5);
         drawLeastTime();
-        QCOMPARE(texts, labelTexts());
+        QCOMPARE(texts, harness::labelTexts());
         QVERIFY(scene::form().surface().image() == changed);
     }
 };

@@ -21,14 +21,6 @@ QAction& action(const char* name) {
     return *found;
 }
 
-QStringList labelTexts() {
-    QStringList texts;
-    for (const QLabel* label : scene::form().labels())
-        if (label)
-            texts << label->text();
-    return texts;
-}
-
 // A lesson's worth of changes: another lens, the source moved, every bar moved, a path, a
 // beam and the object.
 void changeEverything() {
@@ -83,7 +75,7 @@ private slots:
                  QList<int>({0, 0, 10, 5}));
         QVERIFY(!scene.object);
         QVERIFY(!scene.tools.ruler && !scene.tools.protractor);
-        QCOMPARE(labelTexts(),
+        QCOMPARE(harness::labelTexts(),
                  QStringList({QStringLiteral("ψ= 0"), QString(), QString(), QString(),
                               QStringLiteral("αριθμός σημείων =10"), QStringLiteral("Χρονος=5"),
                               QStringLiteral("ψ blue = 0")}));
@@ -139,12 +131,12 @@ private slots:
         harness::setScroll(*ui.thesiy, yellow);
         w.findChild<QAbstractButton*>(button)->click();
         QVERIFY(!ui.Label2->text().isEmpty() || !ui.Label3->text().isEmpty());
-        const QStringList drawn = labelTexts();
+        const QStringList drawn = harness::labelTexts();
         QCOMPARE(drawn.first(), drawnLabel1);
         const harness::Seen before = harness::seen();
 
         action("actionClear").trigger();
-        const QStringList cleared = labelTexts();
+        const QStringList cleared = harness::labelTexts();
         QCOMPARE(cleared.mid(0, 4), QStringList({label1, QString(), QString(), QString()}));
         QCOMPARE(cleared.mid(4), drawn.mid(4));
 

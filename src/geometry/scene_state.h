@@ -29,9 +29,9 @@ struct SceneState {
     std::int16_t shmeio_thesi = shmeioThesiRange.start;
     std::int16_t arithmosaktinon = arithmosaktinonRange.start;
     std::int16_t xronosmetato = xronosmetatoRange.start;
-    // What the labels say now; the log's start holds what they said at its first action.
     // The object whose image the lens forms, when it is shown.
     std::optional<ObjectArrow> object;
+    // What the labels say now; the log's start holds what they said at its first action.
     LabelTextArray labels;
     double label3Points = 0; // Label3's font size, which the trial path changes
     ActionLog log;

@@ -37,13 +37,18 @@ Kovril& startProgram() {
     return w;
 }
 
+QStringList labelTexts() {
+    QStringList texts;
+    for (const QLabel* label : scene::form().labels())
+        if (label)
+            texts << label->text();
+    return texts;
+}
+
 Seen seen() {
     Kovril& w = scene::form();
     const Controls ui = controls(w);
-    QStringList texts;
-    for (const QLabel* label : w.labels())
-        if (label)
-            texts << label->text();
+    QStringList texts = labelTexts();
     for (const surface::ScrollBar* bar :
          {ui.thesiy, ui.shmeio_thesi, ui.arithmosaktinon, ui.xronosmetato})
         texts << QString::number(bar->Value());

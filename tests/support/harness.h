@@ -58,6 +58,9 @@ struct Seen {
 };
 Seen seen();
 
+// The texts of the window's seven labels, Label1 first.
+QStringList labelTexts();
+
 // Sets a scroll bar the way a student's drag would, raising its change handler.
 void setScroll(surface::ScrollBar& bar, int value);
 
