@@ -395,6 +395,24 @@ ENGLISH = {
     'Οι ετικέτες κάτω δεξιά: f από το H′ ως το F′, s από το αντικείμενο ως το H, s′ από το H′ ως το είδωλο (αρνητικό για φανταστικό), m = −s′/s, ο έλεγχος 1/s + 1/s′ = 1/f και το s′ των ακτίνων ελάχιστου χρόνου δίπλα στο s′ της εξίσωσης. Στην εστία δεν σχηματίζεται είδωλο.':
         'The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation\'s. At the focal point no image forms.',
     'Αρχή μαθήματος': 'Start of lesson',
+    'Μαθήματα': 'Lessons',
+    'Τι να δείτε': 'What to look at',
+    'Ο ελάχιστος χρόνος': 'The least time',
+    'Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.': 'Drag the blue bar and watch the time: Kovril has found the point of least time.',
+    'Ακτίνες παγιδευμένες': 'Trapped rays',
+    'Η πηγή ψηλά και κοντά: οι πάνω ακτίνες παθαίνουν ολική ανάκλαση (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.': 'The source high and near: the upper rays are totally reflected (red dots) and get no circle.',
+    'Το μέτωπο κύματος': 'The wavefront',
+    'Σύρετε τη μπάρα του χρόνου: το μέτωπο κύματος περνά από το είδωλο.': 'Drag the time bar: the wavefront passes through the image.',
+    'Πηγή στο 2F': 'Source at 2F',
+    'Οι ακτίνες συναντιούνται κοντά στο 2F′, όσο μακριά πίσω από το φακό όσο η πηγή μπροστά του.': 'The rays meet near 2F′, as far behind the lens as the source is in front of it.',
+    'Πηγή στην εστία F': 'Source at the focal point F',
+    'Μετά το φακό οι ακτίνες βγαίνουν σχεδόν παράλληλες: το είδωλο είναι πολύ μακριά.': 'After the lens the rays leave almost parallel: the image is very far away.',
+    'Πηγή μέσα στην εστία': 'Source inside the focal length',
+    'Η δέσμη αποκλίνει μετά το φακό: το είδωλο είναι φανταστικό, από την πλευρά της πηγής.': "The beam diverges after the lens: the image is virtual, on the source's side.",
+    'Επιπεδόκυρτος φακός': 'Plano-convex lens',
+    'Η μπροστινή επιφάνεια είναι επίπεδη· ο φακός συγκλίνει λιγότερο από τον αρχικό.': 'The front face is flat; the lens converges less than the start-up lens.',
+    'Αποκλίνων φακός': 'Diverging lens',
+    'Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.': 'A biconcave lens: the beam diverges after the lens and the focal points change sides.',
 }
 
 

@@ -898,6 +898,81 @@
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>Ο ελάχιστος χρόνος</source>
+        <translation>The least time</translation>
+    </message>
+    <message>
+        <source>Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.</source>
+        <translation>Drag the blue bar and watch the time: Kovril has found the point of least time.</translation>
+    </message>
+    <message>
+        <source>Ακτίνες παγιδευμένες</source>
+        <translation>Trapped rays</translation>
+    </message>
+    <message>
+        <source>Η πηγή ψηλά και κοντά: οι πάνω ακτίνες παθαίνουν ολική ανάκλαση (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.</source>
+        <translation>The source high and near: the upper rays are totally reflected (red dots) and get no circle.</translation>
+    </message>
+    <message>
+        <source>Το μέτωπο κύματος</source>
+        <translation>The wavefront</translation>
+    </message>
+    <message>
+        <source>Σύρετε τη μπάρα του χρόνου: το μέτωπο κύματος περνά από το είδωλο.</source>
+        <translation>Drag the time bar: the wavefront passes through the image.</translation>
+    </message>
+    <message>
+        <source>Πηγή στο 2F</source>
+        <translation>Source at 2F</translation>
+    </message>
+    <message>
+        <source>Οι ακτίνες συναντιούνται κοντά στο 2F′, όσο μακριά πίσω από το φακό όσο η πηγή μπροστά του.</source>
+        <translation>The rays meet near 2F′, as far behind the lens as the source is in front of it.</translation>
+    </message>
+    <message>
+        <source>Πηγή στην εστία F</source>
+        <translation>Source at the focal point F</translation>
+    </message>
+    <message>
+        <source>Μετά το φακό οι ακτίνες βγαίνουν σχεδόν παράλληλες: το είδωλο είναι πολύ μακριά.</source>
+        <translation>After the lens the rays leave almost parallel: the image is very far away.</translation>
+    </message>
+    <message>
+        <source>Πηγή μέσα στην εστία</source>
+        <translation>Source inside the focal length</translation>
+    </message>
+    <message>
+        <source>Η δέσμη αποκλίνει μετά το φακό: το είδωλο είναι φανταστικό, από την πλευρά της πηγής.</source>
+        <translation>The beam diverges after the lens: the image is virtual, on the source&apos;s side.</translation>
+    </message>
+    <message>
+        <source>Επιπεδόκυρτος φακός</source>
+        <translation>Plano-convex lens</translation>
+    </message>
+    <message>
+        <source>Η μπροστινή επιφάνεια είναι επίπεδη· ο φακός συγκλίνει λιγότερο από τον αρχικό.</source>
+        <translation>The front face is flat; the lens converges less than the start-up lens.</translation>
+    </message>
+    <message>
+        <source>Αποκλίνων φακός</source>
+        <translation>Diverging lens</translation>
+    </message>
+    <message>
+        <source>Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.</source>
+        <translation>A biconcave lens: the beam diverges after the lens and the focal points change sides.</translation>
+    </message>
+    <message>
+        <source>Τι να δείτε</source>
+        <translation>What to look at</translation>
+    </message>
+    <message>
+        <source>Μαθήματα</source>
+        <translation>Lessons</translation>
+    </message>
+</context>
+<context>
     <name>Measuring</name>
     <message>
         <source>μήκος %1</source>
