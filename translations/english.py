@@ -400,7 +400,7 @@ ENGLISH = {
     'Ο ελάχιστος χρόνος': 'The least time',
     'Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.': 'Drag the blue bar and watch the time: Kovril has found the point of least time.',
     'Ακτίνες παγιδευμένες': 'Trapped rays',
-    'Η πηγή ψηλά και κοντά: οι πάνω ακτίνες παθαίνουν ολική ανάκλαση (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.': 'The source high and near: the upper rays are totally reflected (red dots) and get no circle.',
+    'Οι κάτω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».': 'The lower rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».',
     'Το μέτωπο κύματος': 'The wavefront',
     'Σύρετε τη μπάρα του χρόνου: το μέτωπο κύματος περνά από το είδωλο.': 'Drag the time bar: the wavefront passes through the image.',
     'Πηγή στο 2F': 'Source at 2F',
@@ -410,7 +410,7 @@ ENGLISH = {
     'Πηγή μέσα στην εστία': 'Source inside the focal length',
     'Η δέσμη αποκλίνει μετά το φακό: το είδωλο είναι φανταστικό, από την πλευρά της πηγής.': "The beam diverges after the lens: the image is virtual, on the source's side.",
     'Επιπεδόκυρτος φακός': 'Plano-convex lens',
-    'Η μπροστινή επιφάνεια είναι επίπεδη· ο φακός συγκλίνει λιγότερο από τον αρχικό.': 'The front face is flat; the lens converges less than the start-up lens.',
+    'Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.': 'Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.',
     'Αποκλίνων φακός': 'Diverging lens',
     'Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.': 'A biconcave lens: the beam diverges after the lens and the focal points change sides.',
 }

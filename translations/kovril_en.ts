@@ -912,10 +912,6 @@
         <translation>Trapped rays</translation>
     </message>
     <message>
-        <source>Η πηγή ψηλά και κοντά: οι πάνω ακτίνες παθαίνουν ολική ανάκλαση (κόκκινες κουκκίδες) και δεν παίρνουν κύκλο.</source>
-        <translation>The source high and near: the upper rays are totally reflected (red dots) and get no circle.</translation>
-    </message>
-    <message>
         <source>Το μέτωπο κύματος</source>
         <translation>The wavefront</translation>
     </message>
@@ -952,10 +948,6 @@
         <translation>Plano-convex lens</translation>
     </message>
     <message>
-        <source>Η μπροστινή επιφάνεια είναι επίπεδη· ο φακός συγκλίνει λιγότερο από τον αρχικό.</source>
-        <translation>The front face is flat; the lens converges less than the start-up lens.</translation>
-    </message>
-    <message>
         <source>Αποκλίνων φακός</source>
         <translation>Diverging lens</translation>
     </message>
@@ -970,6 +962,14 @@
     <message>
         <source>Μαθήματα</source>
         <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>Οι κάτω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».</source>
+        <translation>The lower rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».</translation>
+    </message>
+    <message>
+        <source>Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.</source>
+        <translation>Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.</translation>
     </message>
 </context>
 <context>
