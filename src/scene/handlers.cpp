@@ -76,6 +76,12 @@ void Kovril::redo() {
 
 void Kovril::clearPicture() {
     emptyDrawingLabels();
+    clearDrawing();
+}
+
+// The log's start keeps the labels as the clear left them, so drawing a log again clears the
+// picture only.
+void Kovril::clearDrawing() {
     record(geometry::Action::Kind::Clear);
     surface().Cls();
     scene::redrawScene(*this);

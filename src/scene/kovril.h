@@ -250,6 +250,7 @@ private:
     // Keeps in the scene where a new frame put the markers.
     void noteMarkers();
     void emptyDrawingLabels();
+    void clearDrawing();
     // Shows a scene kept earlier, as it was: its markers, values, labels and picture.
     void showScene(const geometry::SceneState& scene);
     // Undo and redo are offered when there is something to undo or redo.

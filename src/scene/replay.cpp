@@ -81,7 +81,7 @@ void Kovril::replay(const geometry::Action& action) {
         scene::drawFirstPicture(*this);
         return;
     case Kind::Clear:
-        return clearPicture();
+        return clearDrawing();
     case Kind::Command1:
         return Command1_Click();
     case Kind::Command2:
