@@ -48,8 +48,8 @@ const Lesson lessons[] = {
                                   "εστίες αλλάζουν πλευρά.")},
 };
 
-// The line stays in a corner of the window, large enough to read from the back of the room,
-// and gives the picture back at a click.
+// The line stays in the window's bottom left corner, below the picture's labels and left of
+// the time bar, large enough to read from the back of the room.
 QLabel& lessonNote(Kovril& w) {
     if (auto* note = w.findChild<QLabel*>(QStringLiteral("lessonNote")))
         return *note;
@@ -69,10 +69,9 @@ QLabel& lessonNote(Kovril& w) {
 void showNote(Kovril& w, const QString& text) {
     QLabel& note = lessonNote(w);
     note.setText(text);
-    const int width = w.width() * 2 / 5;
-    note.setFixedWidth(width);
+    note.setFixedWidth(w.width() / 4);
     note.adjustSize();
-    note.move(8, 8);
+    note.move(8, w.height() - note.height() - 8);
     note.show();
     note.raise();
 }
