@@ -104,6 +104,30 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
         QVERIFY(w.state() == before);
     }
+
+    // Each of the help's three experiments opens its lesson from a link beside it.
+    void helpOpensTheExperiments() {
+        Kovril& w = scene::form();
+        w.findChild<QAction*>(QStringLiteral("actionHelp"))->trigger();
+        const QStringList titles = {QStringLiteral("lesson_least_time"),
+                                    QStringLiteral("lesson_trapped"),
+                                    QStringLiteral("lesson_wavefront")};
+        int links = 0;
+        for (QLabel* text : w.findChildren<QLabel*>()) {
+            for (int i = 0; i < titles.size(); ++i) {
+                if (!text->text().contains(QStringLiteral("<a href=\"%1\">").arg(i + 1)))
+                    continue;
+                emit text->linkActivated(QString::number(i + 1));
+                const auto* entry = w.findChild<QAction*>(titles[i]);
+                QVERIFY(w.findChild<QLabel*>(QStringLiteral("lessonNote"))
+                            ->text()
+                            .contains(entry->text()));
+                ++links;
+            }
+        }
+        QCOMPARE(links, 3);
+        QVERIFY(harness::messages().isEmpty());
+    }
 };
 
 QTEST_MAIN(LessonsTest)

@@ -396,6 +396,7 @@ ENGLISH = {
         'The labels at the bottom right: f from H′ to F′, s from the object to H, s′ from H′ to the image (negative for a virtual one), m = −s′/s, the check 1/s + 1/s′ = 1/f, and the s′ of the least-time rays beside the equation\'s. At the focal point no image forms.',
     'Αρχή μαθήματος': 'Start of lesson',
     'Μαθήματα': 'Lessons',
+    'Άνοιγμα του μαθήματος': 'Open the lesson',
     'Τι να δείτε': 'What to look at',
     'Ο ελάχιστος χρόνος': 'The least time',
     'Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.': 'Drag the blue bar and watch the time: Kovril has found the point of least time.',

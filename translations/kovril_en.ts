@@ -476,6 +476,10 @@
         <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
         <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
     </message>
+    <message>
+        <source>Άνοιγμα του μαθήματος</source>
+        <translation>Open the lesson</translation>
+    </message>
 </context>
 <context>
     <name>Json</name>
