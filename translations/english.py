@@ -401,7 +401,7 @@ ENGLISH = {
     'Ο ελάχιστος χρόνος': 'The least time',
     'Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.': 'Drag the blue bar and watch the time: Kovril has found the point of least time.',
     'Ακτίνες παγιδευμένες': 'Trapped rays',
-    'Οι κάτω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».': 'The lower rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».',
+    'Οι πάνω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».': 'The upper rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».',
     'Το μέτωπο κύματος': 'The wavefront',
     'Σύρετε τη μπάρα του χρόνου: το μέτωπο κύματος περνά από το είδωλο.': 'Drag the time bar: the wavefront passes through the image.',
     'Πηγή στο 2F': 'Source at 2F',

@@ -968,12 +968,12 @@
         <translation>Lessons</translation>
     </message>
     <message>
-        <source>Οι κάτω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».</source>
-        <translation>The lower rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».</translation>
-    </message>
-    <message>
         <source>Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.</source>
         <translation>Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.</translation>
+    </message>
+    <message>
+        <source>Οι πάνω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».</source>
+        <translation>The upper rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».</translation>
     </message>
 </context>
 <context>
