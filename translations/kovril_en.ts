@@ -476,6 +476,10 @@
         <source>Με Tab οι άκρες έρχονται μετά την πηγή· τα βέλη τις μετακινούν κατά μία μονάδα, με Shift κατά δέκα, και ένα βήμα προς ένα σημείο σταματά πάνω του. Κάθε μετακίνηση αναιρείται με Ctrl+Z· οι σκηνές και οι εικόνες κρατούν τα όργανα.</source>
         <translation>Tab reaches the ends after the source; the arrow keys move them by one unit, by ten with Shift, and a step towards a point stops on it. Ctrl+Z undoes every move; scenes and pictures keep the tools.</translation>
     </message>
+    <message>
+        <source>Άνοιγμα του μαθήματος</source>
+        <translation>Open the lesson</translation>
+    </message>
 </context>
 <context>
     <name>Json</name>
@@ -899,6 +903,81 @@
     <message>
         <source>Δεν είναι φακός: %1. Ο φακός έμεινε όπως ήταν.</source>
         <translation>Not a lens: %1. The lens stayed as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>Ο ελάχιστος χρόνος</source>
+        <translation>The least time</translation>
+    </message>
+    <message>
+        <source>Σύρετε τη μπλε μπάρα και δείτε το χρόνο: το Kovril βρήκε το σημείο του ελάχιστου χρόνου.</source>
+        <translation>Drag the blue bar and watch the time: Kovril has found the point of least time.</translation>
+    </message>
+    <message>
+        <source>Ακτίνες παγιδευμένες</source>
+        <translation>Trapped rays</translation>
+    </message>
+    <message>
+        <source>Το μέτωπο κύματος</source>
+        <translation>The wavefront</translation>
+    </message>
+    <message>
+        <source>Σύρετε τη μπάρα του χρόνου: το μέτωπο κύματος περνά από το είδωλο.</source>
+        <translation>Drag the time bar: the wavefront passes through the image.</translation>
+    </message>
+    <message>
+        <source>Πηγή στο 2F</source>
+        <translation>Source at 2F</translation>
+    </message>
+    <message>
+        <source>Οι ακτίνες συναντιούνται κοντά στο 2F′, όσο μακριά πίσω από το φακό όσο η πηγή μπροστά του.</source>
+        <translation>The rays meet near 2F′, as far behind the lens as the source is in front of it.</translation>
+    </message>
+    <message>
+        <source>Πηγή στην εστία F</source>
+        <translation>Source at the focal point F</translation>
+    </message>
+    <message>
+        <source>Μετά το φακό οι ακτίνες βγαίνουν σχεδόν παράλληλες: το είδωλο είναι πολύ μακριά.</source>
+        <translation>After the lens the rays leave almost parallel: the image is very far away.</translation>
+    </message>
+    <message>
+        <source>Πηγή μέσα στην εστία</source>
+        <translation>Source inside the focal length</translation>
+    </message>
+    <message>
+        <source>Η δέσμη αποκλίνει μετά το φακό: το είδωλο είναι φανταστικό, από την πλευρά της πηγής.</source>
+        <translation>The beam diverges after the lens: the image is virtual, on the source&apos;s side.</translation>
+    </message>
+    <message>
+        <source>Επιπεδόκυρτος φακός</source>
+        <translation>Plano-convex lens</translation>
+    </message>
+    <message>
+        <source>Αποκλίνων φακός</source>
+        <translation>Diverging lens</translation>
+    </message>
+    <message>
+        <source>Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.</source>
+        <translation>A biconcave lens: the beam diverges after the lens and the focal points change sides.</translation>
+    </message>
+    <message>
+        <source>Τι να δείτε</source>
+        <translation>What to look at</translation>
+    </message>
+    <message>
+        <source>Μαθήματα</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.</source>
+        <translation>Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.</translation>
+    </message>
+    <message>
+        <source>Οι πάνω ακτίνες παθαίνουν ολική ανάκλαση μέσα στο φακό (κόκκινες κουκκίδες): δεν παίρνουν κύκλο και η ετικέτα γράφει «ολική ανάκλαση».</source>
+        <translation>The upper rays are totally reflected inside the lens (red dots): they get no circle, and the label reads «total reflection».</translation>
     </message>
 </context>
 <context>

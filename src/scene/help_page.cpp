@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/help_page.h"
 
+#include "scene/kovril.h"
+#include "scene/lessons.h"
+
 #include "profile/plot_ink.h"
 #include "surface/picture_inks.h"
 
@@ -249,10 +252,19 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
         QT_TRANSLATE_NOOP("Help", "Με «Συνέχιση δέσμης», σύρετε τη μπάρα του χρόνου και δείτε το "
                                   "μέτωπο κύματος να περνά από το είδωλο."),
     };
-    int number = 1;
-    for (const char* text : experiments)
-        layout->addWidget(
-            paragraph(content, QStringLiteral("%1. ").arg(number++) + helpText(text)));
+    // The first three lessons are these experiments, ready to open from here.
+    auto* window = qobject_cast<Kovril*>(parent);
+    for (int number = 0; number < int(std::size(experiments)); ++number) {
+        QLabel* text = paragraph(
+            content, QStringLiteral("%1. %2 <a href=\"%1\">%3</a>")
+                         .arg(number + 1)
+                         .arg(helpText(experiments[number]),
+                              QCoreApplication::translate("Help", "Άνοιγμα του μαθήματος")));
+        if (window)
+            connect(text, &QLabel::linkActivated, this,
+                    [window, number] { scene::openLesson(*window, number); });
+        layout->addWidget(text);
+    }
     layout->addStretch();
 
     auto* scroll = new QScrollArea(this);

@@ -2,6 +2,7 @@
 #include "scene/menu.h"
 
 #include "scene/kovril.h"
+#include "scene/lessons.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -63,6 +64,7 @@ void makeMenu(Kovril& w) {
     // Both spellings of redo that teachers' other programs use.
     ui.actionRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    scene::addLessonMenu(w, *menu);
     menu->addSeparator();
     ui.actionOpenScene = makeAction(w, *menu, "actionOpenScene",
                                     QCoreApplication::translate("Menu", "Άνοιγμα σκηνής…"),
