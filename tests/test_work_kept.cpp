@@ -27,7 +27,7 @@ QString shownTitle(const Kovril& w) {
     return w.windowHandle()->title();
 }
 
-enum class Way { Quit, Open };
+enum class Way { Quit, Open, Lesson };
 
 } // namespace
 
@@ -88,8 +88,8 @@ private slots:
         QTest::addColumn<surface::UnsavedAnswer>("answer");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("goesOn");
-        for (const auto& [way, name] :
-             {std::pair{Way::Quit, "quit"}, std::pair{Way::Open, "open"}}) {
+        for (const auto& [way, name] : {std::pair{Way::Quit, "quit"}, std::pair{Way::Open, "open"},
+                                        std::pair{Way::Lesson, "lesson"}}) {
             const auto row = [&](const char* what) -> QTestData& {
                 return QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(name, what)));
             };
@@ -126,7 +126,12 @@ private slots:
             return answer;
         });
         const int messagesBefore = int(harness::messages().size());
-        (way == Way::Quit ? now.actionQuit : now.actionOpenScene)->trigger();
+        const auto trigger = [&](Way way) {
+            if (way == Way::Lesson)
+                return shown.findChild<QAction*>(QStringLiteral("lesson_least_time"));
+            return way == Way::Quit ? now.actionQuit : now.actionOpenScene;
+        };
+        trigger(way)->trigger();
 
         QCOMPARE(questions.size(), 1);
         QCOMPARE(QFile::exists(saved), answer == surface::UnsavedAnswer::Save && writable);
@@ -140,6 +145,28 @@ private slots:
             QVERIFY2(shown.isWindowModified(), "the work is still unsaved");
         if (goesOn && answer == surface::UnsavedAnswer::Save)
             QVERIFY(!shown.isWindowModified());
+    }
+
+    // A lesson's file is inside the program: saving its changes asks where, and writes there.
+    void aChangedLessonIsSavedWhereChosen() {
+        Kovril& w = scene::form();
+        w.findChild<QAction*>(QStringLiteral("lesson_trapped"))->trigger();
+        QVERIFY(!w.isWindowModified());
+        harness::controls(w).Command1->click();
+        QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("trapped.kovril"));
+        QList<scene::FileChoice> asked;
+        scene::setFileChooser([&](scene::FileChoice choice) {
+            asked << choice;
+            return saved;
+        });
+        surface::setUnsavedAnswerer([](const QString&) { return surface::UnsavedAnswer::Save; });
+        const int messagesBefore = int(harness::messages().size());
+        harness::controls(w).actionQuit->trigger();
+        QCOMPARE(asked, QList{scene::FileChoice::SaveScene});
+        QCOMPARE(harness::messages().size(), messagesBefore);
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(!w.isVisible());
     }
 
     // Without unsaved work nothing is asked.

@@ -95,6 +95,8 @@ void addLessonMenu(Kovril& w, QMenu& menu) {
 }
 
 bool openLesson(Kovril& w, int lesson) {
+    if (!w.settleUnsavedChanges())
+        return false;
     const Lesson& chosen = lessons[lesson];
     if (!w.openSceneFile(QStringLiteral(":/lessons/%1.kovril").arg(chosen.file)))
         return false;

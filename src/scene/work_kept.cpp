@@ -50,9 +50,10 @@ bool Kovril::settleUnsavedChanges() {
     case surface::UnsavedAnswer::Save:
         break;
     }
-    const QString path = scenePath_.isEmpty()
-                             ? scene::chooseFile(this, scene::FileChoice::SaveScene, scenePath_)
-                             : scenePath_;
+    // A lesson lives inside the program, where nothing can be written: its work needs a place.
+    const bool ownFile = !scenePath_.isEmpty() && !scenePath_.startsWith(QLatin1Char(':'));
+    const QString path =
+        ownFile ? scenePath_ : scene::chooseFile(this, scene::FileChoice::SaveScene, scenePath_);
     return !path.isEmpty() && saveSceneTo(path);
 }
 
