@@ -203,6 +203,33 @@ void measureLensChange(Kovril& w) {
     ui.arithmosaktinon->setValue(std::int16_t(10));
 }
 
+// One move of a drag after «Υπολόγισε θέση με Kovril», the shown path drawn again before the
+// release: of the source (a least-time search and its path), of the blue point (the dropped
+// path) and of the yellow point's thumb (the lens drawn again with the path).
+void measureLiveDrag(Kovril& w) {
+    const harness::Controls ui = harness::controls(w);
+    ui.actionClear->trigger();
+    ui.thesiy->setValue(std::int16_t(30));
+    ui.Command1->click();
+    for (surface::Shape* marker : {ui.kyklos, ui.shmeio}) {
+        const QPointF from(marker->centreX(), marker->centreY());
+        harness::press(from.x(), from.y());
+        harness::moveTo(from.x() - 20, from.y() + 20);
+        bool out = false;
+        measure(QStringLiteral("live drag step of ") + marker->objectName(), 50, [&] {
+            out = !out;
+            harness::moveTo(from.x() - (out ? 30 : 20), from.y() + (out ? 10 : 20));
+        });
+        harness::release(from.x(), from.y());
+        ui.Command1->click();
+    }
+    ui.thesiy->setSliderDown(true);
+    measure(QStringLiteral("live slide step of thesiy"), 50,
+            [&] { ui.thesiy->setSliderPosition(ui.thesiy->sliderPosition() == 40 ? 41 : 40); });
+    ui.thesiy->setSliderDown(false);
+    ui.actionClear->trigger();
+}
+
 // Computing and drawing a travel-time profile of 400 samples on a plot of the panel's size.
 void measureTimeProfile(Kovril& w) {
     const harness::Controls ui = harness::controls(w);
@@ -350,13 +377,20 @@ int runChild(int argc, char* argv[], const QString& screen) {
     print::directPagesTo(pages.filePath(QStringLiteral("page.pdf")));
     measure(QStringLiteral("startUp to first picture"), 5, [] { startUp(); });
     measurePictureCopy(scene::form());
-    measureHandlers(scene::form());
-    measureTimeProfile(scene::form());
-    measureLargestScene(scene::form());
-    measureLensChange(scene::form());
-    measureAnimation(scene::form());
-    reportEvaluations(scene::form());
-    reportEventRate();
+    // KOVRIL_BENCH_ONLY=live measures the live drag alone, beside its yardstick.
+    const bool liveOnly = qEnvironmentVariable("KOVRIL_BENCH_ONLY") == QLatin1String("live");
+    if (!liveOnly) {
+        measureHandlers(scene::form());
+        measureTimeProfile(scene::form());
+        measureLargestScene(scene::form());
+        measureLensChange(scene::form());
+    }
+    measureLiveDrag(scene::form());
+    if (!liveOnly) {
+        measureAnimation(scene::form());
+        reportEvaluations(scene::form());
+        reportEventRate();
+    }
     reportPeakMemory();
     return 0;
 }

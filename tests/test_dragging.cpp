@@ -102,9 +102,11 @@ private slots:
         QCOMPARE(w.input().dragged() == scene::Marker::BluePoint, !source);
         harness::clearRecord();
         harness::moveTo(drop.x(), drop.y());
-        QVERIFY(harness::drawn().empty()); // nothing drawn while dragging
+        // Only a path shown on the picture, the least-time path here, follows the drag.
+        QCOMPARE(harness::drawn().empty(), thesiy != 0);
         const QPointF at = arrival(drop.x(), drop.y());
         QVERIFY(closeTo(centreOf(marker(name)), at));
+        harness::clearRecord();
         harness::release(drop.x(), drop.y());
 
         QVERIFY(w.input().dragged() == scene::Marker::None);

@@ -178,10 +178,12 @@ void Kovril::Form_MouseMove(int, int, float x, float y) {
     } else {
         placeSource(*to);
     }
-    profileFollows();
+    if (!drawLivePath(dragged, *to))
+        profileFollows();
 }
 
 void Kovril::Form_MouseUp(int, int, float x, float y) {
+    endLivePath();
     if (const std::optional<scene::Drop> drop =
             input_.release({x, y}, state_.source, state_.bluePoint))
         drawDrop(drop->source, drop->bluePoint);

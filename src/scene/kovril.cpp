@@ -374,9 +374,19 @@ void Kovril::connectHandlers() {
                                  void (Kovril::*handler)()) {
         connect(bar, &surface::ScrollBar::Change, this, [this, bar, value, handler] {
             state_.*value = bar->Value();
+            // The yellow point's thumb, dragged, moves a shown path along; its release is the
+            // step.
+            if (bar == thesiy && bar->isSliderDown() && drawLivePath(scene::Marker::None))
+                return;
             run(handler);
         });
     };
+    connect(thesiy, &QScrollBar::sliderReleased, this, [this] {
+        if (!live_.active)
+            return;
+        endLivePath();
+        run(&Kovril::thesiy_Change);
+    });
     onChange(thesiy, &geometry::SceneState::thesiy, &Kovril::thesiy_Change);
     onChange(arithmosaktinon, &geometry::SceneState::arithmosaktinon,
              &Kovril::arithmosaktinon_Change);

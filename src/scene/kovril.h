@@ -4,6 +4,7 @@
 #include "geometry/point.h"
 #include "geometry/scene_history.h"
 #include "geometry/scene_state.h"
+#include "scene/live_path.h"
 #include "scene/marker_input.h"
 #include "surface/controls.h"
 #include "surface/labels.h"
@@ -268,6 +269,14 @@ private:
     void drawLog();
     // The picture after a drop: cleared, redrawn, the path source -> blue point -> T.
     void drawDrop(geometry::Point source, geometry::Point bluePoint);
+    // While a marker (dragged to `to`) or the yellow point's slider (Marker::None) is dragged
+    // and the picture shows a path: the path drawn again for the drag as it stands, neither
+    // logged nor a step. False when no path is shown.
+    bool drawLivePath(scene::Marker dragged, geometry::Point to = {});
+    void drawLiveMarker(scene::Marker dragged, geometry::Point to);
+    void drawLiveYellowPoint();
+    // Before the release: the texts and drawing properties the drag started from.
+    void endLivePath();
 
     std::unique_ptr<surface::Surface> surface_;
     surface::Surface* active_ = nullptr;
@@ -278,6 +287,7 @@ private:
     geometry::SceneHistory history_;
     bool replaying_ = false;
     scene::MarkerInput input_;
+    scene::LiveDrag live_;
     // The window pixels of the mouse event being handled, which the handlers receive in scene
     // units only.
     QPointF pressPixel_;
