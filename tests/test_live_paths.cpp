@@ -163,6 +163,46 @@ private slots:
         harness::setScroll(*ui.thesiy, value);
         QVERIFY(harness::seen() == released);
     }
+
+    // A thumb slid through many values, with no path to follow, is one step at its release;
+    // undo waits while a thumb or a marker is held.
+    void aSlideIsOneStep_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("value");
+        QTest::newRow("yellow point") << "thesiy" << 40;
+        QTest::newRow("rays") << "arithmosaktinon" << 30;
+        QTest::newRow("blue point") << "shmeio_thesi" << -50;
+        QTest::newRow("time") << "xronosmetato" << 60;
+    }
+    void aSlideIsOneStep() {
+        QFETCH(QString, bar);
+        QFETCH(int, value);
+        harness::Controls ui = startWith(Path::LeastTime);
+        ui.actionClear->trigger();
+        const Seen before = harness::seen();
+        auto& slid = *scene::form().findChild<surface::ScrollBar*>(bar);
+        for (int step = 1; step <= 4; ++step) {
+            slideUnreleased(slid, slid.Value() + (value - slid.Value()) / (5 - step));
+            ui.actionUndo->trigger();
+        }
+        QCOMPARE(int(slid.Value()), value);
+        const Seen held = harness::seen();
+        QVERIFY(held != before);
+        slid.setSliderDown(false);
+        QVERIFY2(harness::seen() == held, "the release of a bare slide draws nothing more");
+        ui.actionUndo->trigger();
+        QVERIFY2(harness::seen() == before, "one undo takes the whole slide back");
+        ui.actionRedo->trigger();
+        QVERIFY(harness::seen() == held);
+
+        dragUnreleased(*ui.kyklos, {-150, 70});
+        const Seen dragging = harness::seen();
+        ui.actionUndo->trigger();
+        QVERIFY2(harness::seen() == dragging, "undo waits for the release");
+        harness::release(-150, 70);
+        ui.actionUndo->trigger();
+        QVERIFY(harness::seen() == held);
+    }
 };
 
 QTEST_MAIN(LivePathsTest)

@@ -17,6 +17,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -337,8 +338,15 @@ void Kovril::afterStep() {
     objectControls->follow();
     showChanges();
     profileFollows();
-    history_.note(state_);
+    // A thumb slid through many values is one step, noted at its release.
+    if (!thumbHeld())
+        history_.note(state_);
     showHistory();
+}
+
+bool Kovril::thumbHeld() const {
+    return std::ranges::any_of(std::array{thesiy, arithmosaktinon, shmeio_thesi, xronosmetato},
+                               [](const surface::ScrollBar* bar) { return bar->isSliderDown(); });
 }
 
 void Kovril::showHistory() {
@@ -356,10 +364,12 @@ void Kovril::connectHandlers() {
     connect(actionSavePicture, &QAction::triggered, this, [this] { savePicture_Click(); });
     connect(actionClear, &QAction::triggered, this, [this] { run(&Kovril::clearPicture); });
     connect(actionReset, &QAction::triggered, this, [this] { run(&Kovril::startLesson); });
-    // Going back and forth is no step of its own.
+    // Going back and forth is no step of its own, and waits until a held drag is let go.
     for (auto [action, move] :
          {std::pair{actionUndo, &Kovril::undo}, std::pair{actionRedo, &Kovril::redo}})
         connect(action, &QAction::triggered, this, [this, move] {
+            if (thumbHeld() || input_.dragged() != scene::Marker::None)
+                return;
             (this->*move)();
             showChanges();
             profileFollows();
@@ -387,6 +397,8 @@ void Kovril::connectHandlers() {
         endLivePath();
         run(&Kovril::thesiy_Change);
     });
+    for (surface::ScrollBar* bar : {thesiy, arithmosaktinon, shmeio_thesi, xronosmetato})
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { afterStep(); });
     onChange(thesiy, &geometry::SceneState::thesiy, &Kovril::thesiy_Change);
     onChange(arithmosaktinon, &geometry::SceneState::arithmosaktinon,
              &Kovril::arithmosaktinon_Change);

@@ -196,6 +196,8 @@ public:
     // After a step of the student's: what it drew shown, the panels following, and the scene
     // it left kept for undo.
     void afterStep();
+    // A scroll bar's thumb is held down by the pointer.
+    bool thumbHeld() const;
     // The scene before the last step, and again after it.
     void undo();
     void redo();
