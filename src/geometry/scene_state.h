@@ -3,6 +3,7 @@
 
 #include "geometry/action_log.h"
 #include "geometry/bar_ranges.h"
+#include "geometry/layers.h"
 #include "geometry/lens.h"
 #include "geometry/point.h"
 
@@ -30,6 +31,8 @@ struct SceneState {
     LabelTextArray labels;
     double label3Points = 0; // Label3's font size, which the trial path changes
     ActionLog log;
+    // What the picture shows; a view of the scene rather than a step of it.
+    Layers layers;
 
     bool operator==(const SceneState&) const = default;
 };

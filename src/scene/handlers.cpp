@@ -181,7 +181,7 @@ void Kovril::Command2_Click() {
 void Kovril::Command3_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command3))
         return;
-    beam::drawBeamWithWavelets(surface(), lens(), source(), state_.arithmosaktinon);
+    beam::drawBeamWithWavelets(surface(), lens(), source(), state_.arithmosaktinon, state_.layers);
 }
 
 void Kovril::Command4_Click() {
@@ -194,14 +194,15 @@ void Kovril::Command5_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command5))
         return;
     applyLabels(timestep::timeSteppedBeam(surface(), lens(), source(), state_.arithmosaktinon,
-                                          state_.xronosmetato));
+                                          state_.xronosmetato, state_.layers));
 }
 
 void Kovril::xronosmetato_Change() {
     record(geometry::Action::Kind::Time);
     const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, state_.xronosmetato);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, state_.xronosmetato,
+                                   state_.layers);
     applyLabels(stepped.labels);
 }
 
@@ -209,7 +210,7 @@ void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
     const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time, state_.layers);
     applyLabels(stepped.labels);
 }
 
@@ -217,7 +218,7 @@ void Kovril::Command6_Click() {
     showTime();
     if (!print::printPicture(surface(), lens(),
                              print::PageInputs{source(), state_.thesiy, state_.arithmosaktinon,
-                                               state_.xronosmetato}))
+                                               state_.xronosmetato, state_.layers}))
         return;
     // Kept so that the window, drawn again, has what printing left on it.
     geometry::Action printed;

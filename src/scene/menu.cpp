@@ -2,6 +2,7 @@
 #include "scene/menu.h"
 
 #include "scene/kovril.h"
+#include "scene/layers_menu.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -80,6 +81,7 @@ void makeMenu(Kovril& w) {
     QObject::connect(ui.actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
+    makeLayersMenu(w, *menu);
     menu->addSeparator();
     ui.actionTimeProfile = makeAction(w, *menu, "actionTimeProfile",
                                       QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),
