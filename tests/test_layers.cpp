@@ -2,6 +2,7 @@
 // The layers of «Εμφάνιση»: a hidden layer leaves the window, the saved picture and the printed
 // page; shown again, the picture is the one it was, pixel for pixel.
 #include "print/page_job.h"
+#include "scene/help_page.h"
 #include "scene/kovril.h"
 #include "scene/picture_export.h"
 #include "support/controls.h"
@@ -9,9 +10,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,8 +56,8 @@ private slots:
 
     void everyLayerIsShownAtStart() {
         harness::startProgram();
-        for (const char* name :
-             {"actionShowWavelets", "actionShowCardinal", "actionShowWavefronts"}) {
+        for (const char* name : {"actionShowNormals", "actionShowWavelets", "actionShowCardinal",
+                                 "actionShowWavefronts"}) {
             QAction* action = layerAction(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY(action->isCheckable());
@@ -65,7 +69,11 @@ private slots:
     void hiddenLayerLeavesThePicture_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("layer");
-        QTest::addColumn<QColor>("ink"); // a colour only the layer draws, or none: its circles
+        QTest::addColumn<QColor>("ink"); // a colour only the layer draws, if any
+        QTest::newRow("normals at the entry") << "Command1"
+                                              << "actionShowNormals" << QColor();
+        QTest::newRow("normals at the exit") << "Command4"
+                                             << "actionShowNormals" << QColor();
         QTest::newRow("wavelets") << "Command3"
                                   << "actionShowWavelets" << QColor();
         QTest::newRow("wavefronts") << "Command5"
@@ -81,7 +89,7 @@ private slots:
         const QImage full = harness::seen().picture;
         harness::clearRecord();
         layerAction(layer)->trigger();
-        const std::size_t hiddenCircles = circles();
+        const std::size_t hiddenCalls = harness::drawn().size();
         const QImage hidden = harness::seen().picture;
         QVERIFY(hidden != full);
         if (ink.isValid()) {
@@ -92,9 +100,44 @@ private slots:
         harness::clearRecord();
         layerAction(layer)->trigger();
         QVERIFY(layerAction(layer)->isChecked());
-        if (!ink.isValid())
-            QVERIFY(circles() > hiddenCircles);
+        QVERIFY(harness::drawn().size() > hiddenCalls);
         QCOMPARE(harness::seen().picture, full);
+    }
+
+    // The help's legend lists the elements of the shown layers only, whether the help was
+    // open when the layer was hidden or opened after.
+    void legendFollowsTheLayers_data() {
+        QTest::addColumn<QString>("layer");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<bool>("openFirst");
+        QTest::newRow("normals") << "actionShowNormals"
+                                 << "η κάθετος στο σημείο ελάχιστου χρόνου" << true;
+        QTest::newRow("wavelets") << "actionShowWavelets"
+                                  << "κύκλοι Huygens γύρω από τα σημεία εξόδου" << false;
+        QTest::newRow("wavefronts") << "actionShowWavefronts"
+                                    << "το μέτωπο κύματος" << true;
+        QTest::newRow("cardinal") << "actionShowCardinal"
+                                  << "οι εστίες F1 και F2 του παχιού φακού" << false;
+    }
+    void legendFollowsTheLayers() {
+        QFETCH(QString, layer);
+        QFETCH(QString, element);
+        QFETCH(bool, openFirst);
+        Kovril& w = harness::startProgram();
+        const harness::Controls ui = harness::controls(w);
+        if (openFirst)
+            ui.actionHelp->trigger();
+        layerAction(layer)->trigger();
+        ui.actionHelp->trigger();
+        const auto listed = [&w, &element] {
+            const QList<QLabel*> labels = harness::help(w)->findChildren<QLabel*>();
+            return std::count_if(labels.begin(), labels.end(), [&element](const QLabel* label) {
+                return label->text() == element && label->isVisibleTo(label->window());
+            });
+        };
+        QCOMPARE(listed(), 0);
+        layerAction(layer)->trigger();
+        QCOMPARE(listed(), 1);
     }
 
     void savedPictureFollowsTheLayers_data() {

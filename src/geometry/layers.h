@@ -7,6 +7,7 @@ namespace geometry {
 // picture, the saved pictures and the printed page; its construction still runs, so that what
 // the labels and the later drawings read stays the same.
 struct Layers {
+    bool normals = true;
     bool wavelets = true;
     bool cardinal = true;
     bool wavefronts = true;

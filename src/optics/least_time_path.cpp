@@ -37,7 +37,8 @@ void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, doub
 } // namespace
 
 LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
-                                geometry::Source source, std::int16_t v) {
+                                geometry::Source source, std::int16_t v,
+                                const geometry::Layers& layers) {
     const geometry::Point target = lens.rearSurfacePoint(v);
     const geometry::LensSearch entry = geometry::searchLensEntry(
         lens, source.x, source.y, target.x, target.y, geometry::StepTest::Single);
@@ -59,7 +60,8 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
         path.labels.set(7, QCoreApplication::translate("Captions", "ψ blue = ") +
                                surface::Format(entry.y, "0.0"));
     }
-    drawNormal(s, lens, entry.x, entry.y, source.x);
+    if (layers.normals)
+        drawNormal(s, lens, entry.x, entry.y, source.x);
     path.labels.set(2, timeCaption(entry.time));
     return path;
 }

@@ -100,7 +100,7 @@ void Kovril::Command1_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command1))
         return;
     const optics::LeastTimePath path =
-        optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy);
+        optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy, state_.layers);
     if (path.bluePoint) {
         placeBluePoint(*path.bluePoint);
         state_.blueOnSurface = true;
@@ -187,7 +187,8 @@ void Kovril::Command3_Click() {
 void Kovril::Command4_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command4))
         return;
-    applyLabels(continuation::continueRay(surface(), lens(), source(), state_.thesiy));
+    applyLabels(
+        continuation::continueRay(surface(), lens(), source(), state_.thesiy, state_.layers));
 }
 
 void Kovril::Command5_Click() {

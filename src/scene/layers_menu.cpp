@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/layers_menu.h"
 
+#include "scene/help_page.h"
 #include "scene/kovril.h"
 #include "surface/messagebox.h"
 
@@ -19,6 +20,8 @@ struct LayerEntry {
 };
 
 const LayerEntry entries[] = {
+    {"actionShowNormals", QT_TRANSLATE_NOOP("Menu", "Κάθετες στις επιφάνειες"),
+     &geometry::Layers::normals},
     {"actionShowWavelets", QT_TRANSLATE_NOOP("Menu", "Κύκλοι Huygens"),
      &geometry::Layers::wavelets},
     {"actionShowCardinal", QT_TRANSLATE_NOOP("Menu", "Κύρια σημεία και κατασκευές"),
@@ -50,6 +53,8 @@ void makeLayersMenu(Kovril& w, QMenu& menu) {
 
 void Kovril::showLayers(const geometry::Layers& layers) {
     state_.layers = layers;
+    if (help)
+        help->followLayers(layers);
     const surface::HeldMessages held;
     drawLog();
 }
