@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,9 +26,11 @@ QAction* layerAction(const QString& name) {
     return scene::form().findChild<QAction*>(name);
 }
 
-// The command's picture, with every layer shown.
+// The command's picture, with every layer shown; the record holds what the command drew.
 void draw(const QString& command) {
-    harness::startProgram().findChild<QAbstractButton*>(command)->click();
+    Kovril& w = harness::startProgram();
+    harness::clearRecord();
+    w.findChild<QAbstractButton*>(command)->click();
 }
 
 int pixelsOf(const QImage& picture, const QColor& ink) {
@@ -64,6 +67,9 @@ private slots:
             QVERIFY(action->isChecked());
         }
         QVERIFY(scene::form().findChild<QMenu*>(QStringLiteral("layersMenu")));
+        QAction* arrows = layerAction(QStringLiteral("actionDirectionArrows"));
+        QVERIFY(arrows && arrows->isCheckable());
+        QVERIFY(!arrows->isChecked());
     }
 
     void hiddenLayerLeavesThePicture_data() {
@@ -138,6 +144,45 @@ private slots:
         QCOMPARE(listed(), 0);
         layerAction(layer)->trigger();
         QCOMPARE(listed(), 1);
+    }
+
+    // With the arrows on, the least-time path's two segments each carry two strokes from their
+    // middle back towards where the light came from; off, the picture is the one it was.
+    void arrowsPointTheWayLightTravels() {
+        draw(QStringLiteral("Command1"));
+        const QImage plain = harness::seen().picture;
+        const std::vector<DrawCall> path = harness::drawnOfKind(DrawCall::Kind::Line);
+        QVERIFY(path.size() >= 2);
+        const DrawCall first = path[0];
+        const DrawCall second = path[1];
+        QCOMPARE(first.x2, second.x1);
+
+        harness::clearRecord();
+        layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
+        QVERIFY(harness::seen().picture != plain);
+        for (const DrawCall& segment : {first, second}) {
+            const double mx = (segment.x1 + segment.x2) / 2;
+            const double my = (segment.y1 + segment.y2) / 2;
+            int strokes = 0;
+            for (const DrawCall& line : harness::drawnOfKind(DrawCall::Kind::Line)) {
+                if (std::abs(line.x1 - mx) > 1e-6 || std::abs(line.y1 - my) > 1e-6)
+                    continue;
+                ++strokes;
+                // The stroke runs back: against the light's way, and only a little aside.
+                const double dx = segment.x2 - segment.x1;
+                const double dy = segment.y2 - segment.y1;
+                const double bx = line.x2 - line.x1;
+                const double by = line.y2 - line.y1;
+                const double along = (bx * dx + by * dy) / std::hypot(dx, dy);
+                const double aside = std::abs(bx * dy - by * dx) / std::hypot(dx, dy);
+                QVERIFY2(along < 0, qPrintable(QString::number(along)));
+                QVERIFY(aside < -along);
+            }
+            QCOMPARE(strokes, 2);
+        }
+
+        layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
+        QCOMPARE(harness::seen().picture, plain);
     }
 
     void savedPictureFollowsTheLayers_data() {

@@ -94,6 +94,7 @@ ENGLISH = {
     "Κάθετες στις επιφάνειες": "Normals to the surfaces",
     "Κύρια σημεία και κατασκευές": "Cardinal points and constructions",
     "Μέτωπα κύματος": "Wavefronts",
+    "Βέλη κατεύθυνσης": "Direction arrows",
     "Επανάληψη": "Redo",
     "Άνοιγμα σκηνής…": "Open scene…",
     "Αποθήκευση σκηνής…": "Save scene…",

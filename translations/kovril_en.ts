@@ -835,6 +835,10 @@
         <source>Εμφάνιση</source>
         <translation>Show</translation>
     </message>
+    <message>
+        <source>Βέλη κατεύθυνσης</source>
+        <translation>Direction arrows</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -11,6 +11,8 @@ struct Layers {
     bool wavelets = true;
     bool cardinal = true;
     bool wavefronts = true;
+    // An arrowhead in the middle of every drawn ray, the way light travels.
+    bool directionArrows = false;
 
     bool operator==(const Layers&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "geometry/refraction.h"
 #include "geometry/search.h"
 #include "optics/captions.h"
+#include "surface/arrowhead.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
 #include "surface/picture_inks.h"
@@ -50,6 +51,10 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
 
     s.Line(source.x, source.y, entry.x, entry.y);
     s.LineTo(target.x, target.y);
+    if (layers.directionArrows) {
+        surface::drawArrowhead(s, source.x, source.y, entry.x, entry.y);
+        surface::drawArrowhead(s, entry.x, entry.y, target.x, target.y);
+    }
     path.bluePoint = geometry::Point{entry.x, entry.y};
 
     const geometry::Refraction angles =

@@ -120,8 +120,8 @@ void Kovril::shmeio_thesi_Change() {
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
-    const surface::LabelTexts labels =
-        optics::drawTrialPath(surface(), lens(), state_.source, state_.bluePoint, state_.thesiy);
+    const surface::LabelTexts labels = optics::drawTrialPath(
+        surface(), lens(), state_.source, state_.bluePoint, state_.thesiy, state_.layers);
     showLabel3Points(12);
     applyLabels(labels);
 }
@@ -169,7 +169,8 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
         state_.blueOnSurface = false;
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, state_.thesiy));
+    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, state_.thesiy,
+                                        state_.layers));
 }
 
 void Kovril::Command2_Click() {

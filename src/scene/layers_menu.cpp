@@ -28,6 +28,8 @@ const LayerEntry entries[] = {
      &geometry::Layers::cardinal},
     {"actionShowWavefronts", QT_TRANSLATE_NOOP("Menu", "Μέτωπα κύματος"),
      &geometry::Layers::wavefronts},
+    {"actionDirectionArrows", QT_TRANSLATE_NOOP("Menu", "Βέλη κατεύθυνσης"),
+     &geometry::Layers::directionArrows},
 };
 
 } // namespace

@@ -54,6 +54,9 @@ inline const Ink thickLensFoci{red, 15};
 inline const Ink nodalPoints{QColor(5, 250, 0), 15};
 inline const Ink thickLensRays{cyan, 2};
 inline const Ink thickLensImage{cyan, 15};
+inline const Ink directionArrow{black};
+inline constexpr double directionArrowSize = 9;       // pixels, from the middle back
+inline constexpr double directionArrowHalfAngle = 25; // degrees each side of the ray
 } // namespace inks
 
 // One element of the picture for the help: its ink, how its sample is drawn and what it is
