@@ -334,7 +334,7 @@ private slots:
         ImagePage page;
         harness::clearRecord();
         print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), {x0, y0}, n,
-                         ui.xronosmetato->Value());
+                         ui.xronosmetato->Value(), {});
         QCOMPARE(geometry::beamExitY, exitY);
         QCOMPARE(geometry::beamEntryX, entryX);
         QCOMPARE(geometry::beamTime, time);
@@ -370,7 +370,7 @@ private slots:
         ImagePage page;
         harness::clearRecord();
         print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), w.source(), 0,
-                         ui.xronosmetato->Value());
+                         ui.xronosmetato->Value(), {});
         QCOMPARE(geometry::beamExitX[0], 15.0);
         QCOMPARE(geometry::leavesLens(geometry::Lens::standard(), geometry::sharedBeam().rays[0]),
                  leaves);
@@ -412,7 +412,7 @@ private slots:
             ImagePage page;
             harness::clearRecord();
             print::printBeam(*page.page, w.surface(), geometry::Lens::standard(), w.source(), n,
-                             ui.xronosmetato->Value());
+                             ui.xronosmetato->Value(), {});
             circles[k] = harness::drawnOfKind(DrawCall::Kind::Circle);
         }
         int leaving = 0;
@@ -476,7 +476,7 @@ private slots:
         ImagePage page;
         harness::clearRecord();
         print::printBeyondLens(*page.page, geometry::Lens::standard(), w.source(),
-                               geometry::sharedBeam(), ui.xronosmetato->Value());
+                               geometry::sharedBeam(), ui.xronosmetato->Value(), {});
 
         std::vector<DrawCall> continued;
         for (const DrawCall& call : harness::drawnOfKind(DrawCall::Kind::Line))

@@ -1065,6 +1065,30 @@
         <source>Αρχή μαθήματος</source>
         <translation>Start of lesson</translation>
     </message>
+    <message>
+        <source>Κάθετες στις επιφάνειες</source>
+        <translation>Normals to the surfaces</translation>
+    </message>
+    <message>
+        <source>Κύκλοι Huygens</source>
+        <translation>Huygens circles</translation>
+    </message>
+    <message>
+        <source>Κύρια σημεία και κατασκευές</source>
+        <translation>Cardinal points and constructions</translation>
+    </message>
+    <message>
+        <source>Μέτωπα κύματος</source>
+        <translation>Wavefronts</translation>
+    </message>
+    <message>
+        <source>Βέλη κατεύθυνσης</source>
+        <translation>Direction arrows</translation>
+    </message>
+    <message>
+        <source>Εμφάνιση</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

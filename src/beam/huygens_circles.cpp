@@ -32,11 +32,12 @@ void drawHuygensCircles(surface::Surface& s, const geometry::Lens& lens, const g
 }
 
 void drawBeamWithWavelets(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
-                          std::int16_t n) {
+                          std::int16_t n, const geometry::Layers& layers) {
     s.DrawWidth = 1;
     const geometry::Beam beam = drawBeam(s, lens, source, n);
     s.DrawWidth = 1;
-    drawHuygensCircles(s, lens, beam, n);
+    if (layers.wavelets)
+        drawHuygensCircles(s, lens, beam, n);
 }
 
 } // namespace beam

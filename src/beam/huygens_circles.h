@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/beam.h"
+#include "geometry/layers.h"
 #include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/surface.h"
@@ -17,8 +18,8 @@ namespace beam {
 void drawHuygensCircles(surface::Surface& s, const geometry::Lens& lens, const geometry::Beam& beam,
                         std::int16_t n);
 
-// The beam from the source and then its wavelets.
+// The beam from the source and then its wavelets, unless they are hidden.
 void drawBeamWithWavelets(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
-                          std::int16_t n);
+                          std::int16_t n, const geometry::Layers& layers);
 
 } // namespace beam

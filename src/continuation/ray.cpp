@@ -46,17 +46,19 @@ void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, doub
 
 // Along the normal the ray leaves without turning: on along A -> P, which may be steep.
 void drawUndeviatedRay(surface::Surface& s, const geometry::Lens& lens,
-                       const geometry::HuygensPass& pass) {
+                       const geometry::HuygensPass& pass, const geometry::Layers& layers) {
     const double run = pass.px - pass.a.x;
     if (run == 0)
         return;
     surface::guardedLine(s, pass.px, pass.py, pass.px + rayReach,
                          pass.py + rayReach * (pass.py - pass.a.y) / run, s.ForeColor);
-    drawNormal(s, lens, pass.px, pass.py);
+    if (layers.normals)
+        drawNormal(s, lens, pass.px, pass.py);
 }
 
 surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
-                            const geometry::RayContinuation& ray, geometry::Source source) {
+                            const geometry::RayContinuation& ray, geometry::Source source,
+                            const geometry::Layers& layers) {
     using End = geometry::RayContinuation::End;
     surface::LabelTexts labels;
     for (const geometry::HuygensPass& pass : ray.passes) {
@@ -74,7 +76,7 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
         labels.set(3, incidenceCaption(ray.incidence));
         break;
     case End::Undeviated:
-        drawUndeviatedRay(s, lens, last);
+        drawUndeviatedRay(s, lens, last, layers);
         break;
     case End::Outgoing:
         if (ray.aimsAboveAxis())
@@ -82,7 +84,8 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
         // A ray leaving almost along the surface climbs steeply within its 50 units.
         surface::guardedLine(s, last.px, last.py, ray.qx, ray.qy, s.ForeColor);
         labels.set(4, indexCaption(ray.sineRatio, "0.00"));
-        drawNormal(s, lens, last.px, last.py);
+        if (layers.normals)
+            drawNormal(s, lens, last.px, last.py);
         break;
     case End::NoDirection:
     case End::WrongSide:
@@ -95,13 +98,14 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
 } // namespace
 
 surface::LabelTexts continueRay(surface::Surface& s, const geometry::Lens& lens,
-                                geometry::Source source, std::int16_t v) {
+                                geometry::Source source, std::int16_t v,
+                                const geometry::Layers& layers) {
     const geometry::Point p = lens.rearSurfacePoint(v);
     const geometry::RayContinuation ray = geometry::continueRayConstruction(lens, source, p.x, p.y);
     if (ray.indexMeasured)
         geometry::sineRatio = ray.sineRatio;
     s.FillStyle = surface::FillMode::Transparent;
-    const surface::LabelTexts labels = drawRay(s, lens, ray, source);
+    const surface::LabelTexts labels = drawRay(s, lens, ray, source, layers);
     s.FillStyle = surface::FillMode::Solid;
     return labels;
 }

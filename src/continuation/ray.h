@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/layers.h"
 #include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
@@ -14,9 +15,10 @@ namespace continuation {
 // the height v of the yellow point out of the lens by Huygens's construction: draws the
 // paths to P and its two neighbours with their wavelets for every pass, then the outgoing
 // ray with the normal where the measured index agreed with the speeds, or the undeviated
-// ray along the normal. Total internal reflection and the angles go to the labels. The
-// wavelets are outlines; leaves FillStyle solid.
+// ray along the normal; a hidden normal is left out. Total internal reflection and the angles go to
+// the labels. The wavelets are outlines; leaves FillStyle solid.
 surface::LabelTexts continueRay(surface::Surface& s, const geometry::Lens& lens,
-                                geometry::Source source, std::int16_t v);
+                                geometry::Source source, std::int16_t v,
+                                const geometry::Layers& layers);
 
 } // namespace continuation

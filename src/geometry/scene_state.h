@@ -3,6 +3,7 @@
 
 #include "geometry/action_log.h"
 #include "geometry/bar_ranges.h"
+#include "geometry/layers.h"
 #include "geometry/lens.h"
 #include "geometry/measuring_tools.h"
 #include "geometry/object_arrow.h"
@@ -37,6 +38,8 @@ struct SceneState {
     ActionLog log;
     // The ruler and the protractor over the picture, when shown.
     MeasuringTools tools;
+    // What the picture shows; a view of the scene rather than a step of it.
+    Layers layers;
 
     bool operator==(const SceneState&) const = default;
 };

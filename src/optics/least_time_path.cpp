@@ -5,6 +5,7 @@
 #include "geometry/refraction.h"
 #include "geometry/search.h"
 #include "optics/captions.h"
+#include "surface/arrowhead.h"
 #include "surface/format.h"
 #include "surface/messagebox.h"
 #include "surface/picture_inks.h"
@@ -37,7 +38,8 @@ void drawNormal(surface::Surface& s, const geometry::Lens& lens, double px, doub
 } // namespace
 
 LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
-                                geometry::Source source, std::int16_t v) {
+                                geometry::Source source, std::int16_t v,
+                                const geometry::Layers& layers) {
     const geometry::Point target = lens.rearSurfacePoint(v);
     const geometry::LensSearch entry = geometry::searchLensEntry(
         lens, source.x, source.y, target.x, target.y, geometry::StepTest::Single);
@@ -49,6 +51,10 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
 
     s.Line(source.x, source.y, entry.x, entry.y);
     s.LineTo(target.x, target.y);
+    if (layers.directionArrows) {
+        surface::drawArrowhead(s, source.x, source.y, entry.x, entry.y);
+        surface::drawArrowhead(s, entry.x, entry.y, target.x, target.y);
+    }
     path.bluePoint = geometry::Point{entry.x, entry.y};
 
     const geometry::Refraction angles =
@@ -59,7 +65,8 @@ LeastTimePath drawLeastTimePath(surface::Surface& s, const geometry::Lens& lens,
         path.labels.set(7, QCoreApplication::translate("Captions", "ψ blue = ") +
                                surface::Format(entry.y, "0.0"));
     }
-    drawNormal(s, lens, entry.x, entry.y, source.x);
+    if (layers.normals)
+        drawNormal(s, lens, entry.x, entry.y, source.x);
     path.labels.set(2, timeCaption(entry.time));
     return path;
 }

@@ -10,7 +10,7 @@
 namespace print {
 
 void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometry::Source source,
-                     geometry::Beam beam, std::int16_t timeValue) {
+                     geometry::Beam beam, std::int16_t timeValue, const geometry::Layers& layers) {
     beam.reach = geometry::BeamReach::ContinuedOnPage;
     for (geometry::BeamRay& ray : beam.rays) {
         if (!geometry::leavesLens(lens, ray))
@@ -28,14 +28,16 @@ void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometr
 
     const float maxTime = geometry::latestArrival(beam);
     const float t = float(timeValue + double(maxTime));
-    timestep::drawWavefronts(page, lens, beam, t);
+    if (layers.wavefronts)
+        timestep::drawWavefronts(page, lens, beam, t);
 }
 
 void printBeam(surface::Surface& page, surface::Surface& window, const geometry::Lens& lens,
-               geometry::Source source, int n, std::int16_t timeValue) {
+               geometry::Source source, int n, std::int16_t timeValue,
+               const geometry::Layers& layers) {
     const geometry::Beam beam = beam::traceBeam(page, lens, source, n, false);
     window.FillStyle = surface::FillMode::Transparent;
-    printBeyondLens(page, lens, source, beam, timeValue);
+    printBeyondLens(page, lens, source, beam, timeValue, layers);
     window.FillStyle = surface::FillMode::Solid;
 }
 

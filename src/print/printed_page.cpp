@@ -59,7 +59,7 @@ bool printPicture(surface::Surface& window, const geometry::Lens& lens, const Pa
     drawing.marker = lens.pointBehindRearSurface(inputs.v);
     optics::drawLens(*page, lens, drawing);
 
-    printBeam(*page, window, lens, inputs.source, inputs.n, inputs.timeValue);
+    printBeam(*page, window, lens, inputs.source, inputs.n, inputs.timeValue, inputs.layers);
     drawWavelengthScales(*page, lens);
     job.finish();
     return true;

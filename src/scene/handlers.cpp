@@ -133,7 +133,7 @@ void Kovril::Command1_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command1))
         return;
     const optics::LeastTimePath path =
-        optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy);
+        optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy, state_.layers);
     if (path.bluePoint) {
         placeBluePoint(*path.bluePoint);
         state_.blueOnSurface = true;
@@ -153,8 +153,8 @@ void Kovril::shmeio_thesi_Change() {
     surface().Cls();
     scene::redrawScene(*this);
     // The point as the marker stores it, so the time is that of the blue point shown.
-    const surface::LabelTexts labels =
-        optics::drawTrialPath(surface(), lens(), state_.source, state_.bluePoint, state_.thesiy);
+    const surface::LabelTexts labels = optics::drawTrialPath(
+        surface(), lens(), state_.source, state_.bluePoint, state_.thesiy, state_.layers);
     showLabel3Points(12);
     applyLabels(labels);
 }
@@ -204,7 +204,8 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
         state_.blueOnSurface = false;
     surface().Cls();
     scene::redrawScene(*this);
-    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, state_.thesiy));
+    applyLabels(optics::drawDroppedPath(surface(), lens(), source, bluePoint, state_.thesiy,
+                                        state_.layers));
 }
 
 void Kovril::Command2_Click() {
@@ -216,27 +217,29 @@ void Kovril::Command2_Click() {
 void Kovril::Command3_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command3))
         return;
-    beam::drawBeamWithWavelets(surface(), lens(), source(), state_.arithmosaktinon);
+    beam::drawBeamWithWavelets(surface(), lens(), source(), state_.arithmosaktinon, state_.layers);
 }
 
 void Kovril::Command4_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command4))
         return;
-    applyLabels(continuation::continueRay(surface(), lens(), source(), state_.thesiy));
+    applyLabels(
+        continuation::continueRay(surface(), lens(), source(), state_.thesiy, state_.layers));
 }
 
 void Kovril::Command5_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command5))
         return;
     applyLabels(timestep::timeSteppedBeam(surface(), lens(), source(), state_.arithmosaktinon,
-                                          state_.xronosmetato));
+                                          state_.xronosmetato, state_.layers));
 }
 
 void Kovril::xronosmetato_Change() {
     record(geometry::Action::Kind::Time);
     const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, state_.xronosmetato);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, state_.xronosmetato,
+                                   state_.layers);
     applyLabels(stepped.labels);
 }
 
@@ -244,7 +247,7 @@ void Kovril::xronosPlay_Frame(double time) {
     const surface::HeldMessages quiet;
     const timestep::SteppedBeam stepped = scene::drawSceneAndSteppedBeam(*this);
     showTime();
-    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time);
+    timestep::drawSteppedWavefront(surface(), lens(), source(), stepped.beam, time, state_.layers);
     applyLabels(stepped.labels);
 }
 
@@ -252,7 +255,7 @@ void Kovril::Command6_Click() {
     showTime();
     if (!print::printPicture(surface(), lens(),
                              print::PageInputs{source(), state_.thesiy, state_.arithmosaktinon,
-                                               state_.xronosmetato}))
+                                               state_.xronosmetato, state_.layers}))
         return;
     // Kept so that the window, drawn again, has what printing left on it.
     geometry::Action printed;

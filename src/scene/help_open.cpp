@@ -12,6 +12,7 @@ void Kovril::openHelp() {
         const QSize size = scene::panelSize({380, 420}, 0.28, screen()->availableGeometry());
         help->setGeometry(scene::panelPlace(*this, size, timeProfile));
     }
+    help->followLayers(state_.layers);
     help->show();
     help->raise();
     help->activateWindow();

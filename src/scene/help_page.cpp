@@ -5,6 +5,7 @@
 #include "scene/lessons.h"
 
 #include "profile/plot_ink.h"
+#include "scene/legend_layers.h"
 #include "surface/picture_inks.h"
 
 #include <QCoreApplication>
@@ -60,7 +61,8 @@ QString helpText(const char* text) {
 }
 
 // One row per element: its sample, then what it is.
-void addLegend(QVBoxLayout& layout, const std::vector<surface::LegendEntry>& entries) {
+void addLegend(QVBoxLayout& layout, const std::vector<surface::LegendEntry>& entries,
+               std::vector<HelpPage::LegendRow>& rows) {
     QWidget* page = layout.parentWidget();
     auto* legend = new QGridLayout;
     legend->setColumnStretch(1, 1);
@@ -75,6 +77,7 @@ void addLegend(QVBoxLayout& layout, const std::vector<surface::LegendEntry>& ent
         text->setWordWrap(true);
         legend->addWidget(sample, row, 0);
         legend->addWidget(text, row, 1);
+        rows.push_back({&entry, sample, text});
         ++row;
     }
     layout.addLayout(legend);
@@ -102,7 +105,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
         content,
         QStringLiteral("<b>%1</b>")
             .arg(QCoreApplication::translate("Help", "Τι σημαίνει κάθε στοιχείο της εικόνας"))));
-    addLegend(*layout, surface::pictureLegend());
+    addLegend(*layout, surface::pictureLegend(), legend_);
 
     addSection(
         *layout, QT_TRANSLATE_NOOP("Help", "Τα κουμπιά, οι μπάρες και το σύρσιμο"),
@@ -237,7 +240,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(paragraph(
         content, QStringLiteral("<b>%1</b>")
                      .arg(QCoreApplication::translate("Help", "Ο χρόνος διαδρομής (F2)"))));
-    addLegend(*layout, profile::plotLegend());
+    addLegend(*layout, profile::plotLegend(), legend_);
 
     layout->addWidget(paragraph(
         content,
@@ -280,6 +283,14 @@ void HelpPage::keyPressEvent(QKeyEvent* event) {
         close();
     else
         QWidget::keyPressEvent(event);
+}
+
+void HelpPage::followLayers(const geometry::Layers& layers) {
+    for (const LegendRow& row : legend_) {
+        const bool shown = legendShown(*row.entry, layers);
+        row.sample->setVisible(shown);
+        row.text->setVisible(shown);
+    }
 }
 
 } // namespace scene

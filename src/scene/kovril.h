@@ -200,6 +200,8 @@ public:
     bool thumbHeld() const;
     // The scene before the last step, and again after it.
     void undo();
+    // Shows these layers of the picture, drawing it again from what was drawn.
+    void showLayers(const geometry::Layers& layers);
     void redo();
     void saveScene_Click();
     void openScene_Click();

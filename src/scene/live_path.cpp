@@ -68,14 +68,17 @@ void Kovril::drawLiveMarker(scene::Marker dragged, geometry::Point to) {
         surface().restore(live_.bareScene);
     }
     if (dragged == scene::Marker::Source && live_.path == scene::ShownPath::LeastTime) {
-        applyLabels(optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy).labels);
+        applyLabels(
+            optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy, state_.layers)
+                .labels);
         return;
     }
     // As the release will draw it: through the point under the pointer, not the marker's
     // stored centre.
     const bool source = dragged == scene::Marker::Source;
     applyLabels(optics::drawDroppedPath(surface(), lens(), source ? to : state_.source,
-                                        source ? state_.bluePoint : to, state_.thesiy));
+                                        source ? state_.bluePoint : to, state_.thesiy,
+                                        state_.layers));
 }
 
 void Kovril::drawLiveYellowPoint() {
@@ -85,16 +88,18 @@ void Kovril::drawLiveYellowPoint() {
     scene::redrawScene(*this);
     switch (live_.path) {
     case scene::ShownPath::LeastTime:
-        applyLabels(optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy).labels);
+        applyLabels(
+            optics::drawLeastTimePath(surface(), lens(), source(), state_.thesiy, state_.layers)
+                .labels);
         return;
     case scene::ShownPath::Dropped:
         applyLabels(optics::drawDroppedPath(surface(), lens(), state_.source, state_.bluePoint,
-                                            state_.thesiy));
+                                            state_.thesiy, state_.layers));
         return;
     case scene::ShownPath::Trial:
         showLabel3Points(12);
         applyLabels(optics::drawTrialPath(surface(), lens(), state_.source, state_.bluePoint,
-                                          state_.thesiy));
+                                          state_.thesiy, state_.layers));
         return;
     case scene::ShownPath::None:
         return;

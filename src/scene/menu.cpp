@@ -2,6 +2,7 @@
 #include "scene/menu.h"
 
 #include "scene/kovril.h"
+#include "scene/layers_menu.h"
 #include "scene/lessons.h"
 
 #include <QAction>
@@ -85,6 +86,7 @@ void makeMenu(Kovril& w) {
     QObject::connect(ui.actionWhiteBackground, &QAction::toggled, &w, [](bool white) {
         QSettings().setValue(QStringLiteral("pictures/whiteBackground"), white);
     });
+    makeLayersMenu(w, *menu);
     menu->addSeparator();
     ui.actionTimeProfile = makeAction(w, *menu, "actionTimeProfile",
                                       QCoreApplication::translate("Menu", "Χρόνος διαδρομής"),

@@ -224,7 +224,10 @@ void Kovril::applyScene(const geometry::SceneState& scene) {
 }
 
 void Kovril::showScene(const geometry::SceneState& scene) {
+    // What the picture shows is the viewer's choice; undo and a scene file leave it.
+    const geometry::Layers layers = state_.layers;
     state_ = scene;
+    state_.layers = layers;
     for (auto [bar, value] :
          {std::pair{thesiy, scene.thesiy}, std::pair{shmeio_thesi, scene.shmeio_thesi},
           std::pair{arithmosaktinon, scene.arithmosaktinon},

@@ -69,6 +69,9 @@ inline const Ink equationFoci{QColor(200, 0, 0), 9};
 inline const Ink equationPlanes{QColor(0, 110, 110), 1, PenStyle::Dotted};
 inline const Ink equationRays{QColor(0, 130, 130), 2};
 inline const Ink equationRaysBackward{QColor(0, 130, 130), 1, PenStyle::Dashed};
+inline const Ink directionArrow{black};
+inline constexpr double directionArrowSize = 9;       // pixels, from the middle back
+inline constexpr double directionArrowHalfAngle = 25; // degrees each side of the ray
 } // namespace inks
 
 // One element of the picture for the help: its ink, how its sample is drawn and what it is

@@ -56,18 +56,22 @@ SteppedBeam traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
 }
 
 void drawSteppedWavefront(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
-                          const geometry::Beam& beam, double timeValue) {
+                          const geometry::Beam& beam, double timeValue,
+                          const geometry::Layers& layers) {
     const float maxTime = geometry::latestArrival(beam);
     const float t = float(timeValue + double(maxTime));
-    drawWavefronts(s, lens, beam, t);
-    drawLensConstructions(s, lens, source);
+    if (layers.wavefronts)
+        drawWavefronts(s, lens, beam, t);
+    if (layers.cardinal)
+        drawLensConstructions(s, lens, source);
     s.FillStyle = surface::FillMode::Solid;
 }
 
 surface::LabelTexts timeSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
-                                    geometry::Source source, int n, std::int16_t timeValue) {
+                                    geometry::Source source, int n, std::int16_t timeValue,
+                                    const geometry::Layers& layers) {
     const SteppedBeam stepped = traceSteppedBeam(s, lens, source, n);
-    drawSteppedWavefront(s, lens, source, stepped.beam, timeValue);
+    drawSteppedWavefront(s, lens, source, stepped.beam, timeValue, layers);
     return stepped.labels;
 }
 
