@@ -25,7 +25,7 @@ bool continueOnWindow(double px, double py) {
     Kovril& w = scene::form();
     const continuation::ContinuedBeamRay ray =
         continuation::continueBeamRay(w.surface(), geometry::Lens::standard(), w.source(), px, py,
-                                      continuation::BeamRayTarget::Window);
+                                      continuation::BeamRayTarget::Window, geometry::Layers{});
     w.applyLabels(ray.labels);
     return ray.drawn;
 }

@@ -41,11 +41,53 @@ int pixelsOf(const QImage& picture, const QColor& ink) {
     return count;
 }
 
-std::size_t circles() {
-    return harness::drawnOfKind(DrawCall::Kind::Circle).size();
+// Which of a command's lines are rays the light travels along.
+enum class Rays { FirstTwo, FromSource, Construction, Continued };
+
+std::vector<DrawCall> raysOf(Rays rays, const std::vector<DrawCall>& lines) {
+    const geometry::Source source = scene::form().source();
+    const auto fromSource = [&](const DrawCall& line) {
+        return std::abs(line.x1 - source.x) < 1e-3 && std::abs(line.y1 - source.y) < 1e-3;
+    };
+    std::vector<DrawCall> chosen;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const DrawCall& line = lines[i];
+        const bool ray = rays == Rays::FirstTwo     ? i < 2
+                         : rays == Rays::FromSource ? fromSource(line)
+                         : rays == Rays::Construction
+                             ? fromSource(line) && line.color == QColor(255, 0, 255)
+                             : line.color == QColor(255, 0, 0) && line.drawWidth == 2;
+        if (ray)
+            chosen.push_back(line);
+    }
+    return chosen;
+}
+
+// Strokes that start at the segment's middle and run back against the light's way, only a
+// little aside.
+int strokesBackFrom(const DrawCall& segment, const std::vector<DrawCall>& lines) {
+    const double mx = (segment.x1 + segment.x2) / 2;
+    const double my = (segment.y1 + segment.y2) / 2;
+    const double dx = segment.x2 - segment.x1;
+    const double dy = segment.y2 - segment.y1;
+    int strokes = 0;
+    for (const DrawCall& line : lines) {
+        if (std::abs(line.x1 - mx) > 1e-6 || std::abs(line.y1 - my) > 1e-6)
+            continue;
+        const double bx = line.x2 - line.x1;
+        const double by = line.y2 - line.y1;
+        const double along = (bx * dx + by * dy) / std::hypot(dx, dy);
+        const double aside = std::abs(bx * dy - by * dx) / std::hypot(dx, dy);
+        if (along < 0 && aside < -along)
+            ++strokes;
+    }
+    return strokes;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Rays)
+Q_DECLARE_METATYPE(DrawCall::Kind)
 
 class LayersTest : public QObject {
     Q_OBJECT
@@ -60,7 +102,7 @@ private slots:
     void everyLayerIsShownAtStart() {
         harness::startProgram();
         for (const char* name : {"actionShowNormals", "actionShowWavelets", "actionShowCardinal",
-                                 "actionShowWavefronts"}) {
+                                 "actionShowWavefronts", "actionShowBeam"}) {
             QAction* action = layerAction(QLatin1String(name));
             QVERIFY2(action, name);
             QVERIFY(action->isCheckable());
@@ -86,6 +128,10 @@ private slots:
                                     << "actionShowWavefronts" << QColor();
         QTest::newRow("cardinal") << "Command5"
                                   << "actionShowCardinal" << QColor(0, 255, 255);
+        QTest::newRow("beam") << "Command3"
+                              << "actionShowBeam" << QColor();
+        QTest::newRow("beam, time-stepped") << "Command5"
+                                            << "actionShowBeam" << QColor(0, 55, 0);
     }
     void hiddenLayerLeavesThePicture() {
         QFETCH(QString, command);
@@ -116,19 +162,26 @@ private slots:
         QTest::addColumn<QString>("layer");
         QTest::addColumn<QString>("element");
         QTest::addColumn<bool>("openFirst");
+        QTest::addColumn<bool>("startsShown");
         QTest::newRow("normals") << "actionShowNormals"
-                                 << "η κάθετος στο σημείο ελάχιστου χρόνου" << true;
+                                 << "η κάθετος στο σημείο ελάχιστου χρόνου" << true << true;
         QTest::newRow("wavelets") << "actionShowWavelets"
-                                  << "κύκλοι Huygens γύρω από τα σημεία εξόδου" << false;
+                                  << "κύκλοι Huygens γύρω από τα σημεία εξόδου" << false << true;
         QTest::newRow("wavefronts") << "actionShowWavefronts"
-                                    << "το μέτωπο κύματος" << true;
+                                    << "το μέτωπο κύματος" << true << true;
         QTest::newRow("cardinal") << "actionShowCardinal"
-                                  << "οι εστίες F1 και F2 του παχιού φακού" << false;
+                                  << "οι εστίες F1 και F2 του παχιού φακού" << false << true;
+        QTest::newRow("beam") << "actionShowBeam"
+                              << "η ακτίνα μετά το φακό" << true << true;
+        QTest::newRow("arrows") << "actionDirectionArrows"
+                                << "βέλη κατεύθυνσης: προς τα πού ταξιδεύει το φως" << false
+                                << false;
     }
     void legendFollowsTheLayers() {
         QFETCH(QString, layer);
         QFETCH(QString, element);
         QFETCH(bool, openFirst);
+        QFETCH(bool, startsShown);
         Kovril& w = harness::startProgram();
         const harness::Controls ui = harness::controls(w);
         if (openFirst)
@@ -141,45 +194,47 @@ private slots:
                 return label->text() == element && label->isVisibleTo(label->window());
             });
         };
-        QCOMPARE(listed(), 0);
+        QCOMPARE(listed(), startsShown ? 0 : 1);
         layerAction(layer)->trigger();
-        QCOMPARE(listed(), 1);
+        QCOMPARE(listed(), startsShown ? 1 : 0);
     }
 
-    // With the arrows on, the least-time path's two segments each carry two strokes from their
+    // With the arrows on, every ray segment long enough to carry one gets two strokes from its
     // middle back towards where the light came from; off, the picture is the one it was.
+    void arrowsPointTheWayLightTravels_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<Rays>("rays");
+        QTest::addColumn<int>("atLeast"); // segments that must carry an arrow
+        QTest::newRow("least-time path") << "Command1" << Rays::FirstTwo << 2;
+        QTest::newRow("beam") << "Command3" << Rays::FromSource << 11;
+        QTest::newRow("continued ray") << "Command4" << Rays::Construction << 2;
+        QTest::newRow("time-stepped beam") << "Command5" << Rays::Continued << 5;
+    }
     void arrowsPointTheWayLightTravels() {
-        draw(QStringLiteral("Command1"));
+        QFETCH(QString, command);
+        QFETCH(Rays, rays);
+        QFETCH(int, atLeast);
+        draw(command);
         const QImage plain = harness::seen().picture;
-        const std::vector<DrawCall> path = harness::drawnOfKind(DrawCall::Kind::Line);
-        QVERIFY(path.size() >= 2);
-        const DrawCall first = path[0];
-        const DrawCall second = path[1];
-        QCOMPARE(first.x2, second.x1);
+        const std::vector<DrawCall> segments =
+            raysOf(rays, harness::drawnOfKind(DrawCall::Kind::Line));
 
         harness::clearRecord();
         layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
         QVERIFY(harness::seen().picture != plain);
-        for (const DrawCall& segment : {first, second}) {
-            const double mx = (segment.x1 + segment.x2) / 2;
-            const double my = (segment.y1 + segment.y2) / 2;
-            int strokes = 0;
-            for (const DrawCall& line : harness::drawnOfKind(DrawCall::Kind::Line)) {
-                if (std::abs(line.x1 - mx) > 1e-6 || std::abs(line.y1 - my) > 1e-6)
-                    continue;
-                ++strokes;
-                // The stroke runs back: against the light's way, and only a little aside.
-                const double dx = segment.x2 - segment.x1;
-                const double dy = segment.y2 - segment.y1;
-                const double bx = line.x2 - line.x1;
-                const double by = line.y2 - line.y1;
-                const double along = (bx * dx + by * dy) / std::hypot(dx, dy);
-                const double aside = std::abs(bx * dy - by * dx) / std::hypot(dx, dy);
-                QVERIFY2(along < 0, qPrintable(QString::number(along)));
-                QVERIFY(aside < -along);
-            }
-            QCOMPARE(strokes, 2);
+        const std::vector<DrawCall> lines = harness::drawnOfKind(DrawCall::Kind::Line);
+        int carrying = 0;
+        for (const DrawCall& segment : segments) {
+            const int strokes = strokesBackFrom(segment, lines);
+            // A construction draws some rays more than once, each time with its arrow.
+            QVERIFY2(strokes % 2 == 0, qPrintable(QString::number(strokes)));
+            const QPointF a = scene::form().surface().toPaint(segment.x1, segment.y1);
+            const QPointF b = scene::form().surface().toPaint(segment.x2, segment.y2);
+            // An arrow is 9 pixels long; a shorter segment than two would be all arrow.
+            QCOMPARE(strokes > 0, std::hypot(a.x() - b.x(), a.y() - b.y()) >= 18);
+            carrying += strokes > 0 ? 1 : 0;
         }
+        QVERIFY2(carrying >= atLeast, qPrintable(QString::number(carrying)));
 
         layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
         QCOMPARE(harness::seen().picture, plain);
@@ -204,17 +259,25 @@ private slots:
         QVERIFY(a.readAll() != b.readAll());
     }
 
-    void printedPageFollowsTheWavefronts() {
+    void printedPageFollowsTheLayers_data() {
+        QTest::addColumn<QString>("layer");
+        QTest::addColumn<DrawCall::Kind>("kind");
+        QTest::newRow("wavefronts") << "actionShowWavefronts" << DrawCall::Kind::Circle;
+        QTest::newRow("beam") << "actionShowBeam" << DrawCall::Kind::Line;
+    }
+    void printedPageFollowsTheLayers() {
+        QFETCH(QString, layer);
+        QFETCH(DrawCall::Kind, kind);
         draw(QStringLiteral("Command5"));
         const harness::Controls ui = harness::controls(scene::form());
         harness::clearRecord();
         ui.Command6->click();
-        const std::size_t shown = circles();
-        layerAction(QStringLiteral("actionShowWavefronts"))->trigger();
+        const std::size_t shown = harness::drawnOfKind(kind).size();
+        layerAction(layer)->trigger();
         harness::clearRecord();
         ui.Command6->click();
         QVERIFY(shown > 0);
-        QVERIFY(circles() < shown);
+        QVERIFY(harness::drawnOfKind(kind).size() < shown);
     }
 };
 

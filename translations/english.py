@@ -423,6 +423,8 @@ ENGLISH = {
     'Επιπεδόκυρτος φακός': 'Plano-convex lens',
     'Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.': 'Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.',
     'Αποκλίνων φακός': 'Diverging lens',
+    'Ακτίνες της δέσμης': "The beam's rays",
+    'βέλη κατεύθυνσης: προς τα πού ταξιδεύει το φως': 'direction arrows: the way light travels',
     'Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.': 'A biconcave lens: the beam diverges after the lens and the focal points change sides.',
 }
 

@@ -753,6 +753,10 @@
         <source>η κορυφή και οι άκρες των σκελών του μοιρογνωμονίου</source>
         <translation>the vertex of the protractor and the ends of its arms</translation>
     </message>
+    <message>
+        <source>βέλη κατεύθυνσης: προς τα πού ταξιδεύει το φως</source>
+        <translation>direction arrows: the way light travels</translation>
+    </message>
 </context>
 <context>
     <name>Lens</name>
@@ -1088,6 +1092,10 @@
     <message>
         <source>Εμφάνιση</source>
         <translation>Show</translation>
+    </message>
+    <message>
+        <source>Ακτίνες της δέσμης</source>
+        <translation>The beam&apos;s rays</translation>
     </message>
 </context>
 <context>

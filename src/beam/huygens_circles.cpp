@@ -34,7 +34,7 @@ void drawHuygensCircles(surface::Surface& s, const geometry::Lens& lens, const g
 void drawBeamWithWavelets(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
                           std::int16_t n, const geometry::Layers& layers) {
     s.DrawWidth = 1;
-    const geometry::Beam beam = drawBeam(s, lens, source, n);
+    const geometry::Beam beam = drawBeam(s, lens, source, n, layers);
     s.DrawWidth = 1;
     if (layers.wavelets)
         drawHuygensCircles(s, lens, beam, n);

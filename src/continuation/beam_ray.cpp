@@ -5,6 +5,7 @@
 #include "geometry/beam_ray_construction.h"
 #include "geometry/crossing.h"
 #include "geometry/state.h"
+#include "surface/arrowhead.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
 #include "surface/picture_inks.h"
@@ -13,7 +14,7 @@ namespace continuation {
 
 ContinuedBeamRay continueBeamRay(surface::Surface& s, const geometry::Lens& lens,
                                  geometry::Source source, double px, double py,
-                                 BeamRayTarget target) {
+                                 BeamRayTarget target, const geometry::Layers& layers) {
     const bool window = target == BeamRayTarget::Window;
     const geometry::BeamRayConstruction ray =
         geometry::constructBeamRay(lens, source, px, py, window ? float(1e-12) : float(0.001));
@@ -41,7 +42,10 @@ ContinuedBeamRay continueBeamRay(surface::Surface& s, const geometry::Lens& lens
         geometry::rayEndY = end.y;
         s.DrawWidth = surface::inks::continuedRay.width;
     }
-    surface::guardedLine(s, px, py, end.x, end.y, surface::inks::continuedRay.color);
+    if (layers.beam)
+        surface::guardedLine(s, px, py, end.x, end.y, surface::inks::continuedRay.color);
+    if (layers.beam && layers.directionArrows)
+        surface::drawArrowhead(s, px, py, end.x, end.y);
     geometry::rayOut = {float(ray.mx), ray.my, ray.timeLeft};
     if (window)
         result.labels.set(4, indexCaption(geometry::sineRatio, "0.000"));

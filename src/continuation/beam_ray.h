@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geometry/layers.h"
 #include "geometry/lens.h"
 #include "geometry/point.h"
 #include "surface/labels.h"
@@ -21,10 +22,10 @@ struct ContinuedBeamRay {
 };
 
 // Continues one beam ray beyond the lens from its exit point P = (px, py): a red line from
-// P to the edge of the window's area, with the wavefront point and the time left over in
-// rayOut.
+// P to the edge of the window's area (when the beam's layer is shown), with the wavefront point and
+// the time left over in rayOut.
 ContinuedBeamRay continueBeamRay(surface::Surface& s, const geometry::Lens& lens,
                                  geometry::Source source, double px, double py,
-                                 BeamRayTarget target);
+                                 BeamRayTarget target, const geometry::Layers& layers);
 
 } // namespace continuation

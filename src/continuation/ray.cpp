@@ -5,6 +5,7 @@
 #include "geometry/lens.h"
 #include "geometry/ray_continuation.h"
 #include "geometry/state.h"
+#include "surface/arrowhead.h"
 #include "surface/guarded.h"
 #include "surface/messagebox.h"
 #include "surface/picture_inks.h"
@@ -20,9 +21,13 @@ const QColor& green = surface::inks::constructionBelow.color;
 constexpr double rayReach = 50; // the undeviated ray ends this far right of P
 
 void drawConstruction(surface::Surface& s, const geometry::HuygensPass& pass,
-                      geometry::Source source) {
+                      geometry::Source source, const geometry::Layers& layers) {
     s.Line(source.x, source.y, pass.a.x, pass.a.y, magenta);
     s.LineTo(pass.px, pass.py, magenta);
+    if (layers.directionArrows) {
+        surface::drawArrowhead(s, source.x, source.y, pass.a.x, pass.a.y);
+        surface::drawArrowhead(s, pass.a.x, pass.a.y, pass.px, pass.py);
+    }
     s.Line(source.x, source.y, pass.b.x, pass.b.y, red);
     s.LineTo(pass.plusX, pass.plusY, red);
     s.Line(source.x, source.y, pass.c.x, pass.c.y, red);
@@ -50,8 +55,10 @@ void drawUndeviatedRay(surface::Surface& s, const geometry::Lens& lens,
     const double run = pass.px - pass.a.x;
     if (run == 0)
         return;
-    surface::guardedLine(s, pass.px, pass.py, pass.px + rayReach,
-                         pass.py + rayReach * (pass.py - pass.a.y) / run, s.ForeColor);
+    const double endY = pass.py + rayReach * (pass.py - pass.a.y) / run;
+    surface::guardedLine(s, pass.px, pass.py, pass.px + rayReach, endY, s.ForeColor);
+    if (layers.directionArrows)
+        surface::drawArrowhead(s, pass.px, pass.py, pass.px + rayReach, endY);
     if (layers.normals)
         drawNormal(s, lens, pass.px, pass.py);
 }
@@ -64,7 +71,7 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
     for (const geometry::HuygensPass& pass : ray.passes) {
         for (int i = 0; i < geometry::failedSearches(pass); ++i)
             surface::MsgBox(geometry::Message::NotFound);
-        drawConstruction(s, pass, source);
+        drawConstruction(s, pass, source, layers);
     }
     if (ray.refractionMeasured)
         labels.set(3, anglesCaption(ray.measuredIncidence, ray.refraction));
@@ -83,6 +90,8 @@ surface::LabelTexts drawRay(surface::Surface& s, const geometry::Lens& lens,
             surface::MsgBox(geometry::Message::AboveAxis);
         // A ray leaving almost along the surface climbs steeply within its 50 units.
         surface::guardedLine(s, last.px, last.py, ray.qx, ray.qy, s.ForeColor);
+        if (layers.directionArrows)
+            surface::drawArrowhead(s, last.px, last.py, ray.qx, ray.qy);
         labels.set(4, indexCaption(ray.sineRatio, "0.00"));
         if (layers.normals)
             drawNormal(s, lens, last.px, last.py);

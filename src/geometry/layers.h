@@ -11,6 +11,8 @@ struct Layers {
     bool wavelets = true;
     bool cardinal = true;
     bool wavefronts = true;
+    // The beam's rays, through the lens and on beyond it.
+    bool beam = true;
     // An arrowhead in the middle of every drawn ray, the way light travels.
     bool directionArrows = false;
 

@@ -19,7 +19,7 @@ void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometr
         // nothing; such a ray keeps an all-zero record rather than the rayOut an earlier
         // ray left, so that no wavelet follows another ray's direction.
         const continuation::ContinuedBeamRay continued = continuation::continueBeamRay(
-            page, lens, source, ray.exitX, ray.exitY, continuation::BeamRayTarget::Page);
+            page, lens, source, ray.exitX, ray.exitY, continuation::BeamRayTarget::Page, layers);
         if (continued.drawn)
             ray.out = geometry::rayOut;
     }
@@ -35,7 +35,7 @@ void printBeyondLens(surface::Surface& page, const geometry::Lens& lens, geometr
 void printBeam(surface::Surface& page, surface::Surface& window, const geometry::Lens& lens,
                geometry::Source source, int n, std::int16_t timeValue,
                const geometry::Layers& layers) {
-    const geometry::Beam beam = beam::traceBeam(page, lens, source, n, false);
+    const geometry::Beam beam = beam::traceBeam(page, lens, source, n, false, layers);
     window.FillStyle = surface::FillMode::Transparent;
     printBeyondLens(page, lens, source, beam, timeValue, layers);
     window.FillStyle = surface::FillMode::Solid;

@@ -28,6 +28,7 @@ const LayerEntry entries[] = {
      &geometry::Layers::cardinal},
     {"actionShowWavefronts", QT_TRANSLATE_NOOP("Menu", "Μέτωπα κύματος"),
      &geometry::Layers::wavefronts},
+    {"actionShowBeam", QT_TRANSLATE_NOOP("Menu", "Ακτίνες της δέσμης"), &geometry::Layers::beam},
     {"actionDirectionArrows", QT_TRANSLATE_NOOP("Menu", "Βέλη κατεύθυνσης"),
      &geometry::Layers::directionArrows},
 };

@@ -35,6 +35,7 @@ struct Inputs {
     int rays = 0;
     int yellowPoint = 0;
     geometry::Lens lens = geometry::Lens::standard();
+    geometry::Layers layers;
     float frame[3] = {};
     float origin[2] = {};
 
@@ -64,6 +65,7 @@ Inputs inputsOf(Kovril& w) {
     in.rays = w.state().arithmosaktinon;
     in.yellowPoint = w.state().thesiy;
     in.lens = w.lens();
+    in.layers = w.state().layers;
     in.frame[0] = geometry::pi;
     in.frame[1] = geometry::halfWidth;
     in.frame[2] = geometry::halfHeight;
@@ -96,7 +98,8 @@ bool& enabled() {
 timestep::SteppedBeam drawAfresh(Kovril& w) {
     w.surface().Cls();
     redrawScene(w);
-    return timestep::traceSteppedBeam(w.surface(), w.lens(), w.source(), w.state().arithmosaktinon);
+    return timestep::traceSteppedBeam(w.surface(), w.lens(), w.source(), w.state().arithmosaktinon,
+                                      w.state().layers);
 }
 
 Drawn draw(Kovril& w, const Inputs& inputs, QImage reuse) {

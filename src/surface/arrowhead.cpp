@@ -9,6 +9,8 @@
 namespace surface {
 
 void drawArrowhead(Surface& s, double x1, double y1, double x2, double y2) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
     const QPointF from = s.toPaint(x1, y1);
     const QPointF to = s.toPaint(x2, y2);
     const QPointF along = to - from;

@@ -46,6 +46,8 @@ const std::vector<LegendEntry>& pictureLegend() {
         {&inks::rayEnds, S::Dot,
          QT_TRANSLATE_NOOP("Legend", "τα σημεία του μετώπου κύματος τη στιγμή της μπάρας")},
         {&inks::wavefront, S::Circle, QT_TRANSLATE_NOOP("Legend", "το μέτωπο κύματος")},
+        {&inks::directionArrow, S::Line,
+         QT_TRANSLATE_NOOP("Legend", "βέλη κατεύθυνσης: προς τα πού ταξιδεύει το φως")},
         {&inks::thinLensImage, S::Dot, QT_TRANSLATE_NOOP("Legend", "το είδωλο κατά το λεπτό φακό")},
         {&inks::thinLensFoci, S::Dot, QT_TRANSLATE_NOOP("Legend", "οι εστίες του λεπτού φακού")},
         {&inks::thinLensRays, S::Line,

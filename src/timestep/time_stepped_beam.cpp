@@ -15,7 +15,8 @@ namespace timestep {
 namespace {
 
 surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens,
-                                 geometry::Source source, geometry::Beam& beam) {
+                                 geometry::Source source, geometry::Beam& beam,
+                                 const geometry::Layers& layers) {
     surface::LabelTexts labels;
     for (geometry::BeamRay& beamRay : beam.rays) {
         if (!geometry::leavesLens(lens, beamRay))
@@ -23,9 +24,10 @@ surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens
         const double exitX = beamRay.exitX;
         const double exitY = beamRay.exitY;
         const continuation::ContinuedBeamRay ray = continuation::continueBeamRay(
-            s, lens, source, exitX, exitY, continuation::BeamRayTarget::Window);
+            s, lens, source, exitX, exitY, continuation::BeamRayTarget::Window, layers);
         labels.merge(ray.labels);
-        pragmatik::drawExitRefraction(s, lens, exitX, exitY, beamRay.entryX, beamRay.entryY);
+        if (layers.beam)
+            pragmatik::drawExitRefraction(s, lens, exitX, exitY, beamRay.entryX, beamRay.entryY);
         // A ray the continuation did not draw keeps an empty end and an all-zero record,
         // so that nothing is drawn along a direction another ray left behind.
         if (!ray.drawn)
@@ -34,7 +36,8 @@ surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens
         beamRay.endX = geometry::rayEndX;
         beamRay.endY = geometry::rayEndY;
         s.DrawWidth = 1;
-        surface::guardedPSet(s, beamRay.endX, beamRay.endY, s.ForeColor);
+        if (layers.beam)
+            surface::guardedPSet(s, beamRay.endX, beamRay.endY, s.ForeColor);
         s.DrawWidth = 1;
     }
     return labels;
@@ -43,13 +46,14 @@ surface::LabelTexts continueRays(surface::Surface& s, const geometry::Lens& lens
 } // namespace
 
 SteppedBeam traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
-                             geometry::Source source, int n) {
+                             geometry::Source source, int n, const geometry::Layers& layers) {
     SteppedBeam stepped;
-    stepped.beam = beam::traceBeam(s, lens, source, n, false, geometry::RaySpacing::TimeStepped);
+    stepped.beam =
+        beam::traceBeam(s, lens, source, n, false, layers, geometry::RaySpacing::TimeStepped);
     stepped.beam.reach = geometry::BeamReach::ContinuedOnWindow;
     // The wavelets must stay outlines; the scene redraw leaves the fill solid.
     s.FillStyle = surface::FillMode::Transparent;
-    stepped.labels = continueRays(s, lens, source, stepped.beam);
+    stepped.labels = continueRays(s, lens, source, stepped.beam, layers);
     stepped.beam.left = geometry::continuationLeft();
     geometry::shareBeam(stepped.beam);
     return stepped;
@@ -70,7 +74,7 @@ void drawSteppedWavefront(surface::Surface& s, const geometry::Lens& lens, geome
 surface::LabelTexts timeSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
                                     geometry::Source source, int n, std::int16_t timeValue,
                                     const geometry::Layers& layers) {
-    const SteppedBeam stepped = traceSteppedBeam(s, lens, source, n);
+    const SteppedBeam stepped = traceSteppedBeam(s, lens, source, n, layers);
     drawSteppedWavefront(s, lens, source, stepped.beam, timeValue, layers);
     return stepped.labels;
 }

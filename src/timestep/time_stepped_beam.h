@@ -28,7 +28,7 @@ struct SteppedBeam {
     geometry::Beam beam;
 };
 SteppedBeam traceSteppedBeam(surface::Surface& s, const geometry::Lens& lens,
-                             geometry::Source source, int n);
+                             geometry::Source source, int n, const geometry::Layers& layers);
 // What does, from the beam the first half traced: the wavefront at the time value, and
 // the lens constructions drawn over it. A played wavefront passes times between the bar's
 // whole numbers. Either may be hidden.
