@@ -63,8 +63,10 @@ private slots:
         Kovril& w = scene::form();
         const harness::Controls ui = harness::controls(w);
         const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
-        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 10);
-        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 0);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 10,
+                       geometry::Layers{});
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 0,
+                       geometry::Layers{});
         QCOMPARE(geometry::beamExitX.size(), std::size_t(1));
         QCOMPARE(geometry::beamTime.size(), std::size_t(1));
         QCOMPARE(geometry::beamExitX[0], 15.0);
@@ -93,7 +95,7 @@ private slots:
 
     void twoRaysAtAThirdOfTheRimAngle() {
         Kovril& w = scene::form();
-        beam::drawBeam(w.surface(), geometry::Lens::standard(), w.source(), 1);
+        beam::drawBeam(w.surface(), geometry::Lens::standard(), w.source(), 1, geometry::Layers{});
         QCOMPARE(geometry::beamExitY.size(), std::size_t(2));
         for (int i = 0; i < 2; ++i) {
             const double polar = std::atan2(geometry::beamExitY[i], geometry::beamExitX[i] + 165);
@@ -137,7 +139,7 @@ private slots:
         placeSource(sourceX, sourceY);
         const double sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
         beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {float(sx), float(sy)},
-                       12);
+                       12, geometry::Layers{});
         for (int i = 0; i <= 12; ++i) {
             const double ex = geometry::beamEntryX[i], ey = geometry::beamEntryY[i];
             const double tx = geometry::beamExitX[i], ty = geometry::beamExitY[i];
@@ -169,7 +171,8 @@ private slots:
         });
         geometry::pi = std::numeric_limits<float>::quiet_NaN();
         const float sx = ui.kyklos->centreX(), sy = ui.kyklos->centreY();
-        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 4);
+        beam::drawBeam(scene::form().surface(), geometry::Lens::standard(), {sx, sy}, 4,
+                       geometry::Layers{});
 
         QCOMPARE(shown, QStringList{QStringLiteral("δε βρέθηκε")});
         QCOMPARE(geometry::beamEntryX[0], 0.0f);

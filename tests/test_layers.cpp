@@ -128,8 +128,10 @@ private slots:
                                     << "actionShowWavefronts" << QColor();
         QTest::newRow("cardinal") << "Command5"
                                   << "actionShowCardinal" << QColor(0, 255, 255);
-        QTest::newRow("beam") << "Command3"
+        QTest::newRow("beam") << "Command2"
                               << "actionShowBeam" << QColor();
+        QTest::newRow("beam under the wavelets") << "Command3"
+                                                 << "actionShowBeam" << QColor();
         QTest::newRow("beam, time-stepped") << "Command5"
                                             << "actionShowBeam" << QColor(0, 55, 0);
     }
@@ -206,7 +208,8 @@ private slots:
         QTest::addColumn<Rays>("rays");
         QTest::addColumn<int>("atLeast"); // segments that must carry an arrow
         QTest::newRow("least-time path") << "Command1" << Rays::FirstTwo << 2;
-        QTest::newRow("beam") << "Command3" << Rays::FromSource << 11;
+        QTest::newRow("beam") << "Command2" << Rays::FromSource << 11;
+        QTest::newRow("beam under the wavelets") << "Command3" << Rays::FromSource << 11;
         QTest::newRow("continued ray") << "Command4" << Rays::Construction << 2;
         QTest::newRow("time-stepped beam") << "Command5" << Rays::Continued << 5;
     }

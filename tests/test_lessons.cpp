@@ -3,12 +3,15 @@
 // to undo, says what to look at in the interface's language, and shows what that line says.
 #include "geometry/state.h"
 #include "scene/kovril.h"
+#include "scene/scene_io.h"
 #include "support/harness.h"
+#include "surface/messagebox.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -103,6 +106,30 @@ private slots:
 
         w.findChild<QAction*>(QStringLiteral("actionUndo"))->trigger();
         QVERIFY(w.state() == before);
+    }
+
+    // The line keeps to the bottom left corner of a resized window, and leaves with the lesson:
+    // a lesson start or another scene hides it, a lesson shows it again.
+    void theLineFollowsTheWindowAndTheScene() {
+        Kovril& w = scene::form();
+        w.findChild<QAction*>(QStringLiteral("lesson_at_focus"))->trigger();
+        auto* note = w.findChild<QLabel*>(QStringLiteral("lessonNote"));
+        QVERIFY(note && note->isVisible());
+        w.resize(w.width() - 200, w.height() - 100);
+        QTRY_COMPARE(note->geometry().bottomLeft(), QPoint(8, w.height() - 9));
+        QCOMPARE(note->width(), w.width() / 4);
+
+        w.findChild<QAction*>(QStringLiteral("actionReset"))->trigger();
+        QVERIFY(!note->isVisible());
+        surface::setUnsavedAnswerer([](const QString&) { return surface::UnsavedAnswer::Discard; });
+        w.findChild<QAction*>(QStringLiteral("lesson_trapped"))->trigger();
+        QVERIFY(note->isVisible());
+        QTemporaryDir dir;
+        const QString other = dir.filePath(QStringLiteral("other.kovril"));
+        QVERIFY(scene::saveSceneFile(other, w.state()) == std::nullopt);
+        QVERIFY(w.openSceneFile(other));
+        QVERIFY(!note->isVisible());
+        surface::setUnsavedAnswerer({});
     }
 
     // Each of the help's three experiments opens its lesson from a link beside it.

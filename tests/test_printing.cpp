@@ -326,7 +326,7 @@ private slots:
         const float x0 = ui.kyklos->centreX();
         const float y0 = ui.kyklos->centreY();
         const int n = 12;
-        beam::drawBeam(w.surface(), geometry::Lens::standard(), {x0, y0}, n);
+        beam::drawBeam(w.surface(), geometry::Lens::standard(), {x0, y0}, n, geometry::Layers{});
         const std::vector<double> exitY = geometry::beamExitY;
         const std::vector<float> entryX = geometry::beamEntryX, time = geometry::beamTime;
         geometry::beamEndX.assign(200, 7);

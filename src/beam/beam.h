@@ -23,6 +23,6 @@ geometry::Beam traceBeam(surface::Surface& s, const geometry::Lens& lens, geomet
 // The window's beam: the rays with their exit dots, shared for the drawings that follow.
 // Leaves DrawWidth 1.
 geometry::Beam drawBeam(surface::Surface& s, const geometry::Lens& lens, geometry::Source source,
-                        std::int16_t n, const geometry::Layers& layers = {});
+                        std::int16_t n, const geometry::Layers& layers);
 
 } // namespace beam

@@ -11,6 +11,7 @@
 #include "print/printed_page.h"
 #include "scene/frame.h"
 #include "scene/kovril.h"
+#include "scene/lessons.h"
 #include "scene/marker_input.h"
 #include "scene/picture_export.h"
 #include "scene/redraw.h"
@@ -111,6 +112,7 @@ void Kovril::startLesson() {
     clear.kind = geometry::Action::Kind::Clear;
     lesson.log.actions = {clear};
     showScene(lesson);
+    scene::hideLessonNote(*this);
 }
 
 void Kovril::thesiy_Change() {
@@ -211,7 +213,7 @@ void Kovril::drawDrop(geometry::Point source, geometry::Point bluePoint) {
 void Kovril::Command2_Click() {
     if (!recordDrawing(geometry::Action::Kind::Command2))
         return;
-    beam::drawBeam(surface(), lens(), source(), state_.arithmosaktinon);
+    beam::drawBeam(surface(), lens(), source(), state_.arithmosaktinon, state_.layers);
 }
 
 void Kovril::Command3_Click() {

@@ -69,14 +69,26 @@ QLabel& lessonNote(Kovril& w) {
 void showNote(Kovril& w, const QString& text) {
     QLabel& note = lessonNote(w);
     note.setText(text);
-    note.setFixedWidth(w.width() / 4);
-    note.adjustSize();
-    note.move(8, w.height() - note.height() - 8);
     note.show();
     note.raise();
+    placeLessonNote(w);
 }
 
 } // namespace
+
+void placeLessonNote(Kovril& w) {
+    auto* note = w.findChild<QLabel*>(QStringLiteral("lessonNote"));
+    if (!note || note->isHidden())
+        return;
+    note->setFixedWidth(w.width() / 4);
+    note->adjustSize();
+    note->move(8, w.height() - note->height() - 8);
+}
+
+void hideLessonNote(Kovril& w) {
+    if (auto* note = w.findChild<QLabel*>(QStringLiteral("lessonNote")))
+        note->hide();
+}
 
 int lessonCount() {
     return static_cast<int>(std::size(lessons));

@@ -7,6 +7,7 @@
 #include "scene/kovril.h"
 #include "scene/label_language.h"
 #include "scene/lens_panel.h"
+#include "scene/lessons.h"
 #include "scene/object_controls.h"
 #include "scene/redraw.h"
 #include "scene/scene_io.h"
@@ -111,6 +112,7 @@ void Kovril::replay(const geometry::Action& action) {
 }
 
 void Kovril::relayout() {
+    scene::placeLessonNote(*this);
     const QSize size = this->size();
     const QImage& picture = surface().image();
     const bool sameFrame = picture.size() == size * devicePixelRatioF() &&
@@ -256,6 +258,7 @@ bool Kovril::openSceneFile(const QString& path) {
         return false;
     }
     applyScene(std::get<geometry::SceneState>(read));
+    scene::hideLessonNote(*this);
     history_.note(state_);
     scenePath_ = path;
     history_.markSaved();
