@@ -118,6 +118,7 @@ private slots:
         w.resize(w.width() - 200, w.height() - 100);
         QTRY_COMPARE(note->geometry().bottomLeft(), QPoint(8, w.height() - 9));
         QCOMPARE(note->width(), w.width() / 4);
+        QVERIFY2(note->height() >= note->heightForWidth(note->width()), "the whole line shows");
 
         w.findChild<QAction*>(QStringLiteral("actionReset"))->trigger();
         QVERIFY(!note->isVisible());

@@ -80,8 +80,10 @@ void placeLessonNote(Kovril& w) {
     auto* note = w.findChild<QLabel*>(QStringLiteral("lessonNote"));
     if (!note || note->isHidden())
         return;
-    note->setFixedWidth(w.width() / 4);
-    note->adjustSize();
+    // Left of the time bar; as tall as its wrapped text needs.
+    const int width = w.width() / 4;
+    note->setFixedWidth(width);
+    note->setFixedHeight(note->heightForWidth(width));
     note->move(8, w.height() - note->height() - 8);
 }
 
