@@ -243,6 +243,34 @@ private slots:
         QCOMPARE(harness::seen().picture, plain);
     }
 
+    // The object's construction belongs to the cardinal points' layer and its rays carry the
+    // arrows too, in the window's saved picture as on the screen.
+    void theObjectFollowsTheLayers() {
+        Kovril& w = harness::startProgram();
+        w.controls().actionObject->trigger();
+        QTemporaryDir dir;
+        const auto saved = [&dir, &w](const char* name) {
+            const QString path = dir.filePath(QLatin1String(name) + QStringLiteral(".png"));
+            [&] { QVERIFY(!scene::savePicture(w, path, false)); }();
+            return QImage(path);
+        };
+        const QColor principalRays(0, 130, 130);
+        const QImage shown = saved("shown");
+        QVERIFY(pixelsOf(shown, principalRays) > 0);
+
+        layerAction(QStringLiteral("actionShowCardinal"))->trigger();
+        QCOMPARE(pixelsOf(saved("hidden"), principalRays), 0);
+        layerAction(QStringLiteral("actionShowCardinal"))->trigger();
+        QCOMPARE(saved("again"), shown);
+
+        layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
+        const QImage arrows = saved("arrows");
+        QVERIFY(arrows != shown);
+        QVERIFY(pixelsOf(arrows, Qt::black) > pixelsOf(shown, Qt::black));
+        layerAction(QStringLiteral("actionDirectionArrows"))->trigger();
+        QCOMPARE(saved("plain"), shown);
+    }
+
     void savedPictureFollowsTheLayers_data() {
         QTest::addColumn<QString>("suffix");
         QTest::newRow("png") << "png";

@@ -2,6 +2,7 @@
 #include "image/object_scene.h"
 
 #include "geometry/object_image.h"
+#include "surface/arrowhead.h"
 #include "surface/picture_inks.h"
 
 #include <cmath>
@@ -17,6 +18,13 @@ void line(surface::Surface& s, const surface::Ink& ink, Point a, Point b) {
     s.DrawWidth = ink.width;
     s.DrawStyle = ink.style;
     s.Line(a.x, a.y, b.x, b.y, ink.color);
+}
+
+// A ray's segment, with an arrowhead the way light travels when asked.
+void ray(surface::Surface& s, const surface::Ink& ink, Point a, Point b, bool arrows) {
+    line(s, ink, a, b);
+    if (arrows)
+        surface::drawArrowhead(s, a.x, a.y, b.x, b.y);
 }
 
 void dot(surface::Surface& s, const surface::Ink& ink, Point at) {
@@ -53,8 +61,8 @@ void arrow(surface::Surface& s, const surface::Ink& ink, Point foot, Point tip) 
 // A ray that leaves the lens at `from` towards or away from the image at `image`: on to the
 // picture's edge, and for a virtual image its extension back to the image, dashed.
 void outgoing(surface::Surface& s, const surface::Ink& ink, const surface::Ink& backward,
-              Point from, Point direction, Point image, bool real) {
-    line(s, ink, from, toRightEdge(s, from, direction));
+              Point from, Point direction, Point image, bool real, bool arrows) {
+    ray(s, ink, from, toRightEdge(s, from, direction), arrows);
     if (!real)
         line(s, backward, from, image);
 }
@@ -64,17 +72,18 @@ Point unit(Point from, Point to) {
     return {(to.x - from.x) / length, (to.y - from.y) / length};
 }
 
-void drawFan(surface::Surface& s, Point tip, const geometry::TracedImage& traced) {
-    for (const geometry::FanRay& ray : traced.rays) {
-        line(s, surface::inks::imageFan, tip, ray.entry);
-        line(s, surface::inks::imageFan, ray.entry, ray.exit);
+void drawFan(surface::Surface& s, Point tip, const geometry::TracedImage& traced, bool arrows) {
+    for (const geometry::FanRay& fanRay : traced.rays) {
+        ray(s, surface::inks::imageFan, tip, fanRay.entry, arrows);
+        ray(s, surface::inks::imageFan, fanRay.entry, fanRay.exit, arrows);
         // Each ray backwards along its own line, as far as the image's plane: away from the
         // axis the rays miss the image's tip, which is the aberration.
-        const bool backwards = traced.formed && !traced.real && ray.direction.x != 0;
-        const double t = backwards ? (traced.tip.x - ray.exit.x) / ray.direction.x : 0;
-        const Point back{ray.exit.x + t * ray.direction.x, ray.exit.y + t * ray.direction.y};
-        outgoing(s, surface::inks::imageFan, surface::inks::imageFanBackward, ray.exit,
-                 ray.direction, back, !backwards);
+        const bool backwards = traced.formed && !traced.real && fanRay.direction.x != 0;
+        const double t = backwards ? (traced.tip.x - fanRay.exit.x) / fanRay.direction.x : 0;
+        const Point back{fanRay.exit.x + t * fanRay.direction.x,
+                         fanRay.exit.y + t * fanRay.direction.y};
+        outgoing(s, surface::inks::imageFan, surface::inks::imageFanBackward, fanRay.exit,
+                 fanRay.direction, back, !backwards, arrows);
     }
     for (const Point& at : traced.meetings)
         dot(s, surface::inks::aberrationDots, at);
@@ -82,24 +91,25 @@ void drawFan(surface::Surface& s, Point tip, const geometry::TracedImage& traced
 
 // The three rays of the construction: parallel to the axis then through F′, through F then
 // parallel, and towards H leaving H′ in the same direction.
-void drawPrincipalRays(surface::Surface& s, Point tip, const geometry::EquationImage& image) {
+void drawPrincipalRays(surface::Surface& s, Point tip, const geometry::EquationImage& image,
+                       bool arrows) {
     const geometry::CardinalPoints& p = image.points;
     const Point to = image.tip;
     const bool real = image.real();
     const surface::Ink& ink = surface::inks::equationRays;
     const surface::Ink& back = surface::inks::equationRaysBackward;
 
-    line(s, ink, tip, {p.h1, tip.y});
+    ray(s, ink, tip, {p.h1, tip.y}, arrows);
     const Point parallelOut{p.h2, tip.y};
-    outgoing(s, ink, back, parallelOut, unit(parallelOut, {p.f2, 0}), to, real);
+    outgoing(s, ink, back, parallelOut, unit(parallelOut, {p.f2, 0}), to, real, arrows);
 
     // Through F: the line from the tip through F reaches H at the image's height.
-    line(s, ink, tip, {p.h1, to.y});
+    ray(s, ink, tip, {p.h1, to.y}, arrows);
     const Point throughFOut{p.h2, to.y};
-    outgoing(s, ink, back, throughFOut, {1, 0}, to, real);
+    outgoing(s, ink, back, throughFOut, {1, 0}, to, real, arrows);
 
-    line(s, ink, tip, {p.h1, 0});
-    outgoing(s, ink, back, {p.h2, 0}, unit(tip, {p.h1, 0}), to, real);
+    ray(s, ink, tip, {p.h1, 0}, arrows);
+    outgoing(s, ink, back, {p.h2, 0}, unit(tip, {p.h1, 0}), to, real, arrows);
 }
 
 void drawCardinalPoints(surface::Surface& s, const geometry::CardinalPoints& p) {
@@ -146,17 +156,18 @@ private:
 } // namespace
 
 void drawObjectScene(surface::Surface& s, const geometry::Lens& lens,
-                     const geometry::ObjectArrow& object, int n) {
+                     const geometry::ObjectArrow& object, int n, const geometry::Layers& layers) {
     const SavedProperties kept(s);
     const Point foot{object.x, 0};
     const Point tip{object.x, object.height};
     const geometry::TracedImage traced = geometry::tracedImage(lens, object, n);
-    drawFan(s, tip, traced);
+    drawFan(s, tip, traced, layers.directionArrows);
     const geometry::EquationImage image = geometry::equationImage(lens, object);
-    if (image.points.focussing)
+    if (image.points.focussing && layers.cardinal)
         drawCardinalPoints(s, image.points);
     if (image.formed) {
-        drawPrincipalRays(s, tip, image);
+        if (layers.cardinal)
+            drawPrincipalRays(s, tip, image, layers.directionArrows);
         arrow(s, image.real() ? surface::inks::realImage : surface::inks::virtualImage,
               {image.tip.x, 0}, image.tip);
     }

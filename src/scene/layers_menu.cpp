@@ -3,6 +3,7 @@
 
 #include "scene/help_page.h"
 #include "scene/kovril.h"
+#include "scene/object_controls.h"
 #include "surface/messagebox.h"
 
 #include <QAction>
@@ -60,4 +61,5 @@ void Kovril::showLayers(const geometry::Layers& layers) {
         help->followLayers(layers);
     const surface::HeldMessages held;
     drawLog();
+    objectControls->follow();
 }

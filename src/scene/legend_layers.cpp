@@ -32,7 +32,8 @@ bool legendShown(const surface::LegendEntry& entry, const geometry::Layers& laye
         {&geometry::Layers::directionArrows, {&directionArrow}},
         {&geometry::Layers::cardinal,
          {&thinLensImage, &thinLensFoci, &thinLensRays, &principalPlanes, &thickLensFoci,
-          &nodalPoints, &thickLensRays, &thickLensImage}},
+          &nodalPoints, &thickLensRays, &thickLensImage, &equationFoci, &equationPlanes,
+          &equationRays, &equationRaysBackward}},
     };
     for (const LayerInks& layer : table)
         if (!inLayer(entry.ink, layers, layer))

@@ -49,7 +49,7 @@ void drawObjectOver(surface::Surface& s, Kovril& window) {
     const surface::Surface& own = window.surface();
     s.Scale(own.ScaleLeft(), own.ScaleTop(), own.ScaleLeft() + own.ScaleWidth(),
             own.ScaleTop() + own.ScaleHeight());
-    image::drawObjectScene(s, scene.lens, *scene.object, scene.arithmosaktinon);
+    image::drawObjectScene(s, scene.lens, *scene.object, scene.arithmosaktinon, scene.layers);
 }
 
 ObjectHandle::ObjectHandle(Kovril& window) : QWidget(&window), window_(window) {
