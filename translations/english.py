@@ -224,7 +224,7 @@ ENGLISH = {
     "«Δέσμη ακτίνων» και «Κύκλοι Huygens»: δέσμη από την πηγή μέσα από το φακό, με ή χωρίς τους κύκλους στην έξοδο.": "«Beam of rays» and «Huygens circles»: a beam from the source through the lens, with or without the circles where it leaves.",
     "«Συνέχιση ακτίνας» και «Συνέχιση δέσμης»: οι ακτίνες μετά το φακό, με την κατασκευή του Huygens, και το μέτωπο κύματος.": "«Continue the ray» and «Continue the beam»: the rays past the lens, by Huygens's construction, and the wavefront.",
     "Η μπάρα δεξιά: το κίτρινο σημείο στην πίσω επιφάνεια. Οι μπάρες αριστερά: ο αριθμός των ακτίνων (στην άκρη) και το μπλε σημείο στην μπροστινή επιφάνεια. Η μπάρα κάτω: ο χρόνος του μετώπου κύματος.": "The bar on the right: the yellow point on the rear surface. The bars on the left: the number of rays (at the edge) and the blue point on the front surface. The bar at the bottom: the time of the wavefront.",
-    "Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή κινείται και με τα βέλη.": "Drag the red source or the blue point with the mouse; the source also moves with the arrow keys.",
+    "Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή κινείται και με τα βέλη. Όταν η εικόνα δείχνει μια διαδρομή, η διαδρομή ακολουθεί το σύρσιμο, και το κίτρινο σημείο όταν σύρετε τη μπάρα του.": "Drag the red source or the blue point with the mouse; the source also moves with the arrow keys. When the picture shows a path, the path follows the drag, and the yellow point when you drag its bar.",
     "F2: ο χρόνος κάθε διαδρομής ως καμπύλη, με το ελάχιστο και το μπλε σημείο.": "F2: the time of every path as a curve, with the least and the blue point.",
     "Τρία πειράματα": "Three experiments",
     "Βρείτε με το χέρι τον ελάχιστο χρόνο με τη μπλε μπάρα, κοιτάζοντας το χρόνο· μετά πατήστε «Υπολόγισε θέση» και συγκρίνετε.": "Find the least time by hand with the blue bar, watching the time; then press «Find the point» and compare.",
@@ -424,6 +424,10 @@ ENGLISH = {
     'Επίπεδη μπροστά, δείκτης 1,5: εστιακή απόσταση 360, οπότε η πηγή στα 200 είναι μέσα στην εστία και η δέσμη αποκλίνει.': 'Flat in front, index 1.5: focal length 360, so the source at 200 is inside the focal point and the beam diverges.',
     'Αποκλίνων φακός': 'Diverging lens',
     'Ακτίνες της δέσμης': "The beam's rays",
+    '«Αρχή μαθήματος»: ο αρχικός φακός, η πηγή στο (−200, 50) και άδειες ετικέτες, ίδια σε κάθε οθόνη. «Μαθήματα»: έτοιμες σκηνές, με μια γραμμή για το τι να δείτε.':
+        '«Start of lesson»: the start-up lens, the source at (−200, 50) and empty labels, the same on every screen. «Lessons»: ready scenes, with a line on what to look at.',
+    '«Εμφάνιση»: κρύβει ή δείχνει τις κάθετες, τους κύκλους Huygens, τα κύρια σημεία, τα μέτωπα κύματος και τις ακτίνες της δέσμης· «Βέλη κατεύθυνσης» δείχνει προς τα πού πάει το φως.':
+        '«Show»: hides or shows the normals, the Huygens circles, the cardinal points, the wavefronts and the beam\'s rays; «Direction arrows» shows which way the light goes.',
     'βέλη κατεύθυνσης: προς τα πού ταξιδεύει το φως': 'direction arrows: the way light travels',
     'Αμφίκοιλος φακός: η δέσμη αποκλίνει μετά το φακό και οι εστίες αλλάζουν πλευρά.': 'A biconcave lens: the beam diverges after the lens and the focal points change sides.',
 }

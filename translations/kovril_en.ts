@@ -333,10 +333,6 @@
         <translation>The bar on the right: the yellow point on the rear surface. The bars on the left: the number of rays (at the edge) and the blue point on the front surface. The bar at the bottom: the time of the wavefront.</translation>
     </message>
     <message>
-        <source>Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή κινείται και με τα βέλη.</source>
-        <translation>Drag the red source or the blue point with the mouse; the source also moves with the arrow keys.</translation>
-    </message>
-    <message>
         <source>F2: ο χρόνος κάθε διαδρομής ως καμπύλη, με το ελάχιστο και το μπλε σημείο.</source>
         <translation>F2: the time of every path as a curve, with the least and the blue point.</translation>
     </message>
@@ -479,6 +475,18 @@
     <message>
         <source>Άνοιγμα του μαθήματος</source>
         <translation>Open the lesson</translation>
+    </message>
+    <message>
+        <source>Σύρετε την κόκκινη πηγή ή το μπλε σημείο με το ποντίκι· η πηγή κινείται και με τα βέλη. Όταν η εικόνα δείχνει μια διαδρομή, η διαδρομή ακολουθεί το σύρσιμο, και το κίτρινο σημείο όταν σύρετε τη μπάρα του.</source>
+        <translation>Drag the red source or the blue point with the mouse; the source also moves with the arrow keys. When the picture shows a path, the path follows the drag, and the yellow point when you drag its bar.</translation>
+    </message>
+    <message>
+        <source>«Αρχή μαθήματος»: ο αρχικός φακός, η πηγή στο (−200, 50) και άδειες ετικέτες, ίδια σε κάθε οθόνη. «Μαθήματα»: έτοιμες σκηνές, με μια γραμμή για το τι να δείτε.</source>
+        <translation>«Start of lesson»: the start-up lens, the source at (−200, 50) and empty labels, the same on every screen. «Lessons»: ready scenes, with a line on what to look at.</translation>
+    </message>
+    <message>
+        <source>«Εμφάνιση»: κρύβει ή δείχνει τις κάθετες, τους κύκλους Huygens, τα κύρια σημεία, τα μέτωπα κύματος και τις ακτίνες της δέσμης· «Βέλη κατεύθυνσης» δείχνει προς τα πού πάει το φως.</source>
+        <translation>«Show»: hides or shows the normals, the Huygens circles, the cardinal points, the wavefronts and the beam&apos;s rays; «Direction arrows» shows which way the light goes.</translation>
     </message>
 </context>
 <context>
