@@ -344,8 +344,12 @@ void Kovril::afterStep() {
     showHistory();
 }
 
+std::array<surface::ScrollBar*, 4> Kovril::scrollBars() const {
+    return {thesiy, arithmosaktinon, shmeio_thesi, xronosmetato};
+}
+
 bool Kovril::thumbHeld() const {
-    return std::ranges::any_of(std::array{thesiy, arithmosaktinon, shmeio_thesi, xronosmetato},
+    return std::ranges::any_of(scrollBars(),
                                [](const surface::ScrollBar* bar) { return bar->isSliderDown(); });
 }
 
@@ -391,14 +395,17 @@ void Kovril::connectHandlers() {
             run(handler);
         });
     };
-    connect(thesiy, &QScrollBar::sliderReleased, this, [this] {
-        if (!live_.active)
-            return;
-        endLivePath();
-        run(&Kovril::thesiy_Change);
-    });
-    for (surface::ScrollBar* bar : {thesiy, arithmosaktinon, shmeio_thesi, xronosmetato})
-        connect(bar, &QScrollBar::sliderReleased, this, [this] { afterStep(); });
+    // A thumb's release is the step its slide made; the yellow point's, after a shown path
+    // followed it, draws the bar's change as it always has.
+    for (surface::ScrollBar* bar : scrollBars())
+        connect(bar, &QScrollBar::sliderReleased, this, [this, bar] {
+            if (bar == thesiy && live_.active) {
+                endLivePath();
+                run(&Kovril::thesiy_Change);
+                return;
+            }
+            afterStep();
+        });
     onChange(thesiy, &geometry::SceneState::thesiy, &Kovril::thesiy_Change);
     onChange(arithmosaktinon, &geometry::SceneState::arithmosaktinon,
              &Kovril::arithmosaktinon_Change);

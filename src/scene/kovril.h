@@ -198,11 +198,12 @@ public:
     void afterStep();
     // A scroll bar's thumb is held down by the pointer.
     bool thumbHeld() const;
+    std::array<surface::ScrollBar*, 4> scrollBars() const;
     // The scene before the last step, and again after it.
     void undo();
+    void redo();
     // Shows these layers of the picture, drawing it again from what was drawn.
     void showLayers(const geometry::Layers& layers);
-    void redo();
     void saveScene_Click();
     void openScene_Click();
     // Before the scene is replaced or the window closes: unsaved work is saved, let go, or
